@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DrawOp.h"
+#include "StartParameters.h"
+
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QRect>
+
+class QLabel;
+class QPainter;
+class QWidget;
+
+namespace vlnokres {
+
+// The window's client area as the scene sees it: pixel coordinates, a pen width, lines,
+// circle outlines and a message box. Drawing goes into a retained image that the window
+// paints from, so covering and uncovering the window never loses it; the controls, being
+// widgets of their own, stay on top of it.
+class DrawingSurface
+{
+public:
+    DrawingSurface(QWidget &window, QSize size);
+
+    void setPenWidth(int pixels) { m_penWidth = pixels; }
+    int penWidth() const { return m_penWidth; }
+    void line(Point from, Point to, Ink ink = Ink::Foreground);
+    void circle(Point centre, double radius, Ink ink = Ink::Foreground);
+    void draw(const DrawOps &ops);
+
+    // A modal box with the message's title and text, one OK button and no icon.
+    void showMessage(const Message &message);
+
+    // Labels lie on the surface itself rather than above it: the first drawing that reaches
+    // one paints it into the image and hides the widget, so later drawing covers its text.
+    void addLabel(QLabel *label);
+
+    const QImage &image() const { return m_image; }
+    void paint(QPainter &painter, const QRect &area) const;
+
+private:
+    QRect drawOne(QPainter &painter, const DrawOp &op);
+    QRect drawLine(QPainter &painter, const Line &line);
+    QRect drawCircle(QPainter &painter, const Circle &circle);
+    void paintOverLabels(QPainter &painter, const QRect &area);
+
+    QWidget &m_window;
+    QImage m_image;
+    int m_penWidth = 1;
+    QList<QPointer<QLabel>> m_labels;
+};
+
+} // namespace vlnokres

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DrawOp.h"
+
+namespace vlnokres::scene {
+
+// Everything is derived from a base height and width; the half-pixel results (150.5, 390.5)
+// stay fractional and are drawn as they are.
+inline constexpr double kBaseHeight = 581;                  // H
+inline constexpr double kBaseWidth = 800;                   // W
+inline constexpr double kAxisLeft = kBaseWidth / 2 - 350;   // X0: left end of both horizontal axes
+inline constexpr double kUpperY = kBaseHeight / 2 - 140;    // YU: centre line of the upper diagram
+inline constexpr double kLowerY = kBaseHeight / 2 + 100;    // YL: lower diagram, zero of the time graph
+inline constexpr double kFirstOriginX = kAxisLeft + 120;    // C1: first vector's origin, both diagrams
+inline constexpr double kSecondOriginX = kAxisLeft + 400;   // C2: second vector's origin, upper diagram
+inline constexpr double kGraphOriginX = kAxisLeft + 290;    // XG: time 0 of the time graph
+inline constexpr double kFirstLength = 50;                  // R1: the first amplitude, always 1
+
+inline constexpr Line kUpperAxis{{kAxisLeft, kUpperY}, {kAxisLeft + 700, kUpperY}};
+inline constexpr Line kLowerAxis{{kAxisLeft, kLowerY}, {kAxisLeft + 720, kLowerY}};
+inline constexpr Line kTimeAxis{{kGraphOriginX, kLowerY - 160}, {kGraphOriginX, kLowerY + 160}};
+
+// The cleared band: rows 580 up to 51, each from x 1 to x 800, painted from the bottom up.
+inline constexpr int kClearedRows = 530;
+inline constexpr double kClearLeft = 1;
+inline constexpr double kClearRight = kBaseWidth;
+
+// R2: the second vector is as long, relative to the first, as its amplitude.
+constexpr double secondLength(double amplitude) { return amplitude * kFirstLength; }
+
+} // namespace vlnokres::scene

@@ -1,0 +1,42 @@
+#include "StartParameters.h"
+
+namespace vlnokres {
+
+std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings)
+{
+    if (!readings.amplitude)
+        return Refusal::AmplitudeNotNumber;
+    // Strictly greater: 1.5 itself passes, and so does any negative amplitude.
+    if (*readings.amplitude > kAmplitudeLimit)
+        return Refusal::AmplitudeAboveLimit;
+    if (!readings.frequency)
+        return Refusal::FrequencyNotNumber;
+    if (!readings.phaseDegrees)
+        return Refusal::PhaseNotNumber;
+
+    const bool zero = *readings.amplitude == 0;
+    return Parameters{
+        .amplitude = zero ? kZeroAmplitudeStandIn : *readings.amplitude,
+        .frequency = *readings.frequency,
+        .phaseDegrees = *readings.phaseDegrees,
+        .amplitudeReplaced = zero,
+    };
+}
+
+Message messageFor(Refusal refusal)
+{
+    constexpr const char *kNotNumberTitle = "Neplatná hodnota";
+    switch (refusal) {
+    case Refusal::AmplitudeNotNumber:
+        return {kNotNumberTitle, "Amplituda musí být číslo."};
+    case Refusal::AmplitudeAboveLimit:
+        return {"Omezení amplitudy", "Aplikace nedovoluje větší amplitudu než 1,5"};
+    case Refusal::FrequencyNotNumber:
+        return {kNotNumberTitle, "Kmitočet musí být číslo."};
+    case Refusal::PhaseNotNumber:
+        return {kNotNumberTitle, "Fázový posun musí být číslo."};
+    }
+    return {kNotNumberTitle, ""};
+}
+
+} // namespace vlnokres

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <variant>
+
+namespace vlnokres {
+
+// What the three parameter boxes read as; nullopt where a box's text is not a number.
+struct BoxReadings {
+    std::optional<double> amplitude;
+    std::optional<double> frequency;
+    std::optional<double> phaseDegrees;
+};
+
+// The second sinusoid, relative to the first, once every box has passed its check.
+struct Parameters {
+    double amplitude = 0;
+    double frequency = 0;
+    double phaseDegrees = 0;
+    // A zero amplitude is run as kZeroAmplitudeStandIn, and the box is rewritten to say so.
+    bool amplitudeReplaced = false;
+};
+
+enum class Refusal { AmplitudeNotNumber, AmplitudeAboveLimit, FrequencyNotNumber, PhaseNotNumber };
+
+struct Message {
+    const char *title; // UTF-8
+    const char *text;  // UTF-8
+};
+
+inline constexpr double kAmplitudeLimit = 1.5;
+inline constexpr double kZeroAmplitudeStandIn = 0.001;
+
+// Every check comes before anything is drawn or written back, so a refused Start changes
+// nothing: amplitude is a number, amplitude limit, frequency is a number, phase is a number.
+std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings);
+
+Message messageFor(Refusal refusal);
+
+} // namespace vlnokres

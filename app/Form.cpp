@@ -1,0 +1,122 @@
+#include "Form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace vlnokres {
+
+namespace {
+constexpr FontSpec kTimes(double points) { return {"Times New Roman", points}; }
+} // namespace
+
+// clang-format off
+const std::array<ControlSpec, 14> kMainForm = {{
+    {"HScroll1",     ControlKind::ScrollBar, "",  960,  600, 1935, 255, std::nullopt,                    17},
+    {"nPlus",        ControlKind::TextBox,   "+", 4680, 2040, 375,  450, FontSpec{"MS Sans Serif", 13.5}, 16,
+     {.greyCentred = true, .tabStop = false, .readOnly = true}},
+    {"nSpomaleni",   ControlKind::TextBox,   "",  2160, 1080, 615,  285, std::nullopt,                    11, {.shown = false}},
+    {"nFáza",        ControlKind::TextBox,   "",  7440, 720,  735,  285, std::nullopt,                    10, {.greyCentred = true}},
+    {"nFrekvence",   ControlKind::TextBox,   "",  6240, 720,  735,  285, std::nullopt,                    9,  {.greyCentred = true}},
+    {"nAmplituda",   ControlKind::TextBox,   "",  5040, 720,  735,  285, std::nullopt,                    8,  {.greyCentred = true}},
+    {"cmdKonec",     ControlKind::Button,    "Konec", 10320, 120, 975, 375, kTimes(14.25),               4},
+    {"cmdAnimace",   ControlKind::Button,    "Start", 9240,  120, 975, 375, kTimes(15.75),               0},
+    {"Label2",       ControlKind::Label,     "Klepněte na tlačitko Start", 2400, 3840, 3855, 735, kTimes(15.75), 7},
+    {"labParametry", ControlKind::Label,     "Parametry druhé sinusoidy (relativně k první )", 4440, 120, 4695, 255,
+     kTimes(12), 6},
+    {"labTitul",     ControlKind::Label,     "Součet dvou sinusovek", 600, 120, 3375, 375, kTimes(15.75), 5},
+    {"laFáza",       ControlKind::Label,     "Fázový posun", 7320, 480, 1185, 225, kTimes(9.75), 3},
+    {"laFrekvence",  ControlKind::Label,     "Kmitočet",     6240, 480, 855,  255, kTimes(9.75), 2},
+    {"Label1",       ControlKind::Label,     "Amplituda",    4920, 480, 855,  255, kTimes(9.75), 1},
+}};
+// clang-format on
+
+namespace {
+
+constexpr QRgb kGrey = 0xC0C0C0;
+
+QWidget *createControl(const ControlSpec &spec, QWidget &window)
+{
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(text, &window);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::Button:
+        return new QPushButton(text, &window);
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(text, &window);
+        box->setReadOnly(spec.flags.readOnly);
+        if (spec.flags.greyCentred) {
+            box->setAlignment(Qt::AlignCenter);
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Base, QColor(kGrey));
+            box->setPalette(palette);
+        }
+        return box;
+    }
+    case ControlKind::ScrollBar: {
+        auto *bar = new QScrollBar(Qt::Horizontal, &window);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        return bar;
+    }
+    }
+    return nullptr;
+}
+
+void applyFont(QWidget &control, const std::optional<FontSpec> &spec)
+{
+    if (!spec)
+        return;
+    QFont font(QString::fromUtf8(spec->family));
+    // The constructor's size is whole points; 15.75 needs the fractional setter.
+    font.setPointSizeF(spec->points);
+    font.setBold(true);
+    control.setFont(font);
+}
+
+} // namespace
+
+void buildForm(QWidget &window)
+{
+    // A light grey form with black text, whatever the desktop's colour scheme.
+    QPalette palette(QColor{kGrey});
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+
+    std::vector<std::pair<int, QWidget *>> tabChain;
+    for (const ControlSpec &spec : kMainForm) {
+        QWidget *control = createControl(spec, window);
+        control->setObjectName(QString::fromUtf8(spec.name));
+        control->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
+                             spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
+        applyFont(*control, spec.font);
+        // Our serif sets a few pixels wider than the one the form was designed with; a label
+        // grows to its text rather than cut off its last letters.
+        if (spec.kind == ControlKind::Label)
+            control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+        control->setVisible(spec.flags.shown);
+        if (!spec.flags.tabStop)
+            control->setFocusPolicy(Qt::ClickFocus);
+        if (spec.flags.shown && spec.flags.tabStop && control->focusPolicy() & Qt::TabFocus)
+            tabChain.emplace_back(spec.tabIndex, control);
+    }
+    std::ranges::sort(tabChain, {}, &std::pair<int, QWidget *>::first);
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+    if (!tabChain.empty())
+        tabChain.front().second->setFocus();
+}
+
+} // namespace vlnokres

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+class QWidget;
+
+namespace vlnokres {
+
+// The main window as it was designed: every control with its place in twips from the
+// client area's top-left corner (15 twips to a pixel), its font and its tab index.
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class ControlKind { Label, Button, TextBox, ScrollBar };
+
+// Every named font is bold; a control without one uses the window's default font.
+struct FontSpec {
+    const char *family;
+    double points;
+};
+
+struct ControlFlags {
+    bool greyCentred = false; // the parameter boxes and the "+" between the vectors
+    bool shown = true;
+    bool tabStop = true;
+    bool readOnly = false;
+};
+
+struct ControlSpec {
+    const char *name; // UTF-8, as the code refers to it
+    ControlKind kind;
+    const char *text; // UTF-8
+    int left, top, width, height;
+    std::optional<FontSpec> font;
+    int tabIndex;
+    ControlFlags flags = {};
+};
+
+extern const std::array<ControlSpec, 14> kMainForm;
+
+// Creates the controls of the form as children of the window, with their tab order.
+void buildForm(QWidget &window);
+
+} // namespace vlnokres

@@ -1,0 +1,166 @@
+#include "app/Vlnokres.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace vlnokres;
+
+// The main window as a user first sees it: its controls, fonts, colours, start-up values,
+// keyboard order and exit.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
+    void controlsSitWhereDesigned_data();
+    void controlsSitWhereDesigned();
+    void fontsResolveToTheirTwins();
+    void startUpValuesFollowTheLocale_data();
+    void startUpValuesFollowTheLocale();
+    void tabVisitsTheControlsInOrder();
+    void darkThemeCannotLightenTheForm();
+    void konecClosesTheWindow();
+};
+
+void TestMainWindow::controlsSitWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("points"); // 0: the window's default, not bold
+    QTest::newRow("HScroll1") << "HScroll1" << "QScrollBar" << QRect(64, 40, 129, 17) << "" << 0.0;
+    QTest::newRow("nPlus") << "nPlus" << "QLineEdit" << QRect(312, 136, 25, 30) << "+" << 13.5;
+    QTest::newRow("nFáza") << "nFáza" << "QLineEdit" << QRect(496, 48, 49, 19) << "90" << 0.0;
+    QTest::newRow("nFrekvence") << "nFrekvence" << "QLineEdit" << QRect(416, 48, 49, 19) << "1" << 0.0;
+    QTest::newRow("nAmplituda") << "nAmplituda" << "QLineEdit" << QRect(336, 48, 49, 19) << "0,5" << 0.0;
+    QTest::newRow("cmdKonec") << "cmdKonec" << "QPushButton" << QRect(688, 8, 65, 25) << "Konec" << 14.25;
+    QTest::newRow("cmdAnimace") << "cmdAnimace" << "QPushButton" << QRect(616, 8, 65, 25) << "Start" << 15.75;
+    QTest::newRow("Label2") << "Label2" << "QLabel" << QRect(160, 256, 257, 49) << "Klepněte na tlačitko Start"
+                            << 15.75;
+    QTest::newRow("labParametry") << "labParametry" << "QLabel" << QRect(296, 8, 313, 17)
+                                  << "Parametry druhé sinusoidy (relativně k první )" << 12.0;
+    QTest::newRow("labTitul") << "labTitul" << "QLabel" << QRect(40, 8, 225, 25) << "Součet dvou sinusovek" << 15.75;
+    QTest::newRow("laFáza") << "laFáza" << "QLabel" << QRect(488, 32, 79, 15) << "Fázový posun" << 9.75;
+    QTest::newRow("laFrekvence") << "laFrekvence" << "QLabel" << QRect(416, 32, 57, 17) << "Kmitočet" << 9.75;
+    QTest::newRow("Label1") << "Label1" << "QLabel" << QRect(328, 32, 57, 17) << "Amplituda" << 9.75;
+}
+
+void TestMainWindow::controlsSitWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(double, points);
+
+    Vlnokres window;
+    QCOMPARE(window.objectName(), QStringLiteral("Vlnokres"));
+    QCOMPARE(window.size(), QSize(792, 573));
+    auto *control = window.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->metaObject()->className(), className.toLatin1());
+    QCOMPARE(control->pos(), geometry.topLeft());
+    QCOMPARE(control->height(), geometry.height());
+    // Labels may grow to their text; nothing else moves or resizes.
+    if (className == QLatin1String("QLabel"))
+        QVERIFY(control->width() >= geometry.width() && control->width() <= geometry.width() + 8);
+    else
+        QCOMPARE(control->width(), geometry.width());
+    if (auto *label = qobject_cast<QLabel *>(control))
+        QCOMPARE(label->text(), text);
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        QCOMPARE(box->text(), text);
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        QCOMPARE(button->text(), text);
+    QCOMPARE(control->font().bold(), points > 0);
+    if (points > 0)
+        QCOMPARE(control->font().pointSizeF(), points);
+}
+
+void TestMainWindow::fontsResolveToTheirTwins()
+{
+    Vlnokres window;
+    const QFontInfo title(window.findChild<QLabel *>(QStringLiteral("labTitul"))->font());
+    QCOMPARE(title.family(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(title.pixelSize(), 21);
+    QVERIFY(title.bold());
+}
+
+void TestMainWindow::startUpValuesFollowTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("amplitude");
+    QTest::newRow("Czech") << "cs_CZ" << "0,5";
+    QTest::newRow("English") << "en_GB" << "0.5";
+}
+
+void TestMainWindow::startUpValuesFollowTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, amplitude);
+    QLocale::setDefault(QLocale(locale));
+    Vlnokres window;
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    auto text = [&](const char *name) { return window.findChild<QLineEdit *>(QString::fromUtf8(name))->text(); };
+    QCOMPARE(text("nAmplituda"), amplitude);
+    QCOMPARE(text("nFrekvence"), QStringLiteral("1"));
+    QCOMPARE(text("nFáza"), QStringLiteral("90"));
+    QCOMPARE(text("nSpomaleni"), QStringLiteral("1"));
+    QCOMPARE(window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->value(), 1);
+}
+
+void TestMainWindow::tabVisitsTheControlsInOrder()
+{
+    Vlnokres window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("nSpomaleni"))->isHidden());
+    QVERIFY(window.findChild<QLineEdit *>(QStringLiteral("nPlus"))->isReadOnly());
+
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    const QStringList expected{"cmdAnimace", "cmdKonec", "nAmplituda", "nFrekvence", "nFáza", "HScroll1", "cmdAnimace"};
+    QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::darkThemeCannotLightenTheForm()
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    Vlnokres window;
+    QApplication::setPalette(original);
+
+    const QColor grey(0xC0, 0xC0, 0xC0);
+    QCOMPARE(window.palette().color(QPalette::Window), grey);
+    for (const char *name : {"labTitul", "cmdAnimace", "nAmplituda"}) {
+        const QWidget *control = window.findChild<QWidget *>(QString::fromUtf8(name));
+        QCOMPARE(control->palette().color(control->foregroundRole()), QColor(Qt::black));
+    }
+    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("nAmplituda"))->palette().color(QPalette::Base), grey);
+}
+
+void TestMainWindow::konecClosesTheWindow()
+{
+    Vlnokres window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QAbstractButton *>(QStringLiteral("cmdKonec")), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,92 @@
+#include "app/NumberText.h"
+
+#include <QTest>
+
+using namespace vlnokres;
+
+// Numbers as the boxes show them, and what typed text reads as, under Czech and English.
+class TestNumberText : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writes_data();
+    void writes();
+    void reads_data();
+    void reads();
+    void refuses_data();
+    void refuses();
+};
+
+void TestNumberText::writes_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cs half") << "cs_CZ" << 0.5 << "0,5";
+    QTest::newRow("cs thousandth, no exponent") << "cs_CZ" << 0.001 << "0,001";
+    QTest::newRow("cs whole") << "cs_CZ" << 90.0 << "90";
+    QTest::newRow("cs no group separator") << "cs_CZ" << 123456789.25 << "123456789,25";
+    QTest::newRow("cs tiny, no exponent") << "cs_CZ" << 1e-7 << "0,0000001";
+    QTest::newRow("en half") << "en_US" << 0.5 << "0.5";
+    QTest::newRow("en whole") << "en_US" << 1.0 << "1";
+    QTest::newRow("en no group separator") << "en_US" << 1234567.0 << "1234567";
+}
+
+void TestNumberText::writes()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(writeNumber(value, QLocale(locale)), text);
+    QCOMPARE(readNumber(text, QLocale(locale)), std::optional(value));
+}
+
+void TestNumberText::reads_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("cs comma") << "cs_CZ" << "1,5" << 1.5;
+    QTest::newRow("cs dot as plain C") << "cs_CZ" << "0.5" << 0.5;
+    QTest::newRow("cs spaces around") << "cs_CZ" << "  -1,25 \t" << -1.25;
+    QTest::newRow("cs exponent") << "cs_CZ" << "1e3" << 1000.0;
+    QTest::newRow("cs negative zero") << "cs_CZ" << "-0" << 0.0;
+    QTest::newRow("en dot") << "en_US" << "1.5" << 1.5;
+    QTest::newRow("en huge but finite") << "en_US" << "1e300" << 1e300;
+}
+
+void TestNumberText::reads()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(readNumber(text, QLocale(locale)), std::optional(value));
+}
+
+void TestNumberText::refuses_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "cs_CZ" << "";
+    QTest::newRow("only spaces") << "cs_CZ" << "   ";
+    QTest::newRow("word") << "cs_CZ" << "abc";
+    QTest::newRow("number then word") << "cs_CZ" << "1,5 kg";
+    QTest::newRow("inf") << "cs_CZ" << "inf";
+    QTest::newRow("minus inf") << "en_US" << "-inf";
+    QTest::newRow("nan") << "cs_CZ" << "nan";
+    QTest::newRow("overflow") << "cs_CZ" << "1e400";
+    QTest::newRow("en comma is not a decimal point") << "en_US" << "1,5";
+    QTest::newRow("ten thousand nines") << "cs_CZ" << QString(10000, u'9');
+    QTest::newRow("ten thousand letters") << "en_US" << QString(10000, u'x');
+}
+
+void TestNumberText::refuses()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QCOMPARE(readNumber(text, QLocale(locale)), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
