@@ -20,7 +20,7 @@ install_missing() {
 }
 
 build_packages=(cmake g++ ninja-build qt6-base-dev libgl-dev qt6-qpa-plugins fonts-liberation)
-test_packages=(xvfb xauth xdotool libbenchmark-dev)
+test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev)
 
 configure_and_build() {
   if [ ! -f "$build/build.ninja" ]; then

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+// The real program, started as a user starts it, and the X display it runs on, driven with
+// xdotool. Windows are found by their titles; every wait has a deadline.
+class Desktop
+{
+public:
+    static constexpr auto kMainTitle = "sinusoid - "; // xdotool's patterns are ASCII-safe
+
+    ~Desktop()
+    {
+        if (m_program.state() != QProcess::NotRunning) {
+            m_program.kill();
+            m_program.waitForFinished();
+        }
+    }
+
+    // Starts the program under a Czech locale and waits for its main window.
+    bool start()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANG"), QStringLiteral("cs_CZ.UTF-8"));
+        env.remove(QStringLiteral("LC_ALL"));
+        m_program.setProcessEnvironment(env);
+        m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_program.start(QStringLiteral(VLNOKRES_BINARY), {});
+        if (!m_program.waitForStarted())
+            return false;
+        m_window = findWindow(QString::fromLatin1(kMainTitle));
+        return !m_window.isEmpty();
+    }
+
+    // The id of the first visible window whose title matches, once it is there, or "".
+    QString findWindow(const QString &titlePattern, int timeoutMs = 10000)
+    {
+        const QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            const QString found = xdotool({"search", "--onlyvisible", "--name", titlePattern}).section('\n', 0, 0);
+            if (!found.isEmpty())
+                return found;
+            QTest::qWait(50);
+        }
+        return {};
+    }
+
+    bool hasWindow(const QString &titlePattern)
+    {
+        return !xdotool({"search", "--onlyvisible", "--name", titlePattern}).isEmpty();
+    }
+
+    void click(QPoint at, const QString &window = {})
+    {
+        xdotool({"mousemove", "--window", window.isEmpty() ? m_window : window, QString::number(at.x()),
+                 QString::number(at.y()), "click", "1"});
+    }
+
+    // Replaces the text of the box at the given point, as a user selecting it all would.
+    void retype(QPoint box, const QString &text)
+    {
+        click(box);
+        xdotool({"key", "--clearmodifiers", "ctrl+a"});
+        xdotool({"type", "--delay", "20", text});
+    }
+
+    // What a window manager sends when the user clicks the title bar's close button.
+    void requestClose()
+    {
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11->connection();
+        auto atom = [connection](const char *name) {
+            auto *reply = xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+            const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+            return found;
+        };
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = m_window.toUInt();
+        event.type = atom("WM_PROTOCOLS");
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+        xcb_flush(connection);
+    }
+
+    void key(const QString &keys, const QString &window) { xdotool({"key", "--window", window, keys}); }
+
+    QImage screenshot(const QString &window = {})
+    {
+        const QString id = window.isEmpty() ? m_window : window;
+        return QGuiApplication::primaryScreen()->grabWindow(id.toULongLong()).toImage();
+    }
+
+    // Waits until the pixel at the point of the main window has the colour.
+    bool waitForPixel(QPoint at, QRgb colour, int timeoutMs = 10000)
+    {
+        const QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            const QImage shot = screenshot();
+            if (shot.valid(at) && shot.pixel(at) == colour)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    // The program's exit status once it has ended by itself, or -1 if it is still running.
+    int waitForExit(int timeoutMs = 10000)
+    {
+        if (!m_program.waitForFinished(timeoutMs) || m_program.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return m_program.exitCode();
+    }
+
+    const QString &mainWindow() const { return m_window; }
+
+private:
+    static QString xdotool(const QStringList &arguments)
+    {
+        QProcess tool;
+        tool.start(QStringLiteral(XDOTOOL), arguments);
+        tool.waitForFinished(10000);
+        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    }
+
+    QProcess m_program;
+    QString m_window;
+};

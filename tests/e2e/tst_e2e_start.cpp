@@ -1,0 +1,72 @@
+#include "Desktop.h"
+
+// The program as a user meets it on a real display: the window, the Start command drawing the
+// axes, the amplitude limit's message, and "Konec" ending the program.
+class TestE2EStart : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startDrawsTheAxesAndKonecEnds();
+    void amplitudeAboveTheLimitIsRefused();
+    void closeButtonEndsTheProgram();
+
+private:
+    static constexpr QPoint kStart{648, 20};
+    static constexpr QPoint kKonec{720, 20};
+    static constexpr QPoint kAmplitude{360, 57};
+    static constexpr QRgb kBlack = 0xFF000000;
+    static constexpr QRgb kGrey = 0xFFC0C0C0;
+};
+
+void TestE2EStart::startDrawsTheAxesAndKonecEnds()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    QCOMPARE(desktop.screenshot().size(), QSize(792, 573));
+    QVERIFY(desktop.waitForPixel({400, 150}, kGrey));
+
+    // Start draws the upper axis, the lower axis and the time-graph axis.
+    desktop.click(kStart);
+    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+    const QImage shot = desktop.screenshot();
+    QCOMPARE(shot.pixel(700, 390), kBlack);
+    QCOMPARE(shot.pixel(340, 500), kBlack);
+    QCOMPARE(shot.pixel(200, 280), kGrey); // the instruction label is painted over
+
+    // Konec ends the program, successfully.
+    desktop.click(kKonec);
+    QCOMPARE(desktop.waitForExit(), 0);
+}
+
+void TestE2EStart::amplitudeAboveTheLimitIsRefused()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    desktop.retype(kAmplitude, QStringLiteral("1,6"));
+    desktop.click(kStart);
+
+    // The limit's message comes up, and nothing is drawn behind it.
+    const QString message = desktop.findWindow(QStringLiteral("amplitudy"));
+    QVERIFY(!message.isEmpty());
+    QCOMPARE(desktop.screenshot().pixel(400, 150), kGrey);
+    desktop.key(QStringLiteral("Return"), message);
+    QTRY_VERIFY(!desktop.hasWindow(QStringLiteral("amplitudy")));
+    QCOMPARE(desktop.screenshot().pixel(400, 150), kGrey);
+
+    // A fitting amplitude then draws the scene.
+    desktop.retype(kAmplitude, QStringLiteral("1,5"));
+    desktop.click(kStart);
+    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+}
+
+void TestE2EStart::closeButtonEndsTheProgram()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    desktop.requestClose();
+    QCOMPARE(desktop.waitForExit(), 0);
+}
+
+QTEST_MAIN(TestE2EStart)
+#include "tst_e2e_start.moc"
