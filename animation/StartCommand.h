@@ -5,6 +5,8 @@ class QLineEdit;
 namespace vlnokres {
 
 class DrawingSurface;
+class HeldInput;
+class Pacer;
 
 // The boxes the Start command reads: the three parameters of the second sinusoid and the
 // hidden slowdown factor.
@@ -15,8 +17,16 @@ struct ParameterBoxes {
     QLineEdit *slowdown = nullptr;
 };
 
+// Where the Start command draws and how it waits between steps.
+struct StartTarget {
+    DrawingSurface &surface;
+    Pacer &pacer;
+    HeldInput &heldInput;
+};
+
 // Reads and checks the boxes, refuses with a message what cannot be used, and otherwise
-// clears the band and draws the axes. Runs to its end before returning to the event loop.
-void runStartCommand(const ParameterBoxes &boxes, DrawingSurface &surface);
+// clears the band, draws the axes and runs the animation to its end, holding the user's input
+// until then. The boxes are read once, before anything is drawn.
+void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target);
 
 } // namespace vlnokres

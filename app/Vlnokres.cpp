@@ -3,6 +3,8 @@
 #include "AppIcon.h"
 #include "Form.h"
 #include "NumberText.h"
+#include "PaceControl.h"
+#include "animation/EventLoopPacer.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +20,7 @@ constexpr auto kCaption = "Součet dvou sinusoid - https://vlnokres.example/";
 }
 
 Vlnokres::Vlnokres(QWidget *parent)
-    : QWidget(parent), m_surface(*this, kClientSize)
+    : QWidget(parent), m_surface(*this, kClientSize), m_pacer(std::make_unique<EventLoopPacer>(*this))
 {
     setObjectName(QStringLiteral("Vlnokres"));
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -34,10 +36,11 @@ Vlnokres::Vlnokres(QWidget *parent)
         .phase = control<QLineEdit>("nFáza"),
         .slowdown = control<QLineEdit>("nSpomaleni"),
     };
+    connectPaceControl(*control<QScrollBar>("HScroll1"), *m_boxes.slowdown);
     writeStartUpValues();
 
     connect(control<QPushButton>("cmdAnimace"), &QPushButton::clicked, this,
-            [this] { runStartCommand(m_boxes, m_surface); });
+            [this] { runStartCommand(m_boxes, {m_surface, *m_pacer, m_heldInput}); });
     connect(control<QPushButton>("cmdKonec"), &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -55,9 +58,7 @@ void Vlnokres::writeStartUpValues()
     m_boxes.frequency->setText(writeNumber(1));
     m_boxes.phase->setText(writeNumber(90));
     m_boxes.slowdown->setText(writeNumber(1));
-    auto *pace = control<QScrollBar>("HScroll1");
-    pace->setRange(1, 10);
-    pace->setValue(1);
+    control<QScrollBar>("HScroll1")->setValue(1);
 }
 
 void Vlnokres::paintEvent(QPaintEvent *event)

@@ -1,4 +1,6 @@
 #include "MessageCatcher.h"
+#include "RecordingPacer.h"
+#include "animation/SceneSetup.h"
 #include "app/Vlnokres.h"
 
 #include <QLabel>
@@ -16,15 +18,18 @@ class TestStartCommand : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
-    void acceptedAmplitudeDrawsTheScene_data();
-    void acceptedAmplitudeDrawsTheScene();
+    void setupPaintsTheBandAndTheAxes();
+    void acceptedAmplitudeRunsTheScene_data();
+    void acceptedAmplitudeRunsTheScene();
     void refusedValuesDrawNothing_data();
     void refusedValuesDrawNothing();
     void drawingSurvivesARepaint();
 
 private:
     struct Window {
+        Window() { window.setPacer(std::unique_ptr<Pacer>(pacer)); }
         Vlnokres window;
+        RecordingPacer *pacer = new RecordingPacer;
         QLineEdit *box(const char *name) { return window.findChild<QLineEdit *>(QString::fromUtf8(name)); }
         void clickStart() { QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdAnimace")), Qt::LeftButton); }
     };
@@ -41,33 +46,13 @@ QImage freshCanvas()
 }
 } // namespace
 
-void TestStartCommand::acceptedAmplitudeDrawsTheScene_data()
+void TestStartCommand::setupPaintsTheBandAndTheAxes()
 {
-    QTest::addColumn<QString>("amplitude");
-    QTest::addColumn<QString>("afterwards");
-    QTest::newRow("at the limit") << "1,5" << "1,5";
-    QTest::newRow("negative") << "-1" << "-1";
-    QTest::newRow("plain C notation") << " 0.5 " << " 0.5 ";
-    QTest::newRow("zero becomes a thousandth") << "0" << "0,001";
-    QTest::newRow("written zero too") << "0,0" << "0,001";
-}
-
-void TestStartCommand::acceptedAmplitudeDrawsTheScene()
-{
-    QFETCH(QString, amplitude);
-    QFETCH(QString, afterwards);
-    Window w;
-    w.box("nAmplituda")->setText(amplitude);
-    const CaughtMessage message = catchMessage([&] { w.clickStart(); });
-    QVERIFY(!message.shown);
-    QCOMPARE(w.box("nAmplituda")->text(), afterwards);
-
-    const QImage &canvas = w.window.surface().image();
-    // The band is cleared, over the instruction label too, which is gone for good.
-    QVERIFY(w.window.findChild<QLabel *>(QStringLiteral("Label2"))->isHidden());
-    for (int y = 256; y < 305; y += 4)
-        for (int x = 160; x < 330; x += 3) // left of the time-graph axis
-            QCOMPARE(canvas.pixel(x, y), kGrey);
+    Vlnokres window;
+    DrawingSurface surface(window, Vlnokres::kClientSize);
+    surface.draw(sceneSetup());
+    QCOMPARE(surface.penWidth(), 2);
+    const QImage &canvas = surface.image();
     // The three axes, one pixel wide, and nothing beyond their ends.
     for (int x = 50; x < 750; ++x)
         QCOMPARE(canvas.pixel(x, 150), kBlack);
@@ -80,6 +65,41 @@ void TestStartCommand::acceptedAmplitudeDrawsTheScene()
     QCOMPARE(canvas.pixel(400, 151), kGrey);
     QCOMPARE(canvas.pixel(341, 300), kGrey);
     QCOMPARE(canvas.pixel(340, 225), kGrey);
+}
+
+void TestStartCommand::acceptedAmplitudeRunsTheScene_data()
+{
+    QTest::addColumn<QString>("amplitude");
+    QTest::addColumn<QString>("afterwards");
+    QTest::newRow("at the limit") << "1,5" << "1,5";
+    QTest::newRow("negative") << "-1" << "-1";
+    QTest::newRow("plain C notation") << " 0.5 " << " 0.5 ";
+    QTest::newRow("zero becomes a thousandth") << "0" << "0,001";
+    QTest::newRow("written zero too") << "0,0" << "0,001";
+    QTest::newRow("huge negative") << "-1e300" << "-1e300";
+}
+
+void TestStartCommand::acceptedAmplitudeRunsTheScene()
+{
+    QFETCH(QString, amplitude);
+    QFETCH(QString, afterwards);
+    Window w;
+    w.box("nAmplituda")->setText(amplitude);
+    const CaughtMessage message = catchMessage([&] { w.clickStart(); });
+    QVERIFY(!message.shown);
+    QCOMPARE(w.box("nAmplituda")->text(), afterwards);
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(1300));
+    QCOMPARE(w.pacer->finishes, 1);
+
+    const QImage &canvas = w.window.surface().image();
+    // The instruction label is painted over, and is gone for good.
+    QVERIFY(w.window.findChild<QLabel *>(QStringLiteral("Label2"))->isHidden());
+    for (int y = 256; y < 305; ++y)
+        for (int x = 160; x < 330; ++x) // left of the time graph
+            QVERIFY(canvas.pixel(x, y) != kBlack);
+    // The horizontal axes are drawn again on top at the end.
+    QCOMPARE(canvas.pixel(600, 150), kBlack);
+    QCOMPARE(canvas.pixel(700, 390), kBlack);
 }
 
 void TestStartCommand::refusedValuesDrawNothing_data()

@@ -12,6 +12,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <functional>
 #include <cstring>
 
 // The real program, started as a user starts it, and the X display it runs on, driven with
@@ -107,21 +108,25 @@ public:
         return QGuiApplication::primaryScreen()->grabWindow(id.toULongLong()).toImage();
     }
 
-    // Waits until the pixel at the point of the main window has the colour.
-    bool waitForPixel(QPoint at, QRgb colour, int timeoutMs = 10000)
+    // Waits until a screenshot of the main window shows what the predicate looks for.
+    bool waitFor(const std::function<bool(const QImage &)> &shows, int timeoutMs = 10000)
     {
         const QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
-            const QImage shot = screenshot();
-            if (shot.valid(at) && shot.pixel(at) == colour)
+            if (shows(screenshot()))
                 return true;
-            QTest::qWait(50);
+            QTest::qWait(30);
         }
         return false;
     }
 
+    bool waitForPixel(QPoint at, QRgb colour, int timeoutMs = 10000)
+    {
+        return waitFor([&](const QImage &shot) { return shot.valid(at) && shot.pixel(at) == colour; }, timeoutMs);
+    }
+
     // The program's exit status once it has ended by itself, or -1 if it is still running.
-    int waitForExit(int timeoutMs = 10000)
+    int waitForExit(int timeoutMs = 20000)
     {
         if (!m_program.waitForFinished(timeoutMs) || m_program.exitStatus() != QProcess::NormalExit)
             return -1;

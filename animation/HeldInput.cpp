@@ -1,0 +1,132 @@
+#include "HeldInput.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include <memory>
+
+namespace vlnokres {
+namespace {
+
+// Touch and pen input that no widget takes reaches the windows as mouse events, so holding
+// the mouse holds them too.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QWidget *topWidgetOf(QObject *receiver)
+{
+    auto *window = qobject_cast<QWindow *>(receiver);
+    return window ? QWidget::find(window->winId()) : nullptr;
+}
+
+QWidget *widgetAt(QWidget &top, QPointF position)
+{
+    QWidget *child = top.childAt(position.toPoint());
+    return child ? child : &top;
+}
+
+// Qt gives focus only on the window system's own presses, and a delivered press is not one.
+void giveClickFocus(QWidget *target)
+{
+    for (QWidget *w = target; w && !w->isWindow(); w = w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
+            w->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+HeldInput::HeldInput() { QCoreApplication::instance()->installEventFilter(this); }
+
+HeldInput::~HeldInput() = default;
+
+HeldInput::Hold::Hold(HeldInput &input) : m_input(input) { ++m_input.m_holds; }
+
+HeldInput::Hold::~Hold()
+{
+    if (--m_input.m_holds == 0)
+        m_input.deliver();
+}
+
+bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
+{
+    if (m_holds == 0 || !receiver->isWindowType() || !isUserInput(event->type()))
+        return false;
+    m_queue.push_back({receiver, replayOf(*event)});
+    return true;
+}
+
+// Pointer events are kept as plain values and delivered straight to the widget under the
+// pointer, as a window would have: Qt's own route through the window reads the pointing
+// device's current state, which has moved on with later input, and a held click would land
+// wherever the pointer went next. Keys go to the window, which hands them to the focus.
+std::function<void(QObject *)> HeldInput::replayOf(const QEvent &event)
+{
+    if (event.type() == QEvent::Wheel) {
+        const auto &w = static_cast<const QWheelEvent &>(event);
+        return [=, position = w.position(), global = w.globalPosition(), pixels = w.pixelDelta(),
+                angle = w.angleDelta(), buttons = w.buttons(), modifiers = w.modifiers(), phase = w.phase(),
+                inverted = w.inverted()](QObject *receiver) {
+            QWidget *top = topWidgetOf(receiver);
+            if (!top)
+                return;
+            QWidget *target = widgetAt(*top, position);
+            QWheelEvent wheel(target->mapFrom(top, position), global, pixels, angle, buttons, modifiers, phase,
+                              inverted);
+            QCoreApplication::sendEvent(target, &wheel);
+        };
+    }
+    if (const auto *m = dynamic_cast<const QMouseEvent *>(&event)) {
+        return [this, type = m->type(), position = m->position(), global = m->globalPosition(), button = m->button(),
+                buttons = m->buttons(), modifiers = m->modifiers()](QObject *receiver) {
+            QWidget *top = topWidgetOf(receiver);
+            if (!top)
+                return;
+            QWidget *target = m_mouseGrabber ? m_mouseGrabber.data() : widgetAt(*top, position);
+            if (type == QEvent::MouseButtonPress) {
+                giveClickFocus(target);
+                m_mouseGrabber = target;
+            }
+            if (buttons == Qt::NoButton)
+                m_mouseGrabber = nullptr;
+            QMouseEvent mouse(type, target->mapFrom(top, position), position, global, button, buttons, modifiers);
+            QCoreApplication::sendEvent(target, &mouse);
+        };
+    }
+    return [copy = std::shared_ptr<QEvent>(event.clone())](QObject *receiver) {
+        QCoreApplication::sendEvent(receiver, copy.get());
+    };
+}
+
+void HeldInput::deliver()
+{
+    // One at a time from the front: a delivery may start a run, whose own end delivers the
+    // rest, older input first.
+    while (m_holds == 0 && !m_queue.empty()) {
+        Held held = std::move(m_queue.front());
+        m_queue.pop_front();
+        if (held.receiver)
+            held.deliver(held.receiver);
+    }
+}
+
+} // namespace vlnokres

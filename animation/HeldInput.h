@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <deque>
+#include <functional>
+
+class QEvent;
+
+namespace vlnokres {
+
+// Holds the user's input while a run goes on and delivers it, in its order, once the run has
+// returned: a click on "Start" during a run starts the next run afterwards, a click on "Konec"
+// ends the program afterwards, and typing appears afterwards. Everything else (painting,
+// exposure, the close request, the window manager's ping) passes at once, so the window stays
+// alive. Input is caught where the window system hands it to our windows, before any widget
+// sees it.
+class HeldInput final : public QObject
+{
+    Q_OBJECT
+
+public:
+    HeldInput();
+    ~HeldInput() override;
+
+    // Input is held while a Hold exists. When the last one ends, the held input is delivered;
+    // if that starts another run, input held meanwhile queues behind what was already held.
+    class Hold
+    {
+    public:
+        explicit Hold(HeldInput &input);
+        ~Hold();
+        Hold(const Hold &) = delete;
+        Hold &operator=(const Hold &) = delete;
+
+    private:
+        HeldInput &m_input;
+    };
+
+    qsizetype heldCount() const { return qsizetype(m_queue.size()); }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override;
+
+private:
+    struct Held {
+        QPointer<QObject> receiver;
+        std::function<void(QObject *receiver)> deliver;
+    };
+
+    std::function<void(QObject *)> replayOf(const QEvent &event);
+    void deliver();
+
+    int m_holds = 0;
+    std::deque<Held> m_queue;
+    // The widget that took the last held press, as the window system would keep it for the
+    // moves and the release that follow.
+    QPointer<QWidget> m_mouseGrabber;
+};
+
+} // namespace vlnokres

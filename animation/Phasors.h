@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DrawOp.h"
+
+namespace vlnokres {
+
+// The second sinusoid as the run draws it; the first is fixed at length kFirstLength,
+// frequency 1 and phase 0.
+struct SecondSinusoid {
+    double length = 0;       // R2, pixels
+    double frequency = 1;    // relative to the first
+    double phaseDegrees = 0;
+};
+
+inline constexpr int kSteps = 1300;
+inline constexpr double kStepsPerRadian = 100;
+// Not π/180 and not 10π: the classroom pictures were drawn with these rounded factors, and a
+// phase of 180 leaving a sum within half a pixel of zero, rather than exactly zero, is theirs.
+inline constexpr double kRadiansPerDegree = 0.0175;
+inline constexpr double kPixelsPerRadian = 31.4;
+inline constexpr double kDotRadius = 0.3;
+
+// Step t (1 … kSteps): each vector is drawn over its previous position in white or light
+// yellow and then at its new angle, in the upper diagram side by side and in the lower one tip
+// to tail, and the three dots of the time graph are added. Pen width 2 is already set.
+DrawOps stepOps(const SecondSinusoid &second, int t);
+
+// After the last step the two horizontal axes, which the swept discs have covered, come back.
+DrawOps finishingOps();
+
+} // namespace vlnokres

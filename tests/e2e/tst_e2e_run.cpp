@@ -1,0 +1,100 @@
+#include "Desktop.h"
+
+// A run as a user lives it: input given during a run waits and then takes effect in order,
+// and closing the window during a run ends the program at once.
+class TestE2ERun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startAndTypingDuringARunTakeEffectAfterIt();
+    void startThenKonecDuringARunEndAfterTheNextRun();
+    void closeDuringARunEndsTheProgramPromptly();
+
+private:
+    static constexpr QPoint kStart{648, 20};
+    static constexpr QPoint kKonec{720, 20};
+    static constexpr QPoint kAmplitude{360, 57};
+    static constexpr QPoint kSlowerArrow{185, 48};
+    static constexpr QRgb kBlack = 0xFF000000;
+};
+
+namespace {
+
+// The rightmost column of the time graph that has a black dot: how far the run has come.
+int traceEnd(const QImage &shot)
+{
+    for (int x = 760; x >= 343; --x)
+        for (int y = 230; y < 550; ++y)
+            if ((y < 389 || y > 391) && shot.pixel(x, y) == 0xFF000000)
+                return x;
+    return 0;
+}
+
+// The highest row of a black dot: about 335 for the start-up values, 320 with amplitude 1.
+int tracePeak(const QImage &shot)
+{
+    for (int y = 230; y < 389; ++y)
+        for (int x = 343; x <= 760; ++x)
+            if (shot.pixel(x, y) == 0xFF000000)
+                return y;
+    return 1000;
+}
+
+bool finished(const QImage &shot) { return traceEnd(shot) >= 746; }
+
+} // namespace
+
+void TestE2ERun::startAndTypingDuringARunTakeEffectAfterIt()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    desktop.click(kSlowerArrow); // 5.2 s a run
+    desktop.click(kStart);
+    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+
+    desktop.retype(kAmplitude, QStringLiteral("1"));
+    desktop.click(kStart);
+    // The run goes on undisturbed: neither the new amplitude nor a new run shows yet.
+    QVERIFY(desktop.waitFor([](const QImage &shot) { return traceEnd(shot) > 420; }));
+    QVERIFY(tracePeak(desktop.screenshot()) > 326);
+
+    // Then exactly one more run, with the amplitude typed meanwhile.
+    QVERIFY(desktop.waitFor([](const QImage &shot) { return finished(shot) && tracePeak(shot) < 326; }, 20000));
+    const QDeadlineTimer calm(1500);
+    while (!calm.hasExpired()) {
+        QVERIFY(finished(desktop.screenshot()));
+        QTest::qWait(50);
+    }
+}
+
+void TestE2ERun::startThenKonecDuringARunEndAfterTheNextRun()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    desktop.click(kSlowerArrow);
+    desktop.click(kStart);
+    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+    desktop.click(kStart);
+    desktop.click(kKonec);
+
+    // The first run reaches its end, the second starts from a cleared band, and only then
+    // does the program end, successfully.
+    QVERIFY(desktop.waitFor([](const QImage &shot) { return traceEnd(shot) > 700; }, 20000));
+    QVERIFY(desktop.waitFor([](const QImage &shot) { return traceEnd(shot) < 450; }, 20000));
+    QCOMPARE(desktop.waitForExit(), 0);
+}
+
+void TestE2ERun::closeDuringARunEndsTheProgramPromptly()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    desktop.click(kSlowerArrow);
+    desktop.click(kStart);
+    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+    desktop.requestClose();
+    QCOMPARE(desktop.waitForExit(1000), 0);
+}
+
+QTEST_MAIN(TestE2ERun)
+#include "tst_e2e_run.moc"

@@ -1,0 +1,159 @@
+#include "animation/Pace.h"
+#include "animation/Phasors.h"
+#include "animation/SceneGeometry.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace vlnokres;
+using namespace std::chrono_literals;
+
+// The run's arithmetic: what each step draws, where the traces go, and how long each pause is.
+class TestPhasors : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstStepStartsFromAngleZeroAndPhase();
+    void stepsFollowOneAnother();
+    void tracesShareTheirXAcrossTheGraph();
+    void negativeFrequencyTurnsBackButAdvances();
+    void zeroFrequencyHoldsTheSecondVectorStill();
+    void hugeValuesStayDrawable();
+    void finishingRedrawsBothHorizontalAxes();
+    void pauseGrowsWithTheSquareOfTheSlowdown_data();
+    void pauseGrowsWithTheSquareOfTheSlowdown();
+};
+
+namespace {
+const SecondSinusoid kDefaults{25, 1, 90};
+
+const Line &lineAt(const DrawOps &ops, std::size_t i) { return std::get<Line>(ops.at(i)); }
+const Circle &dotAt(const DrawOps &ops, std::size_t i) { return std::get<Circle>(ops.at(i)); }
+
+bool near(double a, double b) { return std::abs(a - b) < 1e-9; }
+} // namespace
+
+void TestPhasors::firstStepStartsFromAngleZeroAndPhase()
+{
+    const DrawOps ops = stepOps(kDefaults, 1);
+    QCOMPARE(ops.size(), std::size_t(11));
+    const double phi = 90 * 0.0175;
+
+    // Upper diagram: white over angle 0, green at 0.01 rad; light yellow over φ, red at φ + 0.01.
+    QVERIFY(lineAt(ops, 0) == (Line{{170, 150.5}, {220, 150.5}, Ink::White}));
+    QVERIFY(lineAt(ops, 1) == (Line{{170, 150.5}, {170 + 50 * std::cos(0.01), 150.5 - 50 * std::sin(0.01)}, Ink::Green}));
+    QVERIFY(lineAt(ops, 3) == (Line{{450, 150.5}, {450 + 25 * std::cos(phi), 150.5 - 25 * std::sin(phi)}, Ink::LightYellow}));
+    QCOMPARE(lineAt(ops, 4).ink, Ink::Red);
+    QVERIFY(near(lineAt(ops, 4).to.x, 450 + 25 * std::cos(phi + 0.01)));
+
+    // Lower diagram: the second vector starts at the first one's tip.
+    QVERIFY(lineAt(ops, 6) == (Line{{170, 390.5}, {220, 390.5}, Ink::White}));
+    QCOMPARE(lineAt(ops, 8).from, lineAt(ops, 6).to);
+    QCOMPARE(lineAt(ops, 9).from, lineAt(ops, 7).to);
+    QVERIFY(near(lineAt(ops, 9).to.y, lineAt(ops, 7).to.y - 25 * std::sin(phi + 0.01)));
+
+    // The three dots: green, red and the sum, radius 0.3.
+    QVERIFY(dotAt(ops, 2) == (Circle{{340 + 0.314, 390.5 - 50 * std::sin(0.01)}, 0.3, Ink::Green}));
+    QCOMPARE(dotAt(ops, 5).ink, Ink::Red);
+    QVERIFY(near(dotAt(ops, 5).centre.y, 390.5 - 25 * std::sin(phi + 0.01)));
+    QCOMPARE(dotAt(ops, 10).ink, Ink::Foreground);
+    QVERIFY(near(dotAt(ops, 10).centre.y, 390.5 - 50 * std::sin(0.01) - 25 * std::sin(phi + 0.01)));
+}
+
+void TestPhasors::stepsFollowOneAnother()
+{
+    // Each step's white and light-yellow lines cover exactly the previous step's vectors.
+    for (int t : {2, 1300}) {
+        const DrawOps before = stepOps(kDefaults, t - 1);
+        const DrawOps now = stepOps(kDefaults, t);
+        for (std::size_t i : {0u, 3u, 6u, 8u}) {
+            QCOMPARE(lineAt(now, i).from, lineAt(before, i + 1).from);
+            QVERIFY(near(lineAt(now, i).to.x, lineAt(before, i + 1).to.x));
+            QVERIFY(near(lineAt(now, i).to.y, lineAt(before, i + 1).to.y));
+        }
+    }
+}
+
+void TestPhasors::tracesShareTheirXAcrossTheGraph()
+{
+    for (double f : {1.0, 2.0, 0.3, -1.0}) {
+        double previous = 340;
+        for (int t = 1; t <= kSteps; ++t) {
+            const DrawOps ops = stepOps({25, f, 90}, t);
+            const double x = dotAt(ops, 2).centre.x;
+            QCOMPARE(dotAt(ops, 5).centre.x, x);
+            QCOMPARE(dotAt(ops, 10).centre.x, x);
+            QVERIFY(near(x - previous, 0.314));
+            previous = x;
+        }
+        QVERIFY(near(previous, 748.2));
+    }
+}
+
+void TestPhasors::negativeFrequencyTurnsBackButAdvances()
+{
+    const SecondSinusoid backwards{25, -1, 0};
+    const DrawOps first = stepOps(backwards, 1);
+    // From angle 0 the red vector turns clockwise: below the axis on screen, y grows.
+    QVERIFY(lineAt(first, 4).to.y > 150.5);
+    QVERIFY(dotAt(first, 5).centre.y > 390.5);
+    QVERIFY(dotAt(stepOps(backwards, 2), 5).centre.x > dotAt(first, 5).centre.x);
+}
+
+void TestPhasors::zeroFrequencyHoldsTheSecondVectorStill()
+{
+    const SecondSinusoid still{25, 0, 30};
+    const double level = 390.5 - 25 * std::sin(30 * 0.0175);
+    for (int t : {1, 650, 1300}) {
+        const DrawOps ops = stepOps(still, t);
+        QVERIFY(std::isfinite(dotAt(ops, 5).centre.x));
+        QVERIFY(near(dotAt(ops, 5).centre.y, level));
+        QCOMPARE(lineAt(ops, 4).to, lineAt(ops, 3).to);
+    }
+}
+
+void TestPhasors::hugeValuesStayDrawable()
+{
+    // Nothing may be NaN where a finite value was possible; the clipping takes the rest.
+    const DrawOps ops = stepOps({-1e300 * 50, 1e300, 1e300}, 1300);
+    for (const DrawOp &op : ops)
+        if (const auto *line = std::get_if<Line>(&op))
+            QVERIFY(!std::isnan(line->from.x) && !std::isnan(line->to.x));
+}
+
+void TestPhasors::finishingRedrawsBothHorizontalAxes()
+{
+    const DrawOps ops = finishingOps();
+    QCOMPARE(ops.size(), std::size_t(3));
+    QVERIFY(ops[0] == DrawOp(PenWidth{1}));
+    QVERIFY(ops[1] == DrawOp(scene::kUpperAxis));
+    QVERIFY(ops[2] == DrawOp(scene::kLowerAxis));
+}
+
+void TestPhasors::pauseGrowsWithTheSquareOfTheSlowdown_data()
+{
+    QTest::addColumn<double>("slowdown");
+    QTest::addColumn<long long>("units");
+    QTest::addColumn<std::chrono::nanoseconds>("pause");
+    QTest::newRow("start-up pace") << 1.0 << 500LL << std::chrono::nanoseconds(1ms);
+    QTest::newRow("four") << 4.0 << 8000LL << std::chrono::nanoseconds(16ms);
+    QTest::newRow("five") << 5.0 << 12500LL << std::chrono::nanoseconds(25ms);
+    QTest::newRow("slowest") << 10.0 << 50000LL << std::chrono::nanoseconds(100ms);
+    QTest::newRow("beyond the slowest") << 1e300 << 50000LL << std::chrono::nanoseconds(100ms);
+    QTest::newRow("below one, no pause") << 0.5 << 0LL << std::chrono::nanoseconds(0);
+    QTest::newRow("not a number, no pause") << std::nan("") << 0LL << std::chrono::nanoseconds(0);
+}
+
+void TestPhasors::pauseGrowsWithTheSquareOfTheSlowdown()
+{
+    QFETCH(double, slowdown);
+    QFETCH(long long, units);
+    QFETCH(std::chrono::nanoseconds, pause);
+    QCOMPARE(pauseUnits(slowdown), units);
+    QCOMPARE(pausePerStep(slowdown), pause);
+}
+
+QTEST_GUILESS_MAIN(TestPhasors)
+#include "tst_phasors.moc"
