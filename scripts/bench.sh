@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Vlnokres and runs its benchmarks: drawing cost per step and the pace of real runs.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+install_missing "${build_packages[@]}" "${test_packages[@]}"
+configure_and_build
+exec "$build/bench/vlnokres_bench" "$@"
