@@ -40,10 +40,10 @@ namespace {
 
 constexpr QRgb kGrey = 0xC0C0C0;
 
-QWidget *createControl(const ControlSpec &spec, QWidget &window)
+QWidget *createControl(const ControlSpec &design, QWidget &window)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(design.text);
+    switch (design.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(text, &window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -53,8 +53,8 @@ QWidget *createControl(const ControlSpec &spec, QWidget &window)
         return new QPushButton(text, &window);
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(text, &window);
-        box->setReadOnly(spec.flags.readOnly);
-        if (spec.flags.greyCentred) {
+        box->setReadOnly(design.flags.readOnly);
+        if (design.flags.greyCentred) {
             box->setAlignment(Qt::AlignCenter);
             QPalette palette = box->palette();
             palette.setColor(QPalette::Base, QColor(kGrey));
@@ -71,13 +71,13 @@ QWidget *createControl(const ControlSpec &spec, QWidget &window)
     return nullptr;
 }
 
-void applyFont(QWidget &control, const std::optional<FontSpec> &spec)
+void applyFont(QWidget &control, const std::optional<FontSpec> &design)
 {
-    if (!spec)
+    if (!design)
         return;
-    QFont font(QString::fromUtf8(spec->family));
+    QFont font(QString::fromUtf8(design->family));
     // The constructor's size is whole points; 15.75 needs the fractional setter.
-    font.setPointSizeF(spec->points);
+    font.setPointSizeF(design->points);
     font.setBold(true);
     control.setFont(font);
 }
@@ -96,21 +96,21 @@ void buildForm(QWidget &window)
     window.setAutoFillBackground(true);
 
     std::vector<std::pair<int, QWidget *>> tabChain;
-    for (const ControlSpec &spec : kMainForm) {
-        QWidget *control = createControl(spec, window);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        control->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                             spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
-        applyFont(*control, spec.font);
+    for (const ControlSpec &design : kMainForm) {
+        QWidget *control = createControl(design, window);
+        control->setObjectName(QString::fromUtf8(design.name));
+        control->setGeometry(design.left / kTwipsPerPixel, design.top / kTwipsPerPixel,
+                             design.width / kTwipsPerPixel, design.height / kTwipsPerPixel);
+        applyFont(*control, design.font);
         // Our serif sets a few pixels wider than the one the form was designed with; a label
         // grows to its text rather than cut off its last letters.
-        if (spec.kind == ControlKind::Label)
+        if (design.kind == ControlKind::Label)
             control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
-        control->setVisible(spec.flags.shown);
-        if (!spec.flags.tabStop)
+        control->setVisible(design.flags.shown);
+        if (!design.flags.tabStop)
             control->setFocusPolicy(Qt::ClickFocus);
-        if (spec.flags.shown && spec.flags.tabStop && control->focusPolicy() & Qt::TabFocus)
-            tabChain.emplace_back(spec.tabIndex, control);
+        if (design.flags.shown && design.flags.tabStop && control->focusPolicy() & Qt::TabFocus)
+            tabChain.emplace_back(design.tabIndex, control);
     }
     std::ranges::sort(tabChain, {}, &std::pair<int, QWidget *>::first);
     for (std::size_t i = 1; i < tabChain.size(); ++i)

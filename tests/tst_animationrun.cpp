@@ -1,5 +1,4 @@
-#include "RecordingPacer.h"
-#include "app/Vlnokres.h"
+#include "TestWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,24 +27,6 @@ private Q_SLOTS:
     void paceIsReadOnceAtTheStartOfARun();
     void arrowsAndTroughStepThePace();
     void dragWritesThePaceOnlyWhenLetGo();
-
-private:
-    struct Window {
-        Window() { window.setPacer(std::unique_ptr<Pacer>(pacer)); }
-        Vlnokres window;
-        RecordingPacer *pacer = new RecordingPacer;
-
-        QLineEdit *box(const char *name) { return window.findChild<QLineEdit *>(QString::fromUtf8(name)); }
-        QScrollBar *pace() { return window.findChild<QScrollBar *>(QStringLiteral("HScroll1")); }
-        const QImage &run(const QString &amplitude = "0,5", const QString &frequency = "1", const QString &phase = "90")
-        {
-            box("nAmplituda")->setText(amplitude);
-            box("nFrekvence")->setText(frequency);
-            box("nFáza")->setText(phase);
-            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdAnimace")), Qt::LeftButton);
-            return window.surface().image();
-        }
-    };
 };
 
 namespace {
@@ -69,7 +50,7 @@ std::pair<int, int> blackRowsOfTheGraph(const QImage &canvas)
 
 void TestAnimationRun::defaultSumPeaksAboutFiftySixPixelsHigh()
 {
-    Window w;
+    TestWindow w;
     const auto [top, bottom] = blackRowsOfTheGraph(w.run());
     // 50 · |1 + 0.5 e^(i·1.575)| = 55.8 above y 390.5, give or take the dot.
     QVERIFY2(top >= 332 && top <= 335, qPrintable(QString::number(top)));
@@ -78,14 +59,14 @@ void TestAnimationRun::defaultSumPeaksAboutFiftySixPixelsHigh()
 
 void TestAnimationRun::oppositeVectorsCancelWithinAPixel()
 {
-    Window w;
+    TestWindow w;
     const auto [top, bottom] = blackRowsOfTheGraph(w.run("1", "1", "180"));
     QVERIFY2(top >= 388 && bottom <= 392, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
 }
 
 void TestAnimationRun::doubleFrequencyRedDotsFollowTheFormula()
 {
-    Window w;
+    TestWindow w;
     const QImage &canvas = w.run("0,5", "2", "0");
     int checked = 0;
     for (int t = 1; t <= 1300; t += 7) {
@@ -104,7 +85,7 @@ void TestAnimationRun::doubleFrequencyRedDotsFollowTheFormula()
 
 void TestAnimationRun::sweptDiscAndAxesRemainAfterTheRun()
 {
-    Window w;
+    TestWindow w;
     const QImage &canvas = w.run();
     // The upper first vector has swept a white disc of radius 50, but for its last position.
     const double last = std::fmod(13.0, 2 * std::numbers::pi);
@@ -125,7 +106,7 @@ void TestAnimationRun::sweptDiscAndAxesRemainAfterTheRun()
 
 void TestAnimationRun::paceIsReadOnceAtTheStartOfARun()
 {
-    Window w;
+    TestWindow w;
     // The pace moved to 4 during a run: that run keeps 1 ms a step, the next takes 16 ms.
     w.pacer->atStep = [&](int step) {
         if (step == 10)
@@ -147,7 +128,7 @@ void TestAnimationRun::paceIsReadOnceAtTheStartOfARun()
 
 void TestAnimationRun::arrowsAndTroughStepThePace()
 {
-    Window w;
+    TestWindow w;
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QScrollBar *bar = w.pace();
@@ -180,7 +161,7 @@ void TestAnimationRun::arrowsAndTroughStepThePace()
 
 void TestAnimationRun::dragWritesThePaceOnlyWhenLetGo()
 {
-    Window w;
+    TestWindow w;
     QScrollBar *bar = w.pace();
     bar->setSliderDown(true);
     bar->setSliderPosition(7);

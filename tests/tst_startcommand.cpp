@@ -1,7 +1,6 @@
 #include "MessageCatcher.h"
-#include "RecordingPacer.h"
+#include "TestWindow.h"
 #include "animation/SceneSetup.h"
-#include "app/Vlnokres.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,15 +23,6 @@ private Q_SLOTS:
     void refusedValuesDrawNothing_data();
     void refusedValuesDrawNothing();
     void drawingSurvivesARepaint();
-
-private:
-    struct Window {
-        Window() { window.setPacer(std::unique_ptr<Pacer>(pacer)); }
-        Vlnokres window;
-        RecordingPacer *pacer = new RecordingPacer;
-        QLineEdit *box(const char *name) { return window.findChild<QLineEdit *>(QString::fromUtf8(name)); }
-        void clickStart() { QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdAnimace")), Qt::LeftButton); }
-    };
 };
 
 namespace {
@@ -83,7 +73,7 @@ void TestStartCommand::acceptedAmplitudeRunsTheScene()
 {
     QFETCH(QString, amplitude);
     QFETCH(QString, afterwards);
-    Window w;
+    TestWindow w;
     w.box("nAmplituda")->setText(amplitude);
     const CaughtMessage message = catchMessage([&] { w.clickStart(); });
     QVERIFY(!message.shown);
@@ -128,7 +118,7 @@ void TestStartCommand::refusedValuesDrawNothing()
     QFETCH(QString, phase);
     QFETCH(QString, title);
     QFETCH(QString, text);
-    Window w;
+    TestWindow w;
     w.box("nAmplituda")->setText(amplitude);
     w.box("nFrekvence")->setText(frequency);
     w.box("nFáza")->setText(phase);
@@ -149,7 +139,7 @@ void TestStartCommand::refusedValuesDrawNothing()
 
 void TestStartCommand::drawingSurvivesARepaint()
 {
-    Window w;
+    TestWindow w;
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     w.clickStart();

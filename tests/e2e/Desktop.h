@@ -15,6 +15,16 @@
 #include <functional>
 #include <cstring>
 
+// Where a user clicks, in the main window's pixels, and the colours the tests look for.
+namespace place {
+constexpr QPoint kStart{648, 20};
+constexpr QPoint kKonec{720, 20};
+constexpr QPoint kAmplitude{360, 57};
+constexpr QPoint kSlowerArrow{185, 48}; // the pace scroll bar's right arrow
+} // namespace place
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kGrey = 0xFFC0C0C0;
+
 // The real program, started as a user starts it, and the X display it runs on, driven with
 // xdotool. Windows are found by their titles; every wait has a deadline.
 class Desktop

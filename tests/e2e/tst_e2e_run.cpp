@@ -11,12 +11,6 @@ private Q_SLOTS:
     void startThenKonecDuringARunEndAfterTheNextRun();
     void closeDuringARunEndsTheProgramPromptly();
 
-private:
-    static constexpr QPoint kStart{648, 20};
-    static constexpr QPoint kKonec{720, 20};
-    static constexpr QPoint kAmplitude{360, 57};
-    static constexpr QPoint kSlowerArrow{185, 48};
-    static constexpr QRgb kBlack = 0xFF000000;
 };
 
 namespace {
@@ -26,7 +20,7 @@ int traceEnd(const QImage &shot)
 {
     for (int x = 760; x >= 343; --x)
         for (int y = 230; y < 550; ++y)
-            if ((y < 389 || y > 391) && shot.pixel(x, y) == 0xFF000000)
+            if ((y < 389 || y > 391) && shot.pixel(x, y) == kBlack)
                 return x;
     return 0;
 }
@@ -36,25 +30,32 @@ int tracePeak(const QImage &shot)
 {
     for (int y = 230; y < 389; ++y)
         for (int x = 343; x <= 760; ++x)
-            if (shot.pixel(x, y) == 0xFF000000)
+            if (shot.pixel(x, y) == kBlack)
                 return y;
     return 1000;
 }
 
 bool finished(const QImage &shot) { return traceEnd(shot) >= 746; }
 
+// Starts the program, slows the pace to 2 (5.2 s a run) and starts a run.
+bool startSlowRun(Desktop &desktop)
+{
+    if (!desktop.start())
+        return false;
+    desktop.click(place::kSlowerArrow);
+    desktop.click(place::kStart);
+    return desktop.waitForPixel({400, 150}, kBlack);
+}
+
 } // namespace
 
 void TestE2ERun::startAndTypingDuringARunTakeEffectAfterIt()
 {
     Desktop desktop;
-    QVERIFY(desktop.start());
-    desktop.click(kSlowerArrow); // 5.2 s a run
-    desktop.click(kStart);
-    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+    QVERIFY(startSlowRun(desktop));
 
-    desktop.retype(kAmplitude, QStringLiteral("1"));
-    desktop.click(kStart);
+    desktop.retype(place::kAmplitude, QStringLiteral("1"));
+    desktop.click(place::kStart);
     // The run goes on undisturbed: neither the new amplitude nor a new run shows yet.
     QVERIFY(desktop.waitFor([](const QImage &shot) { return traceEnd(shot) > 420; }));
     QVERIFY(tracePeak(desktop.screenshot()) > 326);
@@ -71,12 +72,9 @@ void TestE2ERun::startAndTypingDuringARunTakeEffectAfterIt()
 void TestE2ERun::startThenKonecDuringARunEndAfterTheNextRun()
 {
     Desktop desktop;
-    QVERIFY(desktop.start());
-    desktop.click(kSlowerArrow);
-    desktop.click(kStart);
-    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
-    desktop.click(kStart);
-    desktop.click(kKonec);
+    QVERIFY(startSlowRun(desktop));
+    desktop.click(place::kStart);
+    desktop.click(place::kKonec);
 
     // The first run reaches its end, the second starts from a cleared band, and only then
     // does the program end, successfully.
@@ -88,10 +86,7 @@ void TestE2ERun::startThenKonecDuringARunEndAfterTheNextRun()
 void TestE2ERun::closeDuringARunEndsTheProgramPromptly()
 {
     Desktop desktop;
-    QVERIFY(desktop.start());
-    desktop.click(kSlowerArrow);
-    desktop.click(kStart);
-    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+    QVERIFY(startSlowRun(desktop));
     desktop.requestClose();
     QCOMPARE(desktop.waitForExit(1000), 0);
 }

@@ -11,12 +11,6 @@ private Q_SLOTS:
     void amplitudeAboveTheLimitIsRefused();
     void closeButtonEndsTheProgram();
 
-private:
-    static constexpr QPoint kStart{648, 20};
-    static constexpr QPoint kKonec{720, 20};
-    static constexpr QPoint kAmplitude{360, 57};
-    static constexpr QRgb kBlack = 0xFF000000;
-    static constexpr QRgb kGrey = 0xFFC0C0C0;
 };
 
 void TestE2EStart::startDrawsTheAxesAndKonecEnds()
@@ -27,7 +21,7 @@ void TestE2EStart::startDrawsTheAxesAndKonecEnds()
     QVERIFY(desktop.waitForPixel({400, 150}, kGrey));
 
     // Start draws the upper axis, the lower axis and the time-graph axis.
-    desktop.click(kStart);
+    desktop.click(place::kStart);
     QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
     const QImage shot = desktop.screenshot();
     QCOMPARE(shot.pixel(700, 390), kBlack);
@@ -35,7 +29,7 @@ void TestE2EStart::startDrawsTheAxesAndKonecEnds()
     QCOMPARE(shot.pixel(200, 280), kGrey); // the instruction label is painted over
 
     // Konec ends the program, successfully.
-    desktop.click(kKonec);
+    desktop.click(place::kKonec);
     QCOMPARE(desktop.waitForExit(), 0);
 }
 
@@ -43,8 +37,8 @@ void TestE2EStart::amplitudeAboveTheLimitIsRefused()
 {
     Desktop desktop;
     QVERIFY(desktop.start());
-    desktop.retype(kAmplitude, QStringLiteral("1,6"));
-    desktop.click(kStart);
+    desktop.retype(place::kAmplitude, QStringLiteral("1,6"));
+    desktop.click(place::kStart);
 
     // The limit's message comes up, and nothing is drawn behind it.
     const QString message = desktop.findWindow(QStringLiteral("amplitudy"));
@@ -55,8 +49,8 @@ void TestE2EStart::amplitudeAboveTheLimitIsRefused()
     QCOMPARE(desktop.screenshot().pixel(400, 150), kGrey);
 
     // A fitting amplitude then draws the scene.
-    desktop.retype(kAmplitude, QStringLiteral("1,5"));
-    desktop.click(kStart);
+    desktop.retype(place::kAmplitude, QStringLiteral("1,5"));
+    desktop.click(place::kStart);
     QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
 }
 
