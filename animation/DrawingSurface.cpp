@@ -25,10 +25,6 @@ DrawingSurface::DrawingSurface(QWidget &window, QSize size)
     m_image.fill(colourOf(Ink::BackgroundGrey));
 }
 
-void DrawingSurface::line(Point from, Point to, Ink ink) { draw({Line{from, to, ink}}); }
-
-void DrawingSurface::circle(Point centre, double radius, Ink ink) { draw({Circle{centre, radius, ink}}); }
-
 void DrawingSurface::draw(const DrawOps &ops)
 {
     QPainter painter(&m_image);

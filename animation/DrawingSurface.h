@@ -14,8 +14,8 @@ class QWidget;
 
 namespace vlnokres {
 
-// The window's client area as the scene sees it: pixel coordinates, a pen width, lines,
-// circle outlines and a message box. Drawing goes into a retained image that the window
+// The window's client area as the scene sees it: pixel coordinates, a pen width, lines and
+// circle outlines (given as DrawOps), and a message box. Drawing goes into a retained image that the window
 // paints from, so covering and uncovering the window never loses it; the controls, being
 // widgets of their own, stay on top of it.
 class DrawingSurface
@@ -25,8 +25,6 @@ public:
 
     void setPenWidth(int pixels) { m_penWidth = pixels; }
     int penWidth() const { return m_penWidth; }
-    void line(Point from, Point to, Ink ink = Ink::Foreground);
-    void circle(Point centre, double radius, Ink ink = Ink::Foreground);
     void draw(const DrawOps &ops);
 
     // A modal box with the message's title and text, one OK button and no icon.

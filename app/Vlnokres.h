@@ -16,9 +16,6 @@
 
 #include <memory>
 
-class QPushButton;
-class QScrollBar;
-
 namespace vlnokres {
 
 class Vlnokres : public QWidget
