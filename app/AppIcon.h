@@ -4,7 +4,7 @@
 
 namespace vlnokres {
 
-// Two phasors, a green one and a red one, from a common origin on a grey disc.
+// Two phasors tip to tail on a grey disc, rendered at build time from app/icon/vlnokres.svg.
 QIcon appIcon();
 
 } // namespace vlnokres

@@ -17,13 +17,17 @@ constexpr FontSpec kTimes(double points) { return {"Times New Roman", points}; }
 
 // clang-format off
 const std::array<ControlSpec, 14> kMainForm = {{
-    {"HScroll1",     ControlKind::ScrollBar, "",  960,  600, 1935, 255, std::nullopt,                    17},
+    {"HScroll1",     ControlKind::ScrollBar, "",  960,  600, 1935, 255, std::nullopt,                    17,
+     {.accessibleName = "Zpomalení"}},
     {"nPlus",        ControlKind::TextBox,   "+", 4680, 2040, 375,  450, FontSpec{"MS Sans Serif", 13.5}, 16,
      {.greyCentred = true, .tabStop = false, .readOnly = true}},
     {"nSpomaleni",   ControlKind::TextBox,   "",  2160, 1080, 615,  285, std::nullopt,                    11, {.shown = false}},
-    {"nFáza",        ControlKind::TextBox,   "",  7440, 720,  735,  285, std::nullopt,                    10, {.greyCentred = true}},
-    {"nFrekvence",   ControlKind::TextBox,   "",  6240, 720,  735,  285, std::nullopt,                    9,  {.greyCentred = true}},
-    {"nAmplituda",   ControlKind::TextBox,   "",  5040, 720,  735,  285, std::nullopt,                    8,  {.greyCentred = true}},
+    {"nFáza",        ControlKind::TextBox,   "",  7440, 720,  735,  285, std::nullopt,                    10,
+     {.greyCentred = true, .accessibleName = "Fázový posun"}},
+    {"nFrekvence",   ControlKind::TextBox,   "",  6240, 720,  735,  285, std::nullopt,                    9,
+     {.greyCentred = true, .accessibleName = "Kmitočet"}},
+    {"nAmplituda",   ControlKind::TextBox,   "",  5040, 720,  735,  285, std::nullopt,                    8,
+     {.greyCentred = true, .accessibleName = "Amplituda"}},
     {"cmdKonec",     ControlKind::Button,    "Konec", 10320, 120, 975, 375, kTimes(14.25),               4},
     {"cmdAnimace",   ControlKind::Button,    "Start", 9240,  120, 975, 375, kTimes(15.75),               0},
     {"Label2",       ControlKind::Label,     "Klepněte na tlačitko Start", 2400, 3840, 3855, 735, kTimes(15.75), 7},
@@ -107,6 +111,8 @@ void buildForm(QWidget &window)
         if (design.kind == ControlKind::Label)
             control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
         control->setVisible(design.flags.shown);
+        if (design.flags.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(design.flags.accessibleName));
         if (!design.flags.tabStop)
             control->setFocusPolicy(Qt::ClickFocus);
         if (design.flags.shown && design.flags.tabStop && control->focusPolicy() & Qt::TabFocus)

@@ -24,6 +24,9 @@ struct ControlFlags {
     bool shown = true;
     bool tabStop = true;
     bool readOnly = false;
+    // What a screen reader calls the control where no caption of its own names it: a box by
+    // the label over it, the scroll bar by what it sets.
+    const char *accessibleName = nullptr;
 };
 
 struct ControlSpec {

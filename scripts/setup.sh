@@ -19,8 +19,8 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake g++ ninja-build qt6-base-dev libgl-dev qt6-qpa-plugins fonts-liberation)
-test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev)
+build_packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins fonts-liberation)
+test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev desktop-file-utils dpkg-dev file)
 
 configure_and_build() {
   if [ ! -f "$build/build.ninja" ]; then

@@ -1,6 +1,8 @@
+#include "TestWindow.h"
 #include "app/Vlnokres.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -24,6 +26,11 @@ private Q_SLOTS:
     void startUpValuesFollowTheLocale_data();
     void startUpValuesFollowTheLocale();
     void tabVisitsTheControlsInOrder();
+    void keyboardAloneRunsTheAnimation();
+    void screenReaderNamesEveryControl_data();
+    void screenReaderNamesEveryControl();
+    void windowCarriesItsCaptionAndIcon();
+    void enlargingKeepsEverythingInPlace();
     void darkThemeCannotLightenTheForm();
     void konecClosesTheWindow();
 };
@@ -131,6 +138,72 @@ void TestMainWindow::tabVisitsTheControlsInOrder()
     }
     const QStringList expected{"cmdAnimace", "cmdKonec", "nAmplituda", "nFrekvence", "nFáza", "HScroll1", "cmdAnimace"};
     QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::keyboardAloneRunsTheAnimation()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.box("nAmplituda"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1,2")); // Tab selected the old text
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdAnimace"));
+    press(Qt::Key_Space);
+    QCOMPARE(w.box("nAmplituda")->text(), QStringLiteral("1,2"));
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(1300));
+}
+
+void TestMainWindow::screenReaderNamesEveryControl_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("amplitude") << "nAmplituda" << "Amplituda";
+    QTest::newRow("frequency") << "nFrekvence" << "Kmitočet";
+    QTest::newRow("phase") << "nFáza" << "Fázový posun";
+    QTest::newRow("pace") << "HScroll1" << "Zpomalení";
+    QTest::newRow("start") << "cmdAnimace" << "Start";
+    QTest::newRow("exit") << "cmdKonec" << "Konec";
+}
+
+void TestMainWindow::screenReaderNamesEveryControl()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    Vlnokres window;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(name));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), spoken);
+}
+
+void TestMainWindow::windowCarriesItsCaptionAndIcon()
+{
+    Vlnokres window;
+    QVERIFY(window.windowTitle().startsWith(QStringLiteral("Součet dvou sinusoid - ")));
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 256})
+        QVERIFY(sizes.contains(QSize(size, size)));
+}
+
+void TestMainWindow::enlargingKeepsEverythingInPlace()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.clickStart();
+    w.window.resize(1000, 760);
+    QCOMPARE(w.window.findChild<QWidget *>(QStringLiteral("cmdAnimace"))->pos(), QPoint(616, 8));
+    const QImage shown = w.window.grab().toImage();
+    QCOMPARE(shown.size(), QSize(1000, 760));
+    QCOMPARE(shown.pixel(700, 390), 0xFF000000u);  // the lower axis, where it was
+    QCOMPARE(shown.pixel(900, 700), 0xFFC0C0C0u);  // grey beyond the drawing
+    QCOMPARE(shown.pixel(780, 390), 0xFFC0C0C0u);
 }
 
 void TestMainWindow::darkThemeCannotLightenTheForm()

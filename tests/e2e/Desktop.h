@@ -48,7 +48,9 @@ public:
         env.remove(QStringLiteral("LC_ALL"));
         m_program.setProcessEnvironment(env);
         m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_program.start(QStringLiteral(VLNOKRES_BINARY), {});
+        // The build's program, unless the test is pointed at an installed one.
+        const QString binary = env.value(QStringLiteral("VLNOKRES_BINARY"), QStringLiteral(VLNOKRES_BINARY));
+        m_program.start(binary, {});
         if (!m_program.waitForStarted())
             return false;
         m_window = findWindow(QString::fromLatin1(kMainTitle));
