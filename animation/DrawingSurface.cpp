@@ -20,8 +20,9 @@ QColor colourOf(Ink ink) { return QColor::fromRgb(rgbOf(ink)); }
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget &window, QSize size)
-    : m_window(window), m_image(size, QImage::Format_RGB32)
+    : m_window(window), m_size(size), m_image(size * window.devicePixelRatio(), QImage::Format_RGB32)
 {
+    m_image.setDevicePixelRatio(window.devicePixelRatio());
     m_image.fill(colourOf(Ink::BackgroundGrey));
 }
 
@@ -49,16 +50,15 @@ QRect DrawingSurface::drawOne(QPainter &painter, const DrawOp &op)
 
 QRect DrawingSurface::drawLine(QPainter &painter, const Line &line)
 {
-    const ClipRect area{-kClipMargin, -kClipMargin, m_image.width() + kClipMargin,
-                        m_image.height() + kClipMargin};
+    const ClipRect area{-kClipMargin, -kClipMargin, m_size.width() + kClipMargin, m_size.height() + kClipMargin};
     const auto clipped = clipSegment(line.from, line.to, area);
     if (!clipped)
         return {};
     const QPointF from(clipped->first.x, clipped->first.y);
     const QPointF to(clipped->second.x, clipped->second.y);
     const int reach = m_penWidth + 1;
-    const QRect bounds = QRectF(from, to).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach)
-                         & m_image.rect();
+    const QRect bounds =
+        QRectF(from, to).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach) & QRect({}, m_size);
     if (bounds.isEmpty())
         return {};
     paintOverLabels(painter, bounds);
@@ -69,18 +69,27 @@ QRect DrawingSurface::drawLine(QPainter &painter, const Line &line)
     return bounds;
 }
 
+// Circles are filled span by span in device pixels, so that a dot is solid and round at any
+// screen density.
 QRect DrawingSurface::drawCircle(QPainter &painter, const Circle &circle)
 {
-    const auto spans = ringSpans(circle.centre, circle.radius, m_penWidth, m_image.width(), m_image.height());
-    QRect bounds;
+    const double ratio = m_image.devicePixelRatio();
+    const auto spans = ringSpans({circle.centre.x * ratio, circle.centre.y * ratio}, circle.radius * ratio,
+                                 m_penWidth * ratio, m_image.width(), m_image.height());
+    QRect deviceBounds;
     for (const PixelSpan &span : spans)
-        bounds |= QRect(QPoint(span.xFirst, span.y), QPoint(span.xLast, span.y));
-    if (bounds.isEmpty())
+        deviceBounds |= QRect(QPoint(span.xFirst, span.y), QPoint(span.xLast, span.y));
+    if (deviceBounds.isEmpty())
         return {};
+    const QRect bounds = QRectF(deviceBounds.topLeft() / ratio, deviceBounds.size() / ratio).toAlignedRect();
     paintOverLabels(painter, bounds);
+    // The painter scales scene pixels to device pixels; undo that to fill device pixels.
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     const QColor colour = colourOf(circle.ink);
     for (const PixelSpan &span : spans)
         painter.fillRect(QRect(QPoint(span.xFirst, span.y), QPoint(span.xLast, span.y)), colour);
+    painter.restore();
     return bounds;
 }
 
@@ -98,9 +107,11 @@ void DrawingSurface::paintOverLabels(QPainter &painter, const QRect &area)
 
 void DrawingSurface::paint(QPainter &painter, const QRect &area) const
 {
-    const QRect shown = area & m_image.rect();
-    if (!shown.isEmpty())
-        painter.drawImage(shown, m_image, shown);
+    const QRect shown = area & QRect({}, m_size);
+    if (shown.isEmpty())
+        return;
+    const double ratio = m_image.devicePixelRatio();
+    painter.drawImage(QRectF(shown), m_image, QRectF(shown.topLeft() * ratio, shown.size() * ratio));
 }
 
 void DrawingSurface::showMessage(const Message &message)

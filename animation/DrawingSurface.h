@@ -17,7 +17,8 @@ namespace vlnokres {
 // The window's client area as the scene sees it: pixel coordinates, a pen width, lines and
 // circle outlines (given as DrawOps), and a message box. Drawing goes into a retained image that the window
 // paints from, so covering and uncovering the window never loses it; the controls, being
-// widgets of their own, stay on top of it.
+// widgets of their own, stay on top of it. The image has the screen's resolution: on a
+// high-density screen lines and dots are drawn with its finer pixels, not scaled up.
 class DrawingSurface
 {
 public:
@@ -34,6 +35,7 @@ public:
     // one paints it into the image and hides the widget, so later drawing covers its text.
     void addLabel(QLabel *label);
 
+    // In device pixels; image().devicePixelRatio() device pixels to a scene pixel.
     const QImage &image() const { return m_image; }
     void paint(QPainter &painter, const QRect &area) const;
 
@@ -44,6 +46,7 @@ private:
     void paintOverLabels(QPainter &painter, const QRect &area);
 
     QWidget &m_window;
+    QSize m_size; // scene pixels
     QImage m_image;
     int m_penWidth = 1;
     QList<QPointer<QLabel>> m_labels;

@@ -41,9 +41,10 @@ public:
     }
 
     // Starts the program under a Czech locale and waits for its main window.
-    bool start()
+    bool start(const QProcessEnvironment &extra = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(extra);
         env.insert(QStringLiteral("LANG"), QStringLiteral("cs_CZ.UTF-8"));
         env.remove(QStringLiteral("LC_ALL"));
         m_program.setProcessEnvironment(env);
