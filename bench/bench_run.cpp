@@ -7,13 +7,19 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using namespace vlnokres;
 
@@ -80,6 +86,95 @@ void pacedRun(benchmark::State &state)
 }
 BENCHMARK(pacedRun)->Arg(1)->Arg(2)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The child of startUp: the program's window as main() makes it, on the offscreen platform.
+// It says "painted" on its first paint, then runs the animation once at the start-up pace,
+// so that its peak memory includes a whole run.
+constexpr auto kChildFlag = "--first-frame-child";
+
+class FirstPaint final : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_told) {
+            m_told = true;
+            QMetaObject::invokeMethod(this, [] {
+                std::puts("painted");
+                std::fflush(stdout);
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_told = false;
+};
+
+int firstFrameChild()
+{
+    Vlnokres window;
+    FirstPaint firstPaint;
+    window.installEventFilter(&firstPaint);
+    window.show();
+    QTimer::singleShot(100, &window, [&window] {
+        window.findChild<QPushButton *>(QStringLiteral("cmdAnimace"))->click();
+        window.close();
+    });
+    return QApplication::exec();
+}
+
+// From process start to the first painted frame, offscreen, and the program's peak resident
+// memory through a whole run. Targets: at most 250 ms and 60 MB.
+void startUp(benchmark::State &state)
+{
+    double firstFrameMs = 0;
+    double peakMb = 0;
+    for (auto _ : state) {
+        int out[2];
+        if (pipe(out) != 0) {
+            state.SkipWithError("no pipe");
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        char self[4096] = {};
+        if (readlink("/proc/self/exe", self, sizeof self - 1) < 0) {
+            state.SkipWithError("cannot find the benchmark's own path");
+            return;
+        }
+        char *childArgv[] = {self, const_cast<char *>(kChildFlag), nullptr};
+        const auto before = std::chrono::steady_clock::now();
+        pid_t child = 0;
+        const int spawned = posix_spawn(&child, self, &actions, nullptr, childArgv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        if (spawned != 0) {
+            close(out[0]);
+            state.SkipWithError("cannot start the child");
+            return;
+        }
+        char line[64] = {};
+        FILE *fromChild = fdopen(out[0], "r");
+        const bool painted = std::fgets(line, sizeof line, fromChild) && std::strncmp(line, "painted", 7) == 0;
+        const auto paintedAt = std::chrono::steady_clock::now();
+        std::fclose(fromChild);
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        if (!painted || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the child did not paint or did not end well");
+            return;
+        }
+        firstFrameMs += std::chrono::duration<double, std::milli>(paintedAt - before).count();
+        peakMb = std::max(peakMb, usage.ru_maxrss / 1024.0);
+    }
+    state.counters["first_frame_ms"] = firstFrameMs / double(state.iterations());
+    state.counters["peak_rss_MB"] = peakMb;
+}
+BENCHMARK(startUp)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -87,6 +182,8 @@ int main(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], kChildFlag) == 0)
+        return firstFrameChild();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

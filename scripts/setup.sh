@@ -20,11 +20,15 @@ install_missing() {
 }
 
 build_packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins fonts-liberation)
-test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev desktop-file-utils dpkg-dev file)
+test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev desktop-file-utils dpkg-dev file
+               clang libclang-rt-14-dev)
 
+# configure_and_build [DIR [CMAKE_ARGUMENTS...]]: the main build tree unless told otherwise.
 configure_and_build() {
-  if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  local dir=${1:-$build}
+  shift || true
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   fi
-  cmake --build "$build"
+  cmake --build "$dir"
 }
