@@ -124,8 +124,10 @@ void HeldInput::deliver()
     while (m_holds == 0 && !m_queue.empty()) {
         Held held = std::move(m_queue.front());
         m_queue.pop_front();
-        if (held.receiver)
-            held.deliver(held.receiver);
+        // A window closed during the run takes no more input, as a closed window never does.
+        auto *window = qobject_cast<QWindow *>(held.receiver.data());
+        if (window && window->isVisible())
+            held.deliver(window);
     }
 }
 

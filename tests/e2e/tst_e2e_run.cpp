@@ -87,6 +87,7 @@ void TestE2ERun::closeDuringARunEndsTheProgramPromptly()
 {
     Desktop desktop;
     QVERIFY(startSlowRun(desktop));
+    desktop.click(place::kStart); // held, and dropped with the closed window
     desktop.requestClose();
     QCOMPARE(desktop.waitForExit(1000), 0);
 }
