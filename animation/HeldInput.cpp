@@ -30,11 +30,7 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
-QWidget *topWidgetOf(QObject *receiver)
-{
-    auto *window = qobject_cast<QWindow *>(receiver);
-    return window ? QWidget::find(window->winId()) : nullptr;
-}
+QWidget *topWidgetOf(QWindow &window) { return QWidget::find(window.winId()); }
 
 QWidget *widgetAt(QWidget &top, QPointF position)
 {
@@ -71,7 +67,7 @@ bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
 {
     if (m_holds == 0 || !receiver->isWindowType() || !isUserInput(event->type()))
         return false;
-    m_queue.push_back({receiver, replayOf(*event)});
+    m_queue.push_back({static_cast<QWindow *>(receiver), replayOf(*event)});
     return true;
 }
 
@@ -79,14 +75,14 @@ bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
 // pointer, as a window would have: Qt's own route through the window reads the pointing
 // device's current state, which has moved on with later input, and a held click would land
 // wherever the pointer went next. Keys go to the window, which hands them to the focus.
-std::function<void(QObject *)> HeldInput::replayOf(const QEvent &event)
+std::function<void(QWindow &)> HeldInput::replayOf(const QEvent &event)
 {
     if (event.type() == QEvent::Wheel) {
         const auto &w = static_cast<const QWheelEvent &>(event);
-        return [=, position = w.position(), global = w.globalPosition(), pixels = w.pixelDelta(),
+        return [position = w.position(), global = w.globalPosition(), pixels = w.pixelDelta(),
                 angle = w.angleDelta(), buttons = w.buttons(), modifiers = w.modifiers(), phase = w.phase(),
-                inverted = w.inverted()](QObject *receiver) {
-            QWidget *top = topWidgetOf(receiver);
+                inverted = w.inverted()](QWindow &window) {
+            QWidget *top = topWidgetOf(window);
             if (!top)
                 return;
             QWidget *target = widgetAt(*top, position);
@@ -97,8 +93,8 @@ std::function<void(QObject *)> HeldInput::replayOf(const QEvent &event)
     }
     if (const auto *m = dynamic_cast<const QMouseEvent *>(&event)) {
         return [this, type = m->type(), position = m->position(), global = m->globalPosition(), button = m->button(),
-                buttons = m->buttons(), modifiers = m->modifiers()](QObject *receiver) {
-            QWidget *top = topWidgetOf(receiver);
+                buttons = m->buttons(), modifiers = m->modifiers()](QWindow &window) {
+            QWidget *top = topWidgetOf(window);
             if (!top)
                 return;
             QWidget *target = m_mouseGrabber ? m_mouseGrabber.data() : widgetAt(*top, position);
@@ -112,8 +108,8 @@ std::function<void(QObject *)> HeldInput::replayOf(const QEvent &event)
             QCoreApplication::sendEvent(target, &mouse);
         };
     }
-    return [copy = std::shared_ptr<QEvent>(event.clone())](QObject *receiver) {
-        QCoreApplication::sendEvent(receiver, copy.get());
+    return [copy = std::shared_ptr<QEvent>(event.clone())](QWindow &window) {
+        QCoreApplication::sendEvent(&window, copy.get());
     };
 }
 
@@ -125,9 +121,8 @@ void HeldInput::deliver()
         Held held = std::move(m_queue.front());
         m_queue.pop_front();
         // A window closed during the run takes no more input, as a closed window never does.
-        auto *window = qobject_cast<QWindow *>(held.receiver.data());
-        if (window && window->isVisible())
-            held.deliver(window);
+        if (held.window && held.window->isVisible())
+            held.deliver(*held.window);
     }
 }
 

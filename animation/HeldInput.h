@@ -7,6 +7,8 @@
 #include <functional>
 
 class QEvent;
+class QWidget;
+class QWindow;
 
 namespace vlnokres {
 
@@ -38,18 +40,16 @@ public:
         HeldInput &m_input;
     };
 
-    qsizetype heldCount() const { return qsizetype(m_queue.size()); }
-
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override;
 
 private:
     struct Held {
-        QPointer<QObject> receiver;
-        std::function<void(QObject *receiver)> deliver;
+        QPointer<QWindow> window;
+        std::function<void(QWindow &window)> deliver;
     };
 
-    std::function<void(QObject *)> replayOf(const QEvent &event);
+    std::function<void(QWindow &)> replayOf(const QEvent &event);
     void deliver();
 
     int m_holds = 0;

@@ -29,7 +29,6 @@ public:
     static constexpr QSize kClientSize{792, 573};
 
     const DrawingSurface &surface() const { return m_surface; }
-    const HeldInput &heldInput() const { return m_heldInput; }
     // Tests pace the run themselves; the window's own pacer sleeps in real time.
     void setPacer(std::unique_ptr<Pacer> pacer) { m_pacer = std::move(pacer); }
 
