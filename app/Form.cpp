@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include "animation/Ink.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,7 +44,7 @@ const std::array<ControlSpec, 14> kMainForm = {{
 
 namespace {
 
-constexpr QRgb kGrey = 0xC0C0C0;
+const QColor kGrey = QColor::fromRgb(rgbOf(Ink::BackgroundGrey));
 
 QWidget *createControl(const ControlSpec &design, QWidget &window)
 {
@@ -61,7 +63,7 @@ QWidget *createControl(const ControlSpec &design, QWidget &window)
         if (design.flags.greyCentred) {
             box->setAlignment(Qt::AlignCenter);
             QPalette palette = box->palette();
-            palette.setColor(QPalette::Base, QColor(kGrey));
+            palette.setColor(QPalette::Base, kGrey);
             box->setPalette(palette);
         }
         return box;
@@ -75,13 +77,13 @@ QWidget *createControl(const ControlSpec &design, QWidget &window)
     return nullptr;
 }
 
-void applyFont(QWidget &control, const std::optional<FontSpec> &design)
+void applyFont(QWidget &control, const std::optional<FontSpec> &named)
 {
-    if (!design)
+    if (!named)
         return;
-    QFont font(QString::fromUtf8(design->family));
+    QFont font(QString::fromUtf8(named->family));
     // The constructor's size is whole points; 15.75 needs the fractional setter.
-    font.setPointSizeF(design->points);
+    font.setPointSizeF(named->points);
     font.setBold(true);
     control.setFont(font);
 }
@@ -91,7 +93,7 @@ void applyFont(QWidget &control, const std::optional<FontSpec> &design)
 void buildForm(QWidget &window)
 {
     // A light grey form with black text, whatever the desktop's colour scheme.
-    QPalette palette(QColor{kGrey});
+    QPalette palette(kGrey);
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Text, Qt::black);
