@@ -1,6 +1,7 @@
 #include "Form.h"
 
-#include "animation/Ink.h"
+#include "ControlNames.h"
+#include "core/Ink.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,26 +20,26 @@ constexpr FontSpec kTimes(double points) { return {"Times New Roman", points}; }
 
 // clang-format off
 const std::array<ControlSpec, 14> kMainForm = {{
-    {"HScroll1",     ControlKind::ScrollBar, "",  960,  600, 1935, 255, std::nullopt,                    17,
+    {names::kPace,        ControlKind::ScrollBar, "",  960,  600, 1935, 255, std::nullopt,                    17,
      {.accessibleName = "Zpomalení"}},
-    {"nPlus",        ControlKind::TextBox,   "+", 4680, 2040, 375,  450, FontSpec{"MS Sans Serif", 13.5}, 16,
+    {names::kPlus,        ControlKind::TextBox,   "+", 4680, 2040, 375,  450, FontSpec{"MS Sans Serif", 13.5}, 16,
      {.greyCentred = true, .tabStop = false, .readOnly = true}},
-    {"nSpomaleni",   ControlKind::TextBox,   "",  2160, 1080, 615,  285, std::nullopt,                    11, {.shown = false}},
-    {"nFáza",        ControlKind::TextBox,   "",  7440, 720,  735,  285, std::nullopt,                    10,
+    {names::kSlowdown,    ControlKind::TextBox,   "",  2160, 1080, 615,  285, std::nullopt,                    11, {.shown = false}},
+    {names::kPhase,       ControlKind::TextBox,   "",  7440, 720,  735,  285, std::nullopt,                    10,
      {.greyCentred = true, .accessibleName = "Fázový posun"}},
-    {"nFrekvence",   ControlKind::TextBox,   "",  6240, 720,  735,  285, std::nullopt,                    9,
+    {names::kFrequency,   ControlKind::TextBox,   "",  6240, 720,  735,  285, std::nullopt,                    9,
      {.greyCentred = true, .accessibleName = "Kmitočet"}},
-    {"nAmplituda",   ControlKind::TextBox,   "",  5040, 720,  735,  285, std::nullopt,                    8,
+    {names::kAmplitude,   ControlKind::TextBox,   "",  5040, 720,  735,  285, std::nullopt,                    8,
      {.greyCentred = true, .accessibleName = "Amplituda"}},
-    {"cmdKonec",     ControlKind::Button,    "Konec", 10320, 120, 975, 375, kTimes(14.25),               4},
-    {"cmdAnimace",   ControlKind::Button,    "Start", 9240,  120, 975, 375, kTimes(15.75),               0},
-    {"Label2",       ControlKind::Label,     "Klepněte na tlačitko Start", 2400, 3840, 3855, 735, kTimes(15.75), 7},
-    {"labParametry", ControlKind::Label,     "Parametry druhé sinusoidy (relativně k první )", 4440, 120, 4695, 255,
+    {names::kExit,        ControlKind::Button,    "Konec", 10320, 120, 975, 375, kTimes(14.25),               4},
+    {names::kStart,       ControlKind::Button,    "Start", 9240,  120, 975, 375, kTimes(15.75),               0},
+    {names::kInstruction, ControlKind::Label,     "Klepněte na tlačitko Start", 2400, 3840, 3855, 735, kTimes(15.75), 7},
+    {names::kParametersHeading, ControlKind::Label,     "Parametry druhé sinusoidy (relativně k první )", 4440, 120, 4695, 255,
      kTimes(12), 6},
-    {"labTitul",     ControlKind::Label,     "Součet dvou sinusovek", 600, 120, 3375, 375, kTimes(15.75), 5},
-    {"laFáza",       ControlKind::Label,     "Fázový posun", 7320, 480, 1185, 225, kTimes(9.75), 3},
-    {"laFrekvence",  ControlKind::Label,     "Kmitočet",     6240, 480, 855,  255, kTimes(9.75), 2},
-    {"Label1",       ControlKind::Label,     "Amplituda",    4920, 480, 855,  255, kTimes(9.75), 1},
+    {names::kTitle,       ControlKind::Label,     "Součet dvou sinusovek", 600, 120, 3375, 375, kTimes(15.75), 5},
+    {names::kPhaseLabel,  ControlKind::Label,     "Fázový posun", 7320, 480, 1185, 225, kTimes(9.75), 3},
+    {names::kFrequencyLabel, ControlKind::Label,     "Kmitočet",     6240, 480, 855,  255, kTimes(9.75), 2},
+    {names::kAmplitudeLabel, ControlKind::Label,     "Amplituda",    4920, 480, 855,  255, kTimes(9.75), 1},
 }};
 // clang-format on
 

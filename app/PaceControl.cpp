@@ -1,7 +1,7 @@
 #include "PaceControl.h"
 
 #include "NumberText.h"
-#include "animation/Pace.h"
+#include "core/Pace.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "Vlnokres.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     // One style everywhere: the form's grey bevels must not follow the desktop's theme.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    vlnokres::Vlnokres window;
+    vlnokres::MainWindow window;
     window.show();
     return app.exec();
 }

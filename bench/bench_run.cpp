@@ -1,8 +1,8 @@
-#include "animation/AnimationRun.h"
-#include "animation/DrawingSurface.h"
-#include "animation/Pace.h"
-#include "animation/SceneSetup.h"
-#include "app/Vlnokres.h"
+#include "app/ControlNames.h"
+#include "app/MainWindow.h"
+#include "app/RasterSurface.h"
+#include "core/AnimationRun.h"
+#include "core/Pace.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -44,11 +44,10 @@ double processCpuSeconds()
 // Drawing cost of a whole run with no pauses, reported per step. Target: at most 20 µs.
 void drawingPerStep(benchmark::State &state)
 {
-    Vlnokres window;
-    DrawingSurface surface(window, Vlnokres::kClientSize);
+    MainWindow window;
+    RasterSurface surface(window, MainWindow::kClientSize);
     NoPause pacer;
     for (auto _ : state) {
-        surface.draw(sceneSetup());
         runAnimation(kDefaults, std::chrono::nanoseconds(0), surface, pacer);
     }
     // Seconds per step, printed with its SI prefix (12u is 12 µs).
@@ -63,9 +62,9 @@ BENCHMARK(drawingPerStep)->Unit(benchmark::kMillisecond);
 void pacedRun(benchmark::State &state)
 {
     const int slowdown = int(state.range(0));
-    Vlnokres window;
-    window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(slowdown);
-    auto *start = window.findChild<QPushButton *>(QStringLiteral("cmdAnimace"));
+    MainWindow window;
+    window.findChild<QScrollBar *>(QString::fromUtf8(names::kPace))->setValue(slowdown);
+    auto *start = window.findChild<QPushButton *>(QString::fromUtf8(names::kStart));
     window.show();
     QCoreApplication::processEvents();
     const auto expected = std::chrono::duration<double>(kSteps * pausePerStep(slowdown)).count();
@@ -112,12 +111,12 @@ private:
 
 int firstFrameChild()
 {
-    Vlnokres window;
+    MainWindow window;
     FirstPaint firstPaint;
     window.installEventFilter(&firstPaint);
     window.show();
     QTimer::singleShot(100, &window, [&window] {
-        window.findChild<QPushButton *>(QStringLiteral("cmdAnimace"))->click();
+        window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
         window.close();
     });
     return QApplication::exec();

@@ -3,5 +3,5 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 install_missing "${build_packages[@]}" "${test_packages[@]}"
-configure_and_build
+configure_and_build "$build" "${everything[@]}"
 exec "$build/bench/vlnokres_bench" "$@"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, then configures and builds.
-# Sourced by run.sh and test.sh; safe to run again, and quick when nothing changed.
+# Sourced by the run, test, bench and package commands; safe to run again, and quick when
+# nothing changed.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -19,16 +20,21 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# What building and running the program needs, and what only the tests and benchmarks need.
 build_packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins fonts-liberation)
 test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev desktop-file-utils dpkg-dev file
                clang libclang-rt-14-dev)
 
-# configure_and_build [DIR [CMAKE_ARGUMENTS...]]: the main build tree unless told otherwise.
+# The program alone reads neither the test folders nor the benchmarks, so it needs none of
+# their tools; the test command builds everything.
+program_only=(-DBUILD_TESTING=OFF -DVLNOKRES_BENCHMARKS=OFF)
+everything=(-DBUILD_TESTING=ON -DVLNOKRES_BENCHMARKS=ON)
+
+# configure_and_build DIR [CMAKE_ARGUMENTS...]: configures (again, which is quick, so that the
+# arguments always hold) and builds.
 configure_and_build() {
-  local dir=${1:-$build}
-  shift || true
-  if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  fi
+  local dir=$1
+  shift
+  cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir"
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "animation/Pacer.h"
-#include "app/Vlnokres.h"
+#include "app/ControlNames.h"
+#include "app/MainWindow.h"
+#include "core/Pacer.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,27 +30,49 @@ struct RecordingPacer final : vlnokres::Pacer {
     void finish() override { ++finishes; }
 };
 
-// The main window with a RecordingPacer, so that a click on "Start" runs at once.
+// A refusal as one line, "title: text", for comparing and reporting.
+inline QString refusalLine(const vlnokres::Message &message)
+{
+    return QString::fromUtf8(message.title) + QStringLiteral(": ") + QString::fromUtf8(message.text);
+}
+
+// The main window with a RecordingPacer, so that a click on "Start" runs at once. A refusal
+// is recorded instead of opening a modal box, so that a Start wrongly refused fails the test
+// at once instead of waiting for a box nobody answers.
 struct TestWindow {
-    TestWindow() { window.setPacer(std::unique_ptr<vlnokres::Pacer>(pacer)); }
-
-    vlnokres::Vlnokres window;
-    RecordingPacer *pacer = new RecordingPacer; // owned by the window
-
-    QLineEdit *box(const char *name) { return window.findChild<QLineEdit *>(QString::fromUtf8(name)); }
-    QScrollBar *pace() { return window.findChild<QScrollBar *>(QStringLiteral("HScroll1")); }
-    void clickStart()
+    TestWindow()
     {
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdAnimace")), Qt::LeftButton);
+        window.setPacer(std::unique_ptr<vlnokres::Pacer>(pacer));
+        window.setRefusalHandler([this](const vlnokres::Message &message) {
+            refusals.push_back(refusalLine(message));
+        });
     }
+
+    vlnokres::MainWindow window;
+    RecordingPacer *pacer = new RecordingPacer; // owned by the window
+    QStringList refusals;
+
+    template <typename Control = QLineEdit>
+    Control *find(const char *name)
+    {
+        return window.findChild<Control *>(QString::fromUtf8(name));
+    }
+    QLineEdit *box(const char *name) { return find(name); }
+    QScrollBar *pace() { return find<QScrollBar>(vlnokres::names::kPace); }
+    QPushButton *startButton() { return find<QPushButton>(vlnokres::names::kStart); }
+    void clickStart() { QTest::mouseClick(startButton(), Qt::LeftButton); }
 
     // Runs the animation with these texts in the boxes and returns the canvas it leaves.
     const QImage &run(const QString &amplitude = "0,5", const QString &frequency = "1", const QString &phase = "90")
     {
-        box("nAmplituda")->setText(amplitude);
-        box("nFrekvence")->setText(frequency);
-        box("nFáza")->setText(phase);
+        using namespace vlnokres::names;
+        box(kAmplitude)->setText(amplitude);
+        box(kFrequency)->setText(frequency);
+        box(kPhase)->setText(phase);
         clickStart();
+        if (!refusals.isEmpty())
+            QTest::qFail(qPrintable(QStringLiteral("Start was refused: ") + refusals.join(QStringLiteral("; "))),
+                         __FILE__, __LINE__);
         return window.surface().image();
     }
 };

@@ -23,7 +23,7 @@ private Q_SLOTS:
     void defaultSumPeaksAboutFiftySixPixelsHigh();
     void oppositeVectorsCancelWithinAPixel();
     void doubleFrequencyRedDotsFollowTheFormula();
-    void sweptDiscAndAxesRemainAfterTheRun();
+    void sweptDiscsAndAxesRemainAfterTheRun();
     void paceIsReadOnceAtTheStartOfARun();
     void arrowsAndTroughStepThePace();
     void dragWritesThePaceOnlyWhenLetGo();
@@ -33,6 +33,7 @@ namespace {
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kLightYellow = 0xFFFFFFC0;
 
 // Rows of the black pixels of the time graph, right of its vertical axis and off the lower axis.
 std::pair<int, int> blackRowsOfTheGraph(const QImage &canvas)
@@ -83,7 +84,7 @@ void TestAnimationRun::doubleFrequencyRedDotsFollowTheFormula()
     QVERIFY(checked > 50);
 }
 
-void TestAnimationRun::sweptDiscAndAxesRemainAfterTheRun()
+void TestAnimationRun::sweptDiscsAndAxesRemainAfterTheRun()
 {
     TestWindow w;
     const QImage &canvas = w.run();
@@ -97,6 +98,22 @@ void TestAnimationRun::sweptDiscAndAxesRemainAfterTheRun()
                 QVERIFY2(canvas.pixel(p) == kWhite, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
         }
     }
+    // The upper second vector (length 25, a full turn at frequency 1) has swept a light-yellow
+    // disc about its origin, but for its last position at 13 + 1.575 rad.
+    const double lastSecond = std::fmod(13.0 + 90 * 0.0175, 2 * std::numbers::pi);
+    int yellow = 0;
+    for (double angle = 0; angle < 2 * std::numbers::pi; angle += 0.05) {
+        for (double r = 5; r <= 22; r += 4) {
+            const bool onLastVector =
+                std::cos(angle - lastSecond) > 0 && std::abs(r * std::sin(angle - lastSecond)) < 2.5;
+            const QPoint p(int(450 + r * std::cos(angle)), int(150.5 - r * std::sin(angle)));
+            if (onLastVector || p.y() == 150)
+                continue;
+            QVERIFY2(canvas.pixel(p) == kLightYellow, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+            ++yellow;
+        }
+    }
+    QVERIFY(yellow > 300);
     // Both horizontal axes are whole and black on top.
     for (int x = 50; x < 750; ++x)
         QCOMPARE(canvas.pixel(x, 150), kBlack);
@@ -113,7 +130,7 @@ void TestAnimationRun::paceIsReadOnceAtTheStartOfARun()
             w.pace()->setValue(4);
     };
     w.run();
-    QCOMPARE(w.box("nSpomaleni")->text(), QStringLiteral("4"));
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("4"));
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(1300));
     for (std::size_t i = 0; i < w.pacer->deadlines.size(); ++i)
         QCOMPARE(w.pacer->deadlines[i], std::chrono::nanoseconds((i + 1) * 1ms));
@@ -146,17 +163,17 @@ void TestAnimationRun::arrowsAndTroughStepThePace()
 
     for (int expected = 2; expected <= 10; ++expected) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
-        QCOMPARE(w.box("nSpomaleni")->text(), QString::number(expected));
+        QCOMPARE(w.box(names::kSlowdown)->text(), QString::number(expected));
     }
     QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
     QCOMPARE(bar->value(), 10);
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarSubPage));
-    QCOMPARE(w.box("nSpomaleni")->text(), QStringLiteral("9"));
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("9"));
     for (int i = 0; i < 10; ++i)
         QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarSubLine));
     QCOMPARE(bar->value(), 1);
-    QCOMPARE(w.box("nSpomaleni")->text(), QStringLiteral("1"));
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("1"));
 }
 
 void TestAnimationRun::dragWritesThePaceOnlyWhenLetGo()
@@ -165,9 +182,9 @@ void TestAnimationRun::dragWritesThePaceOnlyWhenLetGo()
     QScrollBar *bar = w.pace();
     bar->setSliderDown(true);
     bar->setSliderPosition(7);
-    QCOMPARE(w.box("nSpomaleni")->text(), QStringLiteral("1"));
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("1"));
     bar->setSliderDown(false);
-    QCOMPARE(w.box("nSpomaleni")->text(), QStringLiteral("7"));
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(TestAnimationRun)

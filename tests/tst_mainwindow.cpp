@@ -1,5 +1,6 @@
 #include "TestWindow.h"
-#include "app/Vlnokres.h"
+#include "app/ControlNames.h"
+#include "app/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -67,7 +68,7 @@ void TestMainWindow::controlsSitWhereDesigned()
     QFETCH(QString, text);
     QFETCH(double, points);
 
-    Vlnokres window;
+    MainWindow window;
     QCOMPARE(window.objectName(), QStringLiteral("Vlnokres"));
     QCOMPARE(window.size(), QSize(792, 573));
     auto *control = window.findChild<QWidget *>(name);
@@ -93,8 +94,8 @@ void TestMainWindow::controlsSitWhereDesigned()
 
 void TestMainWindow::fontsResolveToTheirTwins()
 {
-    Vlnokres window;
-    const QFontInfo title(window.findChild<QLabel *>(QStringLiteral("labTitul"))->font());
+    MainWindow window;
+    const QFontInfo title(window.findChild<QLabel *>(QString::fromUtf8(names::kTitle))->font());
     QCOMPARE(title.family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(title.pixelSize(), 21);
     QVERIFY(title.bold());
@@ -113,23 +114,23 @@ void TestMainWindow::startUpValuesFollowTheLocale()
     QFETCH(QString, locale);
     QFETCH(QString, amplitude);
     QLocale::setDefault(QLocale(locale));
-    Vlnokres window;
+    MainWindow window;
     QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
     auto text = [&](const char *name) { return window.findChild<QLineEdit *>(QString::fromUtf8(name))->text(); };
-    QCOMPARE(text("nAmplituda"), amplitude);
-    QCOMPARE(text("nFrekvence"), QStringLiteral("1"));
-    QCOMPARE(text("nFáza"), QStringLiteral("90"));
-    QCOMPARE(text("nSpomaleni"), QStringLiteral("1"));
-    QCOMPARE(window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->value(), 1);
+    QCOMPARE(text(names::kAmplitude), amplitude);
+    QCOMPARE(text(names::kFrequency), QStringLiteral("1"));
+    QCOMPARE(text(names::kPhase), QStringLiteral("90"));
+    QCOMPARE(text(names::kSlowdown), QStringLiteral("1"));
+    QCOMPARE(window.findChild<QScrollBar *>(QString::fromUtf8(names::kPace))->value(), 1);
 }
 
 void TestMainWindow::tabVisitsTheControlsInOrder()
 {
-    Vlnokres window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QVERIFY(window.findChild<QWidget *>(QStringLiteral("nSpomaleni"))->isHidden());
-    QVERIFY(window.findChild<QLineEdit *>(QStringLiteral("nPlus"))->isReadOnly());
+    QVERIFY(window.findChild<QWidget *>(QString::fromUtf8(names::kSlowdown))->isHidden());
+    QVERIFY(window.findChild<QLineEdit *>(QString::fromUtf8(names::kPlus))->isReadOnly());
 
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 6; ++i) {
@@ -150,13 +151,13 @@ void TestMainWindow::keyboardAloneRunsTheAnimation()
     };
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.box("nAmplituda"));
+    QCOMPARE(QApplication::focusWidget(), w.box(names::kAmplitude));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1,2")); // Tab selected the old text
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     press(Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdAnimace"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(names::kStart));
     press(Qt::Key_Space);
-    QCOMPARE(w.box("nAmplituda")->text(), QStringLiteral("1,2"));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("1,2"));
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(1300));
 }
 
@@ -176,7 +177,7 @@ void TestMainWindow::screenReaderNamesEveryControl()
 {
     QFETCH(QString, name);
     QFETCH(QString, spoken);
-    Vlnokres window;
+    MainWindow window;
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(name));
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), spoken);
@@ -184,7 +185,7 @@ void TestMainWindow::screenReaderNamesEveryControl()
 
 void TestMainWindow::windowCarriesItsCaptionAndIcon()
 {
-    Vlnokres window;
+    MainWindow window;
     QVERIFY(window.windowTitle().startsWith(QStringLiteral("Součet dvou sinusoid - ")));
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     for (int size : {16, 32, 48, 256})
@@ -198,7 +199,7 @@ void TestMainWindow::enlargingKeepsEverythingInPlace()
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     w.clickStart();
     w.window.resize(1000, 760);
-    QCOMPARE(w.window.findChild<QWidget *>(QStringLiteral("cmdAnimace"))->pos(), QPoint(616, 8));
+    QCOMPARE(w.window.findChild<QWidget *>(QString::fromUtf8(names::kStart))->pos(), QPoint(616, 8));
     const QImage shown = w.window.grab().toImage();
     QCOMPARE(shown.size(), QSize(1000, 760));
     QCOMPARE(shown.pixel(700, 390), 0xFF000000u);  // the lower axis, where it was
@@ -214,24 +215,24 @@ void TestMainWindow::darkThemeCannotLightenTheForm()
     dark.setColor(QPalette::ButtonText, Qt::white);
     dark.setColor(QPalette::Text, Qt::white);
     QApplication::setPalette(dark);
-    Vlnokres window;
+    MainWindow window;
     QApplication::setPalette(original);
 
     const QColor grey(0xC0, 0xC0, 0xC0);
     QCOMPARE(window.palette().color(QPalette::Window), grey);
-    for (const char *name : {"labTitul", "cmdAnimace", "nAmplituda"}) {
+    for (const char *name : {names::kTitle, names::kStart, names::kAmplitude}) {
         const QWidget *control = window.findChild<QWidget *>(QString::fromUtf8(name));
         QCOMPARE(control->palette().color(control->foregroundRole()), QColor(Qt::black));
     }
-    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("nAmplituda"))->palette().color(QPalette::Base), grey);
+    QCOMPARE(window.findChild<QWidget *>(QString::fromUtf8(names::kAmplitude))->palette().color(QPalette::Base), grey);
 }
 
 void TestMainWindow::konecClosesTheWindow()
 {
-    Vlnokres window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.findChild<QAbstractButton *>(QStringLiteral("cmdKonec")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QAbstractButton *>(QString::fromUtf8(names::kExit)), Qt::LeftButton);
     QVERIFY(!window.isVisible());
 }
 

@@ -1,8 +1,8 @@
-#include "animation/Clip.h"
-#include "animation/Ring.h"
-#include "animation/SceneGeometry.h"
-#include "animation/SceneSetup.h"
-#include "animation/StartParameters.h"
+#include "core/Clip.h"
+#include "core/DotRaster.h"
+#include "core/SceneGeometry.h"
+#include "core/SceneSetup.h"
+#include "core/StartChecks.h"
 
 #include <QTest>
 
@@ -10,6 +10,8 @@
 #include <limits>
 
 using namespace vlnokres;
+
+Q_DECLARE_METATYPE(vlnokres::Refusal)
 
 // The plain arithmetic of the scene: its derived geometry, the set-up it draws, the checks of
 // the parameters, and the clipping and dots that keep any value drawable.
@@ -24,12 +26,15 @@ private Q_SLOTS:
     void acceptedParameters();
     void refusedParameters_data();
     void refusedParameters();
+    void refusalsSpeakCzech_data();
+    void refusalsSpeakCzech();
     void clipMatchesTheExactLine_data();
     void clipMatchesTheExactLine();
     void clipDropsWhatCannotBeDrawn();
     void dotIsSolidAndCoversItsCentre_data();
     void dotIsSolidAndCoversItsCentre();
     void largeCircleIsARing();
+    void dotsOffTheSurfaceDrawNothing();
 };
 
 void TestScene::geometryDerivesFromTheBaseSize()
@@ -93,17 +98,12 @@ void TestScene::refusedParameters_data()
     QTest::addColumn<R>("amplitude");
     QTest::addColumn<R>("frequency");
     QTest::addColumn<R>("phase");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    const QString notNumber = QStringLiteral("Neplatná hodnota");
-    QTest::newRow("above limit") << R(1.6) << R(1) << R(90) << QStringLiteral("Omezení amplitudy")
-                                 << QStringLiteral("Aplikace nedovoluje větší amplitudu než 1,5");
-    QTest::newRow("amplitude first") << R() << R() << R() << notNumber << QStringLiteral("Amplituda musí být číslo.");
-    QTest::newRow("limit before frequency") << R(2) << R() << R() << QStringLiteral("Omezení amplitudy")
-                                            << QStringLiteral("Aplikace nedovoluje větší amplitudu než 1,5");
-    QTest::newRow("frequency before phase") << R(0) << R() << R() << notNumber
-                                            << QStringLiteral("Kmitočet musí být číslo.");
-    QTest::newRow("phase") << R(0.5) << R(1) << R() << notNumber << QStringLiteral("Fázový posun musí být číslo.");
+    QTest::addColumn<Refusal>("refusal");
+    QTest::newRow("above limit") << R(1.6) << R(1) << R(90) << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("amplitude first") << R() << R() << R() << Refusal::AmplitudeNotNumber;
+    QTest::newRow("limit before frequency") << R(2) << R() << R() << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("frequency before phase") << R(0) << R() << R() << Refusal::FrequencyNotNumber;
+    QTest::newRow("phase") << R(0.5) << R(1) << R() << Refusal::PhaseNotNumber;
 }
 
 void TestScene::refusedParameters()
@@ -111,11 +111,32 @@ void TestScene::refusedParameters()
     QFETCH(std::optional<double>, amplitude);
     QFETCH(std::optional<double>, frequency);
     QFETCH(std::optional<double>, phase);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
+    QFETCH(Refusal, refusal);
     const auto checked = checkParameters({amplitude, frequency, phase});
     QVERIFY(std::holds_alternative<Refusal>(checked));
-    const Message message = messageFor(std::get<Refusal>(checked));
+    QCOMPARE(std::get<Refusal>(checked), refusal);
+}
+
+// The one place the refusals' Czech words are written out; every other test asks messageFor.
+void TestScene::refusalsSpeakCzech_data()
+{
+    QTest::addColumn<Refusal>("refusal");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    const QString notNumber = QStringLiteral("Neplatná hodnota");
+    QTest::newRow("limit") << Refusal::AmplitudeAboveLimit << QStringLiteral("Omezení amplitudy")
+                           << QStringLiteral("Aplikace nedovoluje větší amplitudu než 1,5");
+    QTest::newRow("amplitude") << Refusal::AmplitudeNotNumber << notNumber << QStringLiteral("Amplituda musí být číslo.");
+    QTest::newRow("frequency") << Refusal::FrequencyNotNumber << notNumber << QStringLiteral("Kmitočet musí být číslo.");
+    QTest::newRow("phase") << Refusal::PhaseNotNumber << notNumber << QStringLiteral("Fázový posun musí být číslo.");
+}
+
+void TestScene::refusalsSpeakCzech()
+{
+    QFETCH(Refusal, refusal);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const Message message = messageFor(refusal);
     QCOMPARE(QString::fromUtf8(message.title), title);
     QCOMPARE(QString::fromUtf8(message.text), text);
 }
@@ -184,7 +205,7 @@ void TestScene::dotIsSolidAndCoversItsCentre_data()
 void TestScene::dotIsSolidAndCoversItsCentre()
 {
     QFETCH(Point, centre);
-    const auto spans = ringSpans(centre, 0.3, 2, 792, 573);
+    const auto spans = circleSpans(centre, 0.3, 2, 792, 573);
     QVERIFY(!spans.empty());
     int pixels = 0;
     bool centreCovered = false;
@@ -203,14 +224,38 @@ void TestScene::dotIsSolidAndCoversItsCentre()
 
 void TestScene::largeCircleIsARing()
 {
-    const auto spans = ringSpans({200.5, 200.5}, 50, 2, 792, 573);
+    const auto spans = circleSpans({200.5, 200.5}, 50, 2, 792, 573);
     bool centreRowHasHole = false;
     for (const PixelSpan &s : spans)
         if (s.y == 200)
             centreRowHasHole |= s.xLast < 200;
     QVERIFY(centreRowHasHole);
-    QVERIFY(ringSpans({1e300, 5}, 1e300, 2, 792, 573).size() <= 573u * 2);
-    QVERIFY(ringSpans({5, 5}, std::numeric_limits<double>::infinity(), 2, 792, 573).empty());
+
+    // A circle so large that its radius squared overflows still draws its outline where it
+    // crosses the surface: its leftmost point is x 0, so its two-pixel pen covers the first
+    // column, the one pixel centred within a pixel of x 0, in every row.
+    for (double huge : {1e200, 1e300}) {
+        const auto band = circleSpans({huge, 300}, huge, 2, 792, 573);
+        QCOMPARE(band.size(), std::size_t(573));
+        for (const PixelSpan &s : band)
+            QVERIFY2(s.xFirst == 0 && s.xLast == 0,
+                     qPrintable(QStringLiteral("row %1: %2..%3").arg(s.y).arg(s.xFirst).arg(s.xLast)));
+    }
+}
+
+void TestScene::dotsOffTheSurfaceDrawNothing()
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    QVERIFY(circleSpans({1e300, 5}, 0.3, 2, 792, 573).empty());
+    QVERIFY(circleSpans({400, -1e300}, 0.3, 2, 792, 573).empty());
+    QVERIFY(circleSpans({-3, 300}, 0.3, 2, 792, 573).empty());
+    QVERIFY(circleSpans({5, 5}, inf, 2, 792, 573).empty());
+    QVERIFY(circleSpans({std::nan(""), 5}, 0.3, 2, 792, 573).empty());
+    // Half on the surface: only the pixels inside it.
+    const auto edge = circleSpans({0.2, 300}, 0.3, 2, 792, 573);
+    QVERIFY(!edge.empty());
+    for (const PixelSpan &s : edge)
+        QCOMPARE(s.xFirst, 0);
 }
 
 QTEST_GUILESS_MAIN(TestScene)

@@ -1,6 +1,6 @@
 #include "MessageCatcher.h"
 #include "TestWindow.h"
-#include "animation/SceneSetup.h"
+#include "core/SceneSetup.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +8,8 @@
 #include <QTest>
 
 using namespace vlnokres;
+
+Q_DECLARE_METATYPE(vlnokres::Refusal)
 
 // What a click on "Start" does with the values in the boxes: which it refuses and how, and
 // what it draws on the canvas when it accepts them.
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void acceptedAmplitudeRunsTheScene();
     void refusedValuesDrawNothing_data();
     void refusedValuesDrawNothing();
+    void refusalIsAModalBoxWithOneButtonAndNoIcon();
     void drawingSurvivesARepaint();
 };
 
@@ -31,15 +34,15 @@ const QRgb kBlack = 0xFF000000;
 
 QImage freshCanvas()
 {
-    Vlnokres window;
+    const MainWindow window;
     return window.surface().image();
 }
 } // namespace
 
 void TestStartCommand::setupPaintsTheBandAndTheAxes()
 {
-    Vlnokres window;
-    DrawingSurface surface(window, Vlnokres::kClientSize);
+    MainWindow window;
+    RasterSurface surface(window, MainWindow::kClientSize);
     surface.draw(sceneSetup());
     QCOMPARE(surface.penWidth(), 2);
     const QImage &canvas = surface.image();
@@ -74,16 +77,16 @@ void TestStartCommand::acceptedAmplitudeRunsTheScene()
     QFETCH(QString, amplitude);
     QFETCH(QString, afterwards);
     TestWindow w;
-    w.box("nAmplituda")->setText(amplitude);
-    const CaughtMessage message = catchMessage([&] { w.clickStart(); });
-    QVERIFY(!message.shown);
-    QCOMPARE(w.box("nAmplituda")->text(), afterwards);
+    w.box(names::kAmplitude)->setText(amplitude);
+    w.clickStart();
+    QCOMPARE(w.refusals, QStringList());
+    QCOMPARE(w.box(names::kAmplitude)->text(), afterwards);
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(1300));
     QCOMPARE(w.pacer->finishes, 1);
 
     const QImage &canvas = w.window.surface().image();
     // The instruction label is painted over, and is gone for good.
-    QVERIFY(w.window.findChild<QLabel *>(QStringLiteral("Label2"))->isHidden());
+    QVERIFY(w.find<QLabel>(names::kInstruction)->isHidden());
     for (int y = 256; y < 305; ++y)
         for (int x = 160; x < 330; ++x) // left of the time graph
             QVERIFY(canvas.pixel(x, y) != kBlack);
@@ -97,18 +100,13 @@ void TestStartCommand::refusedValuesDrawNothing_data()
     QTest::addColumn<QString>("amplitude");
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("phase");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    const QString limit = QStringLiteral("Omezení amplitudy");
-    const QString limitText = QStringLiteral("Aplikace nedovoluje větší amplitudu než 1,5");
-    const QString notNumber = QStringLiteral("Neplatná hodnota");
-    QTest::newRow("above the limit") << "1,6" << "1" << "90" << limit << limitText;
-    QTest::newRow("huge") << "1e300" << "1" << "90" << limit << limitText;
-    QTest::newRow("amplitude not a number") << "abc" << "1" << "90" << notNumber << "Amplituda musí být číslo.";
-    QTest::newRow("amplitude inf") << "inf" << "1" << "90" << notNumber << "Amplituda musí být číslo.";
-    QTest::newRow("frequency empty, zero amplitude kept") << "0" << "" << "90" << notNumber
-                                                          << "Kmitočet musí být číslo.";
-    QTest::newRow("phase nan") << "0,5" << "1" << "nan" << notNumber << "Fázový posun musí být číslo.";
+    QTest::addColumn<Refusal>("refusal");
+    QTest::newRow("above the limit") << "1,6" << "1" << "90" << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("huge") << "1e300" << "1" << "90" << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("amplitude not a number") << "abc" << "1" << "90" << Refusal::AmplitudeNotNumber;
+    QTest::newRow("amplitude inf") << "inf" << "1" << "90" << Refusal::AmplitudeNotNumber;
+    QTest::newRow("frequency empty, zero amplitude kept") << "0" << "" << "90" << Refusal::FrequencyNotNumber;
+    QTest::newRow("phase nan") << "0,5" << "1" << "nan" << Refusal::PhaseNotNumber;
 }
 
 void TestStartCommand::refusedValuesDrawNothing()
@@ -116,25 +114,34 @@ void TestStartCommand::refusedValuesDrawNothing()
     QFETCH(QString, amplitude);
     QFETCH(QString, frequency);
     QFETCH(QString, phase);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
+    QFETCH(Refusal, refusal);
     TestWindow w;
-    w.box("nAmplituda")->setText(amplitude);
-    w.box("nFrekvence")->setText(frequency);
-    w.box("nFáza")->setText(phase);
+    w.box(names::kAmplitude)->setText(amplitude);
+    w.box(names::kFrequency)->setText(frequency);
+    w.box(names::kPhase)->setText(phase);
+    w.clickStart();
 
-    const CaughtMessage message = catchMessage([&] { w.clickStart(); });
+    const Message expected = messageFor(refusal);
+    QCOMPARE(w.refusals, QStringList(refusalLine(expected)));
+    QCOMPARE(w.box(names::kAmplitude)->text(), amplitude);
+    QCOMPARE(w.box(names::kFrequency)->text(), frequency);
+    QCOMPARE(w.box(names::kPhase)->text(), phase);
+    QVERIFY(!w.find<QLabel>(names::kInstruction)->isHidden());
+    QCOMPARE(w.window.surface().image(), freshCanvas());
+}
+
+void TestStartCommand::refusalIsAModalBoxWithOneButtonAndNoIcon()
+{
+    MainWindow window;
+    window.findChild<QLineEdit *>(QString::fromUtf8(names::kAmplitude))->setText(QStringLiteral("1,6"));
+    auto *start = window.findChild<QPushButton *>(QString::fromUtf8(names::kStart));
+    const CaughtMessage message = catchMessage([&] { QTest::mouseClick(start, Qt::LeftButton); });
+    const Message expected = messageFor(Refusal::AmplitudeAboveLimit);
     QVERIFY(message.shown);
-    QCOMPARE(message.title, title);
-    QCOMPARE(message.text, text);
+    QCOMPARE(message.title, QString::fromUtf8(expected.title));
+    QCOMPARE(message.text, QString::fromUtf8(expected.text));
     QCOMPARE(message.icon, QMessageBox::NoIcon);
     QCOMPARE(message.buttons, 1);
-
-    QCOMPARE(w.box("nAmplituda")->text(), amplitude);
-    QCOMPARE(w.box("nFrekvence")->text(), frequency);
-    QCOMPARE(w.box("nFáza")->text(), phase);
-    QVERIFY(!w.window.findChild<QLabel *>(QStringLiteral("Label2"))->isHidden());
-    QCOMPARE(w.window.surface().image(), freshCanvas());
 }
 
 void TestStartCommand::drawingSurvivesARepaint()

@@ -4,13 +4,13 @@
 // Any crash, leak, undefined behaviour or hang is a finding; so is a clipped point outside
 // the clip rectangle or a pixel outside the surface.
 
-#include "animation/Clip.h"
-#include "animation/Pace.h"
-#include "animation/Phasors.h"
-#include "animation/Ring.h"
-#include "animation/SceneGeometry.h"
-#include "animation/StartParameters.h"
 #include "app/NumberText.h"
+#include "core/Clip.h"
+#include "core/DotRaster.h"
+#include "core/Pace.h"
+#include "core/SceneGeometry.h"
+#include "core/StartChecks.h"
+#include "core/StepOperations.h"
 
 #include <QStringList>
 
@@ -42,7 +42,7 @@ void drawChecked(const DrawOps &ops)
                 }
             }
         } else if (const auto *circle = std::get_if<Circle>(&op)) {
-            for (const PixelSpan &span : ringSpans(circle->centre, circle->radius, 2, kWidth, kHeight))
+            for (const PixelSpan &span : circleSpans(circle->centre, circle->radius, 2, kWidth, kHeight))
                 require(span.y >= 0 && span.y < kHeight && span.xFirst >= 0 && span.xFirst <= span.xLast &&
                         span.xLast < kWidth);
         }
@@ -69,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(readNumber(writeNumber(parameters->amplitude, locale), locale) == parameters->amplitude);
     require(pausePerStep(box(3).value_or(kFastest)) <= kSteps * pausePerStep(kSlowest));
 
-    const SecondSinusoid second{scene::secondLength(parameters->amplitude), parameters->frequency,
-                                parameters->phaseDegrees};
+    const SecondSinusoid second = secondSinusoidOf(*parameters);
     const int somewhere = 1 + int(size % kSteps);
     for (int t : {1, somewhere, kSteps})
         drawChecked(stepOps(second, t));

@@ -1,4 +1,4 @@
-#include "Phasors.h"
+#include "StepOperations.h"
 
 #include "SceneGeometry.h"
 

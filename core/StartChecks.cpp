@@ -1,4 +1,6 @@
-#include "StartParameters.h"
+#include "StartChecks.h"
+
+#include "SceneGeometry.h"
 
 namespace vlnokres {
 
@@ -37,6 +39,11 @@ Message messageFor(Refusal refusal)
         return {kNotNumberTitle, "Fázový posun musí být číslo."};
     }
     return {kNotNumberTitle, ""};
+}
+
+SecondSinusoid secondSinusoidOf(const Parameters &parameters)
+{
+    return {scene::secondLength(parameters.amplitude), parameters.frequency, parameters.phaseDegrees};
 }
 
 } // namespace vlnokres

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "DrawOp.h"
-#include "StartParameters.h"
+#include "core/Canvas.h"
 
 #include <QImage>
 #include <QList>
@@ -15,21 +14,16 @@ class QWidget;
 namespace vlnokres {
 
 // The window's client area as the scene sees it: pixel coordinates, a pen width, lines and
-// circle outlines (given as DrawOps), and a message box. Drawing goes into a retained image that the window
-// paints from, so covering and uncovering the window never loses it; the controls, being
+// circle outlines. Drawing goes into a retained image that the window paints from, so covering and uncovering the window never loses it; the controls, being
 // widgets of their own, stay on top of it. The image has the screen's resolution: on a
 // high-density screen lines and dots are drawn with its finer pixels, not scaled up.
-class DrawingSurface
+class RasterSurface final : public Canvas
 {
 public:
-    DrawingSurface(QWidget &window, QSize size);
+    RasterSurface(QWidget &window, QSize size);
 
-    void setPenWidth(int pixels) { m_penWidth = pixels; }
     int penWidth() const { return m_penWidth; }
-    void draw(const DrawOps &ops);
-
-    // A modal box with the message's title and text, one OK button and no icon.
-    void showMessage(const Message &message);
+    void draw(const DrawOps &ops) override;
 
     // Labels lie on the surface itself rather than above it: the first drawing that reaches
     // one paints it into the image and hides the widget, so later drawing covers its text.

@@ -1,10 +1,9 @@
-#include "DrawingSurface.h"
+#include "RasterSurface.h"
 
-#include "Clip.h"
-#include "Ring.h"
+#include "core/Clip.h"
+#include "core/DotRaster.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QWidget>
 
@@ -19,14 +18,14 @@ QColor colourOf(Ink ink) { return QColor::fromRgb(rgbOf(ink)); }
 
 } // namespace
 
-DrawingSurface::DrawingSurface(QWidget &window, QSize size)
+RasterSurface::RasterSurface(QWidget &window, QSize size)
     : m_window(window), m_size(size), m_image(size * window.devicePixelRatio(), QImage::Format_RGB32)
 {
     m_image.setDevicePixelRatio(window.devicePixelRatio());
     m_image.fill(colourOf(Ink::BackgroundGrey));
 }
 
-void DrawingSurface::draw(const DrawOps &ops)
+void RasterSurface::draw(const DrawOps &ops)
 {
     QPainter painter(&m_image);
     QRect dirty;
@@ -37,10 +36,10 @@ void DrawingSurface::draw(const DrawOps &ops)
         m_window.update(dirty);
 }
 
-QRect DrawingSurface::drawOne(QPainter &painter, const DrawOp &op)
+QRect RasterSurface::drawOne(QPainter &painter, const DrawOp &op)
 {
     if (const auto *width = std::get_if<PenWidth>(&op)) {
-        setPenWidth(width->pixels);
+        m_penWidth = width->pixels;
         return {};
     }
     if (const auto *line = std::get_if<Line>(&op))
@@ -48,7 +47,7 @@ QRect DrawingSurface::drawOne(QPainter &painter, const DrawOp &op)
     return drawCircle(painter, std::get<Circle>(op));
 }
 
-QRect DrawingSurface::drawLine(QPainter &painter, const Line &line)
+QRect RasterSurface::drawLine(QPainter &painter, const Line &line)
 {
     const ClipRect area{-kClipMargin, -kClipMargin, m_size.width() + kClipMargin, m_size.height() + kClipMargin};
     const auto clipped = clipSegment(line.from, line.to, area);
@@ -71,10 +70,10 @@ QRect DrawingSurface::drawLine(QPainter &painter, const Line &line)
 
 // Circles are filled span by span in device pixels, so that a dot is solid and round at any
 // screen density.
-QRect DrawingSurface::drawCircle(QPainter &painter, const Circle &circle)
+QRect RasterSurface::drawCircle(QPainter &painter, const Circle &circle)
 {
     const double ratio = m_image.devicePixelRatio();
-    const auto spans = ringSpans({circle.centre.x * ratio, circle.centre.y * ratio}, circle.radius * ratio,
+    const auto spans = circleSpans({circle.centre.x * ratio, circle.centre.y * ratio}, circle.radius * ratio,
                                  m_penWidth * ratio, m_image.width(), m_image.height());
     QRect deviceBounds;
     for (const PixelSpan &span : spans)
@@ -93,9 +92,9 @@ QRect DrawingSurface::drawCircle(QPainter &painter, const Circle &circle)
     return bounds;
 }
 
-void DrawingSurface::addLabel(QLabel *label) { m_labels.append(label); }
+void RasterSurface::addLabel(QLabel *label) { m_labels.append(label); }
 
-void DrawingSurface::paintOverLabels(QPainter &painter, const QRect &area)
+void RasterSurface::paintOverLabels(QPainter &painter, const QRect &area)
 {
     for (const QPointer<QLabel> &label : std::as_const(m_labels)) {
         if (!label || label->isHidden() || !label->geometry().intersects(area))
@@ -105,20 +104,13 @@ void DrawingSurface::paintOverLabels(QPainter &painter, const QRect &area)
     }
 }
 
-void DrawingSurface::paint(QPainter &painter, const QRect &area) const
+void RasterSurface::paint(QPainter &painter, const QRect &area) const
 {
     const QRect shown = area & QRect({}, m_size);
     if (shown.isEmpty())
         return;
     const double ratio = m_image.devicePixelRatio();
     painter.drawImage(QRectF(shown), m_image, QRectF(shown.topLeft() * ratio, shown.size() * ratio));
-}
-
-void DrawingSurface::showMessage(const Message &message)
-{
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(message.title), QString::fromUtf8(message.text),
-                    QMessageBox::Ok, &m_window);
-    box.exec();
 }
 
 } // namespace vlnokres

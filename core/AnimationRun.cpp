@@ -1,20 +1,22 @@
 #include "AnimationRun.h"
 
-#include "DrawingSurface.h"
+#include "Canvas.h"
 #include "Pacer.h"
+#include "SceneSetup.h"
 
 namespace vlnokres {
 
-void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, DrawingSurface &surface,
+void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
                   Pacer &pacer)
 {
+    canvas.draw(sceneSetup());
     pacer.start();
     for (int t = 1; t <= kSteps; ++t) {
-        surface.draw(stepOps(second, t));
+        canvas.draw(stepOps(second, t));
         if (!pacer.waitUntil(t * pausePerStep))
             return;
     }
-    surface.draw(finishingOps());
+    canvas.draw(finishingOps());
     pacer.finish();
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/StartChecks.h"
+
+#include <functional>
+
 class QLineEdit;
 
 namespace vlnokres {
 
-class DrawingSurface;
+class Canvas;
 class HeldInput;
 class Pacer;
 
@@ -17,11 +21,13 @@ struct ParameterBoxes {
     QLineEdit *slowdown = nullptr;
 };
 
-// Where the Start command draws and how it waits between steps.
+// Where the Start command draws, how it waits between steps, and how it tells the user what
+// it refused.
 struct StartTarget {
-    DrawingSurface &surface;
+    Canvas &canvas;
     Pacer &pacer;
     HeldInput &heldInput;
+    std::function<void(const Message &)> refuse;
 };
 
 // Reads and checks the boxes, refuses with a message what cannot be used, and otherwise

@@ -1,30 +1,25 @@
 #include "StartCommand.h"
 
-#include "AnimationRun.h"
-#include "DrawingSurface.h"
 #include "HeldInput.h"
-#include "Pace.h"
-#include "SceneGeometry.h"
-#include "SceneSetup.h"
-#include "StartParameters.h"
-#include "app/NumberText.h"
+#include "NumberText.h"
+#include "core/AnimationRun.h"
+#include "core/Canvas.h"
+#include "core/Pace.h"
 
 #include <QLineEdit>
-
-#include <variant>
 
 namespace vlnokres {
 
 void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
 {
-    target.surface.setPenWidth(1);
+    target.canvas.draw({PenWidth{1}});
     const auto checked = checkParameters({
         .amplitude = readNumber(boxes.amplitude->text()),
         .frequency = readNumber(boxes.frequency->text()),
         .phaseDegrees = readNumber(boxes.phase->text()),
     });
     if (const auto *refusal = std::get_if<Refusal>(&checked)) {
-        target.surface.showMessage(messageFor(*refusal));
+        target.refuse(messageFor(*refusal));
         return;
     }
     const Parameters &parameters = std::get<Parameters>(checked);
@@ -34,9 +29,7 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
     const auto pause = pausePerStep(readNumber(boxes.slowdown->text()).value_or(kFastest));
 
     const HeldInput::Hold hold(target.heldInput);
-    target.surface.draw(sceneSetup());
-    runAnimation({scene::secondLength(parameters.amplitude), parameters.frequency, parameters.phaseDegrees}, pause,
-                 target.surface, target.pacer);
+    runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer);
 }
 
 } // namespace vlnokres

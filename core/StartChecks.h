@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StepOperations.h"
+
 #include <optional>
 #include <variant>
 
@@ -35,6 +37,10 @@ inline constexpr double kZeroAmplitudeStandIn = 0.001;
 // nothing: amplitude is a number, amplitude limit, frequency is a number, phase is a number.
 std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings);
 
+// What the user is told for each refusal: a title and one sentence, in Czech.
 Message messageFor(Refusal refusal);
+
+// The second sinusoid as the run draws it: its amplitude becomes the second vector's length.
+SecondSinusoid secondSinusoidOf(const Parameters &parameters);
 
 } // namespace vlnokres

@@ -1,6 +1,6 @@
-#include "animation/Pace.h"
-#include "animation/Phasors.h"
-#include "animation/SceneGeometry.h"
+#include "core/Pace.h"
+#include "core/StepOperations.h"
+#include "core/SceneGeometry.h"
 
 #include <QTest>
 
@@ -10,7 +10,7 @@ using namespace vlnokres;
 using namespace std::chrono_literals;
 
 // The run's arithmetic: what each step draws, where the traces go, and how long each pause is.
-class TestPhasors : public QObject
+class TestSteps : public QObject
 {
     Q_OBJECT
 
@@ -35,7 +35,7 @@ const Circle &dotAt(const DrawOps &ops, std::size_t i) { return std::get<Circle>
 bool near(double a, double b) { return std::abs(a - b) < 1e-9; }
 } // namespace
 
-void TestPhasors::firstStepStartsFromAngleZeroAndPhase()
+void TestSteps::firstStepStartsFromAngleZeroAndPhase()
 {
     const DrawOps ops = stepOps(kDefaults, 1);
     QCOMPARE(ops.size(), std::size_t(11));
@@ -62,7 +62,7 @@ void TestPhasors::firstStepStartsFromAngleZeroAndPhase()
     QVERIFY(near(dotAt(ops, 10).centre.y, 390.5 - 50 * std::sin(0.01) - 25 * std::sin(phi + 0.01)));
 }
 
-void TestPhasors::stepsFollowOneAnother()
+void TestSteps::stepsFollowOneAnother()
 {
     // Each step's white and light-yellow lines cover exactly the previous step's vectors.
     for (int t : {2, 1300}) {
@@ -76,7 +76,7 @@ void TestPhasors::stepsFollowOneAnother()
     }
 }
 
-void TestPhasors::tracesShareTheirXAcrossTheGraph()
+void TestSteps::tracesShareTheirXAcrossTheGraph()
 {
     for (double f : {1.0, 2.0, 0.3, -1.0}) {
         double previous = 340;
@@ -92,7 +92,7 @@ void TestPhasors::tracesShareTheirXAcrossTheGraph()
     }
 }
 
-void TestPhasors::negativeFrequencyTurnsBackButAdvances()
+void TestSteps::negativeFrequencyTurnsBackButAdvances()
 {
     const SecondSinusoid backwards{25, -1, 0};
     const DrawOps first = stepOps(backwards, 1);
@@ -102,7 +102,7 @@ void TestPhasors::negativeFrequencyTurnsBackButAdvances()
     QVERIFY(dotAt(stepOps(backwards, 2), 5).centre.x > dotAt(first, 5).centre.x);
 }
 
-void TestPhasors::zeroFrequencyHoldsTheSecondVectorStill()
+void TestSteps::zeroFrequencyHoldsTheSecondVectorStill()
 {
     const SecondSinusoid still{25, 0, 30};
     const double level = 390.5 - 25 * std::sin(30 * 0.0175);
@@ -114,7 +114,7 @@ void TestPhasors::zeroFrequencyHoldsTheSecondVectorStill()
     }
 }
 
-void TestPhasors::hugeValuesStayDrawable()
+void TestSteps::hugeValuesStayDrawable()
 {
     // Nothing may be NaN where a finite value was possible; the clipping takes the rest.
     const DrawOps ops = stepOps({-1e300 * 50, 1e300, 1e300}, 1300);
@@ -123,7 +123,7 @@ void TestPhasors::hugeValuesStayDrawable()
             QVERIFY(!std::isnan(line->from.x) && !std::isnan(line->to.x));
 }
 
-void TestPhasors::finishingRedrawsBothHorizontalAxes()
+void TestSteps::finishingRedrawsBothHorizontalAxes()
 {
     const DrawOps ops = finishingOps();
     QCOMPARE(ops.size(), std::size_t(3));
@@ -132,7 +132,7 @@ void TestPhasors::finishingRedrawsBothHorizontalAxes()
     QVERIFY(ops[2] == DrawOp(scene::kLowerAxis));
 }
 
-void TestPhasors::pauseGrowsWithTheSquareOfTheSlowdown_data()
+void TestSteps::pauseGrowsWithTheSquareOfTheSlowdown_data()
 {
     QTest::addColumn<double>("slowdown");
     QTest::addColumn<long long>("units");
@@ -146,7 +146,7 @@ void TestPhasors::pauseGrowsWithTheSquareOfTheSlowdown_data()
     QTest::newRow("not a number, no pause") << std::nan("") << 0LL << std::chrono::nanoseconds(0);
 }
 
-void TestPhasors::pauseGrowsWithTheSquareOfTheSlowdown()
+void TestSteps::pauseGrowsWithTheSquareOfTheSlowdown()
 {
     QFETCH(double, slowdown);
     QFETCH(long long, units);
@@ -155,5 +155,5 @@ void TestPhasors::pauseGrowsWithTheSquareOfTheSlowdown()
     QCOMPARE(pausePerStep(slowdown), pause);
 }
 
-QTEST_GUILESS_MAIN(TestPhasors)
-#include "tst_phasors.moc"
+QTEST_GUILESS_MAIN(TestSteps)
+#include "tst_steps.moc"

@@ -18,6 +18,6 @@ struct PixelSpan {
 // lie between radius - pen/2 and radius + pen/2 of the centre, within a width × height
 // surface. A circle smaller than its pen is a filled disc, so the dots of the time graph
 // (radius 0.3, pen 2) come out solid, about two pixels across, never as a hollow ring.
-std::vector<PixelSpan> ringSpans(Point centre, double radius, double penWidth, int width, int height);
+std::vector<PixelSpan> circleSpans(Point centre, double radius, double penWidth, int width, int height);
 
 } // namespace vlnokres

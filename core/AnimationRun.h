@@ -1,0 +1,18 @@
+#pragma once
+
+#include "StepOperations.h"
+
+#include <chrono>
+
+namespace vlnokres {
+
+class Canvas;
+class Pacer;
+
+// Clears the band and draws the axes, then draws the kSteps steps of the phasors and their
+// traces, pausing after each, and restores the axes. Returns early only when the pacer says
+// the window has been closed.
+void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
+                  Pacer &pacer);
+
+} // namespace vlnokres

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "DrawOp.h"
+
+namespace vlnokres {
+
+// Where the scene is drawn: the window's surface, or a recording in tests. Every operation
+// shows at once; a pen width holds for the operations after it.
+class Canvas
+{
+public:
+    virtual ~Canvas() = default;
+    virtual void draw(const DrawOps &ops) = 0;
+};
+
+} // namespace vlnokres

@@ -1,0 +1,160 @@
+#include "core/AnimationRun.h"
+#include "core/Canvas.h"
+#include "core/FramePacer.h"
+#include "core/SceneSetup.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace vlnokres;
+using namespace std::chrono_literals;
+
+// The run loop and its pacing, driven exactly and instantly: a canvas that records what is
+// drawn, and a clock that moves only when the pacer sleeps or the drawing takes time.
+class TestRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void runDrawsSetupStepsAndFinishInOrder();
+    void stoppedPacerEndsTheRunAtOnce();
+    void pacerKeepsAbsoluteDeadlines();
+    void pacerServicesEventsAboutOnceAFrame();
+    void closedWindowEndsTheRunWithinAFrame();
+};
+
+namespace {
+const SecondSinusoid kDefaults{25, 1, 90};
+
+struct RecordingCanvas final : Canvas {
+    std::vector<DrawOps> batches;
+    std::function<void()> onDraw;
+    void draw(const DrawOps &ops) override
+    {
+        batches.push_back(ops);
+        if (onDraw)
+            onDraw();
+    }
+};
+
+struct FakeClock final : Clock {
+    time_point at{};
+    int sleeps = 0;
+    time_point now() override { return at; }
+    void sleepUntil(time_point when) override
+    {
+        ++sleeps;
+        at = std::max(at, when);
+    }
+};
+
+// Counts its services, and says the window is closed from the given service on.
+struct CountingPacer final : FramePacer {
+    explicit CountingPacer(FakeClock &clock) : FramePacer(clock), clock(clock) {}
+    FakeClock &clock;
+    std::vector<Clock::time_point> services;
+    std::size_t closedFrom = SIZE_MAX;
+
+protected:
+    bool serviceEvents() override
+    {
+        services.push_back(clock.now());
+        return services.size() < closedFrom;
+    }
+};
+
+struct StoppingPacer final : Pacer {
+    int stopAt = 0;
+    std::vector<std::chrono::nanoseconds> deadlines;
+    void start() override {}
+    bool waitUntil(std::chrono::nanoseconds sinceStart) override
+    {
+        deadlines.push_back(sinceStart);
+        return int(deadlines.size()) < stopAt;
+    }
+    void finish() override { QFAIL("a stopped run does not finish"); }
+};
+} // namespace
+
+void TestRun::runDrawsSetupStepsAndFinishInOrder()
+{
+    RecordingCanvas canvas;
+    FakeClock clock;
+    CountingPacer pacer(clock);
+    runAnimation(kDefaults, 1ms, canvas, pacer);
+
+    QCOMPARE(canvas.batches.size(), std::size_t(1 + kSteps + 1));
+    QVERIFY(canvas.batches.front() == sceneSetup());
+    QVERIFY(canvas.batches[1] == stepOps(kDefaults, 1));
+    QVERIFY(canvas.batches[kSteps] == stepOps(kDefaults, kSteps));
+    QVERIFY(canvas.batches.back() == finishingOps());
+}
+
+void TestRun::stoppedPacerEndsTheRunAtOnce()
+{
+    RecordingCanvas canvas;
+    StoppingPacer pacer;
+    pacer.stopAt = 40;
+    runAnimation(kDefaults, 25ms, canvas, pacer);
+    // The set-up and forty steps, and no finishing axes.
+    QCOMPARE(canvas.batches.size(), std::size_t(41));
+    QCOMPARE(pacer.deadlines.back(), std::chrono::nanoseconds(40 * 25ms));
+}
+
+void TestRun::pacerKeepsAbsoluteDeadlines()
+{
+    // Every step's drawing takes 0.4 ms of the 1 ms a step has at the fastest pace: the run
+    // still ends at 1.3 s, not 1.3 s plus the drawing time.
+    RecordingCanvas canvas;
+    FakeClock clock;
+    canvas.onDraw = [&] { clock.at += 400us; };
+    CountingPacer pacer(clock);
+    runAnimation(kDefaults, 1ms, canvas, pacer);
+    QCOMPARE(clock.at - Clock::time_point{}, std::chrono::nanoseconds(1300ms + 2 * 400us)); // set-up and finish drawn too
+
+    // A step whose drawing overran its deadline is not waited for again.
+    FakeClock slow;
+    RecordingCanvas slowCanvas;
+    slowCanvas.onDraw = [&] { slow.at += 3ms; };
+    CountingPacer slowPacer(slow);
+    runAnimation(kDefaults, 1ms, slowCanvas, slowPacer);
+    QCOMPARE(slow.at - Clock::time_point{}, std::chrono::nanoseconds((kSteps + 2) * 3ms));
+}
+
+void TestRun::pacerServicesEventsAboutOnceAFrame()
+{
+    RecordingCanvas canvas;
+    FakeClock clock;
+    CountingPacer pacer(clock);
+    runAnimation(kDefaults, 1ms, canvas, pacer);
+    // 1.3 s at one service a 16 ms frame, and once more to show the last drawing.
+    QVERIFY2(pacer.services.size() >= 80 && pacer.services.size() <= 83, qPrintable(QString::number(pacer.services.size())));
+    for (std::size_t i = 1; i + 1 < pacer.services.size(); ++i)
+        QVERIFY(pacer.services[i] - pacer.services[i - 1] <= FramePacer::kFrame + 1ms);
+    // Sleeping, not spinning: a sleep for each step and each service, no more.
+    QVERIFY2(clock.sleeps <= kSteps + int(pacer.services.size()), qPrintable(QString::number(clock.sleeps)));
+
+    // At the slowest pace a step lasts 100 ms, and the window is still served every frame.
+    FakeClock slowClock;
+    CountingPacer slowPacer(slowClock);
+    slowPacer.start();
+    QVERIFY(slowPacer.waitUntil(100ms));
+    QVERIFY(slowPacer.services.size() >= 6);
+}
+
+void TestRun::closedWindowEndsTheRunWithinAFrame()
+{
+    RecordingCanvas canvas;
+    FakeClock clock;
+    CountingPacer pacer(clock);
+    pacer.closedFrom = 3;
+    runAnimation(kDefaults, 1ms, canvas, pacer);
+    // Closed at the third frame, about 48 ms in: the run stops there, without its finishing axes.
+    QCOMPARE(pacer.services.size(), std::size_t(3));
+    QVERIFY(canvas.batches.size() >= 45 && canvas.batches.size() <= 52);
+    QVERIFY(!(canvas.batches.back() == finishingOps()));
+}
+
+QTEST_GUILESS_MAIN(TestRun)
+#include "tst_run.moc"
