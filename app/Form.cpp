@@ -1,12 +1,11 @@
 #include "Form.h"
 
 #include "ControlNames.h"
+#include "FormControls.h"
 #include "core/Ink.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -54,10 +53,14 @@ QWidget *createControl(const ControlSpec &design, QWidget &window)
     case ControlKind::Label: {
         auto *label = new QLabel(text, &window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A label that a wider font has grown over a control must never take its clicks:
+        // labels let the mouse through and stand below every control.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->lower();
         return label;
     }
     case ControlKind::Button:
-        return new QPushButton(text, &window);
+        return new FormButton(text, &window);
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(text, &window);
         box->setReadOnly(design.flags.readOnly);
@@ -69,11 +72,8 @@ QWidget *createControl(const ControlSpec &design, QWidget &window)
         }
         return box;
     }
-    case ControlKind::ScrollBar: {
-        auto *bar = new QScrollBar(Qt::Horizontal, &window);
-        bar->setFocusPolicy(Qt::StrongFocus);
-        return bar;
-    }
+    case ControlKind::ScrollBar:
+        return new FormScrollBar(&window);
     }
     return nullptr;
 }
@@ -87,6 +87,23 @@ void applyFont(QWidget &control, const std::optional<FontSpec> &named)
     font.setPointSizeF(named->points);
     font.setBold(true);
     control.setFont(font);
+}
+
+// Our serif sets a few pixels wider than the one the form was designed with: a label grows to
+// its text by up to kLabelSlack pixels rather than cut off its last letters. A font wider
+// still (where the twins are missing) is made smaller until the text fits, so that the labels
+// keep the design's places and do not run into each other.
+constexpr int kLabelSlack = 8;
+
+void fitLabel(QWidget &label)
+{
+    const int room = label.width() + kLabelSlack;
+    QFont font = label.font();
+    while (label.sizeHint().width() > room && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() * 0.95);
+        label.setFont(font);
+    }
+    label.resize(std::clamp(label.sizeHint().width(), label.width(), room), label.height());
 }
 
 } // namespace
@@ -109,10 +126,8 @@ void buildForm(QWidget &window)
         control->setGeometry(design.left / kTwipsPerPixel, design.top / kTwipsPerPixel,
                              design.width / kTwipsPerPixel, design.height / kTwipsPerPixel);
         applyFont(*control, design.font);
-        // Our serif sets a few pixels wider than the one the form was designed with; a label
-        // grows to its text rather than cut off its last letters.
         if (design.kind == ControlKind::Label)
-            control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+            fitLabel(*control);
         control->setVisible(design.flags.shown);
         if (design.flags.accessibleName)
             control->setAccessibleName(QString::fromUtf8(design.flags.accessibleName));

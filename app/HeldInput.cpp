@@ -65,10 +65,21 @@ HeldInput::Hold::~Hold()
 
 bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
 {
-    if (m_holds == 0 || !receiver->isWindowType() || !isUserInput(event->type()))
+    if (!receiver->isWindowType() || !isUserInput(event->type()))
         return false;
-    m_queue.push_back({static_cast<QWindow *>(receiver), replayOf(*event)});
-    return true;
+    auto *window = static_cast<QWindow *>(receiver);
+    if (m_holds > 0) {
+        m_queue.push_back({window, replayOf(*event)});
+        return true;
+    }
+    // A press delivered after the run has its moves and release still to come, live. They
+    // take the same way as the press, to the same widget, so that press and release stay one
+    // click or one drag, as they would have been without the run.
+    if (m_mouseGrabber && dynamic_cast<QMouseEvent *>(event)) {
+        replayOf(*event)(*window);
+        return true;
+    }
+    return false;
 }
 
 // Pointer events are kept as plain values and delivered straight to the widget under the

@@ -54,8 +54,8 @@ private:
 
     int m_holds = 0;
     std::deque<Held> m_queue;
-    // The widget that took the last held press, as the window system would keep it for the
-    // moves and the release that follow.
+    // The widget that took the last held press until its release, as the window system would
+    // keep it for the moves and the release that follow, held or live.
     QPointer<QWidget> m_mouseGrabber;
 };
 

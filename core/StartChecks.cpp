@@ -2,19 +2,28 @@
 
 #include "SceneGeometry.h"
 
+#include <cmath>
+
 namespace vlnokres {
 
 std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings)
 {
     if (!readings.amplitude)
         return Refusal::AmplitudeNotNumber;
-    // Strictly greater: 1.5 itself passes, and so does any negative amplitude.
+    // Strictly greater: 1.5 itself passes, and so does any negative amplitude that a double
+    // holds.
     if (*readings.amplitude > kAmplitudeLimit)
         return Refusal::AmplitudeAboveLimit;
+    if (!std::isfinite(*readings.amplitude))
+        return Refusal::AmplitudeOutOfRange;
     if (!readings.frequency)
         return Refusal::FrequencyNotNumber;
+    if (!std::isfinite(*readings.frequency))
+        return Refusal::FrequencyOutOfRange;
     if (!readings.phaseDegrees)
         return Refusal::PhaseNotNumber;
+    if (!std::isfinite(*readings.phaseDegrees))
+        return Refusal::PhaseOutOfRange;
 
     const bool zero = *readings.amplitude == 0;
     return Parameters{
@@ -33,10 +42,16 @@ Message messageFor(Refusal refusal)
         return {kNotNumberTitle, "Amplituda musí být číslo."};
     case Refusal::AmplitudeAboveLimit:
         return {"Omezení amplitudy", "Aplikace nedovoluje větší amplitudu než 1,5"};
+    case Refusal::AmplitudeOutOfRange:
+        return {kNotNumberTitle, "Amplituda je mimo rozsah čísel, se kterými program počítá."};
     case Refusal::FrequencyNotNumber:
         return {kNotNumberTitle, "Kmitočet musí být číslo."};
+    case Refusal::FrequencyOutOfRange:
+        return {kNotNumberTitle, "Kmitočet je mimo rozsah čísel, se kterými program počítá."};
     case Refusal::PhaseNotNumber:
         return {kNotNumberTitle, "Fázový posun musí být číslo."};
+    case Refusal::PhaseOutOfRange:
+        return {kNotNumberTitle, "Fázový posun je mimo rozsah čísel, se kterými program počítá."};
     }
     return {kNotNumberTitle, ""};
 }

@@ -7,7 +7,8 @@
 
 namespace vlnokres {
 
-// What the three parameter boxes read as; nullopt where a box's text is not a number.
+// What the three parameter boxes read as: nullopt where a box's text is not a number, and an
+// infinity where it is a number too large for a double (1e309, a thousand nines).
 struct BoxReadings {
     std::optional<double> amplitude;
     std::optional<double> frequency;
@@ -23,7 +24,15 @@ struct Parameters {
     bool amplitudeReplaced = false;
 };
 
-enum class Refusal { AmplitudeNotNumber, AmplitudeAboveLimit, FrequencyNotNumber, PhaseNotNumber };
+enum class Refusal {
+    AmplitudeNotNumber,
+    AmplitudeAboveLimit,
+    AmplitudeOutOfRange,
+    FrequencyNotNumber,
+    FrequencyOutOfRange,
+    PhaseNotNumber,
+    PhaseOutOfRange,
+};
 
 struct Message {
     const char *title; // UTF-8
@@ -34,7 +43,8 @@ inline constexpr double kAmplitudeLimit = 1.5;
 inline constexpr double kZeroAmplitudeStandIn = 0.001;
 
 // Every check comes before anything is drawn or written back, so a refused Start changes
-// nothing: amplitude is a number, amplitude limit, frequency is a number, phase is a number.
+// nothing: amplitude is a number, amplitude limit (which a number too large for a double
+// exceeds too), then frequency and phase, each a number that a double holds.
 std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings);
 
 // What the user is told for each refusal: a title and one sentence, in Czech.

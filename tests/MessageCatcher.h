@@ -16,6 +16,7 @@ struct CaughtMessage {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     qsizetype buttons = 0;
+    int width = 0;
 };
 
 inline CaughtMessage catchMessage(const std::function<void()> &action)
@@ -27,7 +28,7 @@ inline CaughtMessage catchMessage(const std::function<void()> &action)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        caught = {true, box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
+        caught = {true, box->windowTitle(), box->text(), box->icon(), box->buttons().size(), box->width()};
         box->button(QMessageBox::Ok)->click();
     });
     poll.start();

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void paceIsReadOnceAtTheStartOfARun();
     void arrowsAndTroughStepThePace();
     void dragWritesThePaceOnlyWhenLetGo();
+    void keysStepThePace();
+    void focusedPaceShowsAMark();
 };
 
 namespace {
@@ -185,6 +187,37 @@ void TestAnimationRun::dragWritesThePaceOnlyWhenLetGo()
     QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("1"));
     bar->setSliderDown(false);
     QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("7"));
+}
+
+void TestAnimationRun::keysStepThePace()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QScrollBar *bar = w.pace();
+    bar->setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, int> presses[] = {
+        {Qt::Key_Right, 2}, {Qt::Key_Right, 3}, {Qt::Key_Up, 4}, {Qt::Key_Left, 3}, {Qt::Key_Down, 2},
+        {Qt::Key_End, 10}, {Qt::Key_Right, 10}, {Qt::Key_Home, 1}, {Qt::Key_Left, 1},
+    };
+    for (const auto &[key, expected] : presses) {
+        QTest::keyClick(w.window.windowHandle(), key);
+        QCOMPARE(bar->value(), expected);
+        QCOMPARE(w.box(names::kSlowdown)->text(), QString::number(expected));
+    }
+}
+
+void TestAnimationRun::focusedPaceShowsAMark()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QScrollBar *bar = w.pace();
+    w.startButton()->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = bar->grab().toImage();
+    bar->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(bar->hasFocus());
+    QVERIFY(bar->grab().toImage() != unfocused);
 }
 
 QTEST_MAIN(TestAnimationRun)

@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include <QApplication>
+#include <QStyleOptionSlider>
 
 using namespace vlnokres;
 
@@ -16,6 +17,9 @@ private Q_SLOTS:
     void typingDuringARunAppearsAfterIt();
     void startAmongHeldInputRunsBeforeWhatFollows();
     void closedWindowDropsItsHeldInput();
+    void pressHeldReleasedAfterTheRunClicksOnce();
+    void arrowHeldAcrossTheEndStepsOnce();
+    void thumbDragAcrossTheEndEndsWhereLetGo();
 };
 
 namespace {
@@ -87,6 +91,80 @@ void TestHeldInput::closedWindowDropsItsHeldInput()
     w.clickStart();
     QCOMPARE(w.pacer->finishes, 1);
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
+}
+
+// A press during a run and its release after it: the press waits for the run's end, and the
+// release must reach the same control, so that together they are one click.
+void TestHeldInput::pressHeldReleasedAfterTheRunClicksOnce()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWindow *handle = w.window.windowHandle();
+    const QPoint start = centreOf(w, names::kStart);
+    w.pacer->atStep = [&](int step) {
+        if (w.pacer->finishes == 0 && step == 5)
+            QTest::mousePress(handle, Qt::LeftButton, {}, start);
+    };
+    w.clickStart();
+    QCOMPARE(w.pacer->finishes, 1);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, start);
+    QCOMPARE(w.pacer->finishes, 2);
+    QVERIFY(!w.startButton()->isDown());
+    QTest::qWait(50);
+    QCOMPARE(w.pacer->finishes, 2);
+}
+
+void TestHeldInput::arrowHeldAcrossTheEndStepsOnce()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWindow *handle = w.window.windowHandle();
+    QScrollBar *bar = w.pace();
+    const QPoint slower = bar->mapTo(&w.window, QPoint(bar->width() - 4, bar->height() / 2));
+    w.pacer->atStep = [&](int step) {
+        if (step == 5)
+            QTest::mousePress(handle, Qt::LeftButton, {}, slower);
+    };
+    w.clickStart();
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, slower);
+    QCOMPARE(bar->value(), 2);
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("2"));
+    // Longer than the scroll bar's repeat delay: nothing goes on repeating.
+    QTest::qWait(700);
+    QCOMPARE(bar->value(), 2);
+}
+
+void TestHeldInput::thumbDragAcrossTheEndEndsWhereLetGo()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWindow *handle = w.window.windowHandle();
+    QScrollBar *bar = w.pace();
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QPoint from = bar->mapTo(&w.window, thumb.center());
+    const QPoint to = bar->mapTo(&w.window, QPoint(groove.right() - thumb.width() / 2, thumb.center().y()));
+    w.pacer->atStep = [&](int step) {
+        if (step == 5) {
+            QTest::mousePress(handle, Qt::LeftButton, {}, from);
+            QTest::mouseMove(handle, (from + to) / 2);
+        }
+    };
+    w.clickStart();
+    QTest::mouseMove(handle, to);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
+    QCOMPARE(bar->value(), 10);
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("10"));
+    QVERIFY(!bar->isSliderDown());
 }
 
 QTEST_MAIN(TestHeldInput)

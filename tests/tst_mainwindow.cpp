@@ -28,6 +28,8 @@ private Q_SLOTS:
     void startUpValuesFollowTheLocale();
     void tabVisitsTheControlsInOrder();
     void keyboardAloneRunsTheAnimation();
+    void enterPressesAFocusedButton();
+    void labelsLetClicksThroughToControls();
     void screenReaderNamesEveryControl_data();
     void screenReaderNamesEveryControl();
     void windowCarriesItsCaptionAndIcon();
@@ -73,7 +75,7 @@ void TestMainWindow::controlsSitWhereDesigned()
     QCOMPARE(window.size(), QSize(792, 573));
     auto *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
-    QCOMPARE(control->metaObject()->className(), className.toLatin1());
+    QVERIFY2(control->inherits(className.toLatin1()), control->metaObject()->className());
     QCOMPARE(control->pos(), geometry.topLeft());
     QCOMPARE(control->height(), geometry.height());
     // Labels may grow to their text; nothing else moves or resizes.
@@ -159,6 +161,34 @@ void TestMainWindow::keyboardAloneRunsTheAnimation()
     press(Qt::Key_Space);
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("1,2"));
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(1300));
+}
+
+void TestMainWindow::enterPressesAFocusedButton()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QCOMPARE(QApplication::focusWidget(), w.startButton());
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_Return);
+    QTRY_COMPARE(w.pacer->finishes, 1);
+    w.find<QWidget>(names::kExit)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_VERIFY(!w.window.isVisible());
+}
+
+void TestMainWindow::labelsLetClicksThroughToControls()
+{
+    // As a wider font grows a label over a control: the click still reaches the control.
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWidget *heading = w.find<QWidget>(names::kParametersHeading);
+    heading->setGeometry(heading->x(), 0, 500, 60);
+    QVERIFY(heading->geometry().contains(w.startButton()->geometry()));
+    const QPoint start = w.startButton()->geometry().center();
+    QCOMPARE(w.window.childAt(start), w.startButton());
+    QTest::mouseClick(w.window.windowHandle(), Qt::LeftButton, {}, start);
+    QCOMPARE(w.pacer->finishes, 1);
 }
 
 void TestMainWindow::screenReaderNamesEveryControl_data()

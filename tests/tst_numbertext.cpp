@@ -54,6 +54,11 @@ void TestNumberText::reads_data()
     QTest::newRow("cs negative zero") << "cs_CZ" << "-0" << 0.0;
     QTest::newRow("en dot") << "en_US" << "1.5" << 1.5;
     QTest::newRow("en huge but finite") << "en_US" << "1e300" << 1e300;
+    QTest::newRow("de comma") << "de_DE" << "1,5" << 1.5;
+    QTest::newRow("too large for a double") << "cs_CZ" << "1e400" << qInf();
+    QTest::newRow("too large, negative") << "en_US" << "-1e309" << -qInf();
+    QTest::newRow("ten thousand nines") << "cs_CZ" << QString(10000, u'9') << qInf();
+    QTest::newRow("a million ones") << "de_DE" << QString(1000000, u'1') << qInf();
 }
 
 void TestNumberText::reads()
@@ -75,9 +80,11 @@ void TestNumberText::refuses_data()
     QTest::newRow("inf") << "cs_CZ" << "inf";
     QTest::newRow("minus inf") << "en_US" << "-inf";
     QTest::newRow("nan") << "cs_CZ" << "nan";
-    QTest::newRow("overflow") << "cs_CZ" << "1e400";
     QTest::newRow("en comma is not a decimal point") << "en_US" << "1,5";
-    QTest::newRow("ten thousand nines") << "cs_CZ" << QString(10000, u'9');
+    QTest::newRow("en thousands") << "en_US" << "1,500";
+    QTest::newRow("de thousands, not 1.5") << "de_DE" << "1.500";
+    QTest::newRow("de thousands, not 1.08") << "de_DE" << "1.080";
+    QTest::newRow("de dot is ambiguous too") << "de_DE" << "0.5";
     QTest::newRow("ten thousand letters") << "en_US" << QString(10000, u'x');
 }
 

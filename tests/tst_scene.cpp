@@ -104,6 +104,11 @@ void TestScene::refusedParameters_data()
     QTest::newRow("limit before frequency") << R(2) << R() << R() << Refusal::AmplitudeAboveLimit;
     QTest::newRow("frequency before phase") << R(0) << R() << R() << Refusal::FrequencyNotNumber;
     QTest::newRow("phase") << R(0.5) << R(1) << R() << Refusal::PhaseNotNumber;
+    // Infinities stand for numbers too large for a double.
+    QTest::newRow("too large amplitude is over the limit") << R(qInf()) << R() << R() << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("too large negative amplitude") << R(-qInf()) << R(1) << R(90) << Refusal::AmplitudeOutOfRange;
+    QTest::newRow("too large frequency") << R(1) << R(-qInf()) << R(90) << Refusal::FrequencyOutOfRange;
+    QTest::newRow("too large phase") << R(1) << R(1) << R(qInf()) << Refusal::PhaseOutOfRange;
 }
 
 void TestScene::refusedParameters()
@@ -129,6 +134,12 @@ void TestScene::refusalsSpeakCzech_data()
     QTest::newRow("amplitude") << Refusal::AmplitudeNotNumber << notNumber << QStringLiteral("Amplituda musí být číslo.");
     QTest::newRow("frequency") << Refusal::FrequencyNotNumber << notNumber << QStringLiteral("Kmitočet musí být číslo.");
     QTest::newRow("phase") << Refusal::PhaseNotNumber << notNumber << QStringLiteral("Fázový posun musí být číslo.");
+    QTest::newRow("amplitude range") << Refusal::AmplitudeOutOfRange << notNumber
+                                     << QStringLiteral("Amplituda je mimo rozsah čísel, se kterými program počítá.");
+    QTest::newRow("frequency range") << Refusal::FrequencyOutOfRange << notNumber
+                                     << QStringLiteral("Kmitočet je mimo rozsah čísel, se kterými program počítá.");
+    QTest::newRow("phase range") << Refusal::PhaseOutOfRange << notNumber
+                                 << QStringLiteral("Fázový posun je mimo rozsah čísel, se kterými program počítá.");
 }
 
 void TestScene::refusalsSpeakCzech()

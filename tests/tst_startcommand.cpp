@@ -1,5 +1,6 @@
 #include "MessageCatcher.h"
 #include "TestWindow.h"
+#include "app/MessageBox.h"
 #include "core/SceneSetup.h"
 
 #include <QLabel>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void refusedValuesDrawNothing_data();
     void refusedValuesDrawNothing();
     void refusalIsAModalBoxWithOneButtonAndNoIcon();
+    void refusalBoxIsWideEnoughForItsTitle();
     void drawingSurvivesARepaint();
 };
 
@@ -103,6 +105,8 @@ void TestStartCommand::refusedValuesDrawNothing_data()
     QTest::addColumn<Refusal>("refusal");
     QTest::newRow("above the limit") << "1,6" << "1" << "90" << Refusal::AmplitudeAboveLimit;
     QTest::newRow("huge") << "1e300" << "1" << "90" << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("too large for a double") << "1e309" << "1" << "90" << Refusal::AmplitudeAboveLimit;
+    QTest::newRow("thirty thousand ones") << QString(30000, u'1') << "1" << "90" << Refusal::AmplitudeAboveLimit;
     QTest::newRow("amplitude not a number") << "abc" << "1" << "90" << Refusal::AmplitudeNotNumber;
     QTest::newRow("amplitude inf") << "inf" << "1" << "90" << Refusal::AmplitudeNotNumber;
     QTest::newRow("frequency empty, zero amplitude kept") << "0" << "" << "90" << Refusal::FrequencyNotNumber;
@@ -142,6 +146,16 @@ void TestStartCommand::refusalIsAModalBoxWithOneButtonAndNoIcon()
     QCOMPARE(message.text, QString::fromUtf8(expected.text));
     QCOMPARE(message.icon, QMessageBox::NoIcon);
     QCOMPARE(message.buttons, 1);
+}
+
+void TestStartCommand::refusalBoxIsWideEnoughForItsTitle()
+{
+    MainWindow window;
+    window.findChild<QLineEdit *>(QString::fromUtf8(names::kAmplitude))->setText(QStringLiteral("x"));
+    auto *start = window.findChild<QPushButton *>(QString::fromUtf8(names::kStart));
+    const CaughtMessage message = catchMessage([&] { QTest::mouseClick(start, Qt::LeftButton); });
+    QCOMPARE(message.title, QString::fromUtf8(messageFor(Refusal::AmplitudeNotNumber).title));
+    QVERIFY2(message.width >= widthForTitle(message.title), qPrintable(QString::number(message.width)));
 }
 
 void TestStartCommand::drawingSurvivesARepaint()

@@ -21,9 +21,23 @@ constexpr QPoint kStart{648, 20};
 constexpr QPoint kKonec{720, 20};
 constexpr QPoint kAmplitude{360, 57};
 constexpr QPoint kSlowerArrow{185, 48}; // the pace scroll bar's right arrow
+constexpr QRect kPaceBar{64, 40, 129, 17};
+constexpr QRect kStartButton{616, 8, 65, 25};
 } // namespace place
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kGrey = 0xFFC0C0C0;
+
+// The rightmost column of the time graph that has a black dot: how far the run has come.
+inline int traceEnd(const QImage &shot)
+{
+    for (int x = 760; x >= 343; --x)
+        for (int y = 230; y < 550; ++y)
+            if ((y < 389 || y > 391) && shot.pixel(x, y) == kBlack)
+                return x;
+    return 0;
+}
+
+inline bool finished(const QImage &shot) { return traceEnd(shot) >= 746; }
 
 // The real program, started as a user starts it, and the X display it runs on, driven with
 // xdotool. Windows are found by their titles; every wait has a deadline.
@@ -80,6 +94,18 @@ public:
     {
         xdotool({"mousemove", "--window", window.isEmpty() ? m_window : window, QString::number(at.x()),
                  QString::number(at.y()), "click", "1"});
+    }
+
+    // A press and, separately, its release, as a user holding the button down.
+    void press(QPoint at)
+    {
+        xdotool({"mousemove", "--window", m_window, QString::number(at.x()), QString::number(at.y()), "mousedown",
+                 "1"});
+    }
+    void release() { xdotool({"mouseup", "1"}); }
+    void movePointer(QPoint at)
+    {
+        xdotool({"mousemove", "--window", m_window, QString::number(at.x()), QString::number(at.y())});
     }
 
     // Replaces the text of the box at the given point, as a user selecting it all would.

@@ -15,16 +15,6 @@ private Q_SLOTS:
 
 namespace {
 
-// The rightmost column of the time graph that has a black dot: how far the run has come.
-int traceEnd(const QImage &shot)
-{
-    for (int x = 760; x >= 343; --x)
-        for (int y = 230; y < 550; ++y)
-            if ((y < 389 || y > 391) && shot.pixel(x, y) == kBlack)
-                return x;
-    return 0;
-}
-
 // The highest row of a black dot: about 335 for the start-up values, 320 with amplitude 1.
 int tracePeak(const QImage &shot)
 {
@@ -34,8 +24,6 @@ int tracePeak(const QImage &shot)
                 return y;
     return 1000;
 }
-
-bool finished(const QImage &shot) { return traceEnd(shot) >= 746; }
 
 // Starts the program, slows the pace to 2 (5.2 s a run) and starts a run.
 bool startSlowRun(Desktop &desktop)
