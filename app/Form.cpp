@@ -78,37 +78,44 @@ QWidget *createControl(const ControlSpec &design, QWidget &window)
     return nullptr;
 }
 
-void applyFont(QWidget &control, const std::optional<FontSpec> &named)
+QFont namedFont(const FontSpec &named, double zoom)
 {
-    if (!named)
-        return;
-    QFont font(QString::fromUtf8(named->family));
+    QFont font(QString::fromUtf8(named.family));
     // The constructor's size is whole points; 15.75 needs the fractional setter.
-    font.setPointSizeF(named->points);
+    font.setPointSizeF(named.points * zoom);
     font.setBold(true);
-    control.setFont(font);
+    return font;
 }
 
 // Our serif sets a few pixels wider than the one the form was designed with: a label grows to
 // its text by up to kLabelSlack pixels rather than cut off its last letters. A font wider
-// still (where the twins are missing) is made smaller until the text fits, so that the labels
-// keep the design's places and do not run into each other.
+// still (where the twins are missing, or where hinting widens the text at some zoom) is made
+// smaller until the text fits, so that the labels keep the design's places and do not run
+// into each other or under the buttons.
 constexpr int kLabelSlack = 8;
 
-void fitLabel(QWidget &label)
+void fitLabelFont(QWidget &label, int room)
 {
-    const int room = label.width() + kLabelSlack;
     QFont font = label.font();
-    while (label.sizeHint().width() > room && font.pointSizeF() > 6) {
-        font.setPointSizeF(font.pointSizeF() * 0.95);
+    while (label.sizeHint().width() > room && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() * 0.97);
         label.setFont(font);
     }
-    label.resize(std::clamp(label.sizeHint().width(), label.width(), room), label.height());
+}
+
+// The design's rectangle scaled about the form's corner, with its edges rounded, so that
+// neighbouring controls stay neighbours at any zoom.
+QRect scaled(const QRect &design, double zoom, QPoint origin)
+{
+    auto at = [zoom](int v) { return int(std::lround(v * zoom)); };
+    return QRect(QPoint(at(design.left()), at(design.top())),
+                 QPoint(at(design.right() + 1) - 1, at(design.bottom() + 1) - 1))
+        .translated(origin);
 }
 
 } // namespace
 
-void buildForm(QWidget &window)
+Form::Form(QWidget &window) : m_window(window), m_defaultFont(window.font())
 {
     // A light grey form with black text, whatever the desktop's colour scheme.
     QPalette palette(kGrey);
@@ -123,11 +130,19 @@ void buildForm(QWidget &window)
     for (const ControlSpec &design : kMainForm) {
         QWidget *control = createControl(design, window);
         control->setObjectName(QString::fromUtf8(design.name));
-        control->setGeometry(design.left / kTwipsPerPixel, design.top / kTwipsPerPixel,
-                             design.width / kTwipsPerPixel, design.height / kTwipsPerPixel);
-        applyFont(*control, design.font);
-        if (design.kind == ControlKind::Label)
-            fitLabel(*control);
+        Placed placed{control, &design,
+                      QRect(design.left / kTwipsPerPixel, design.top / kTwipsPerPixel,
+                            design.width / kTwipsPerPixel, design.height / kTwipsPerPixel)};
+        control->setGeometry(placed.designRect);
+        if (design.font)
+            control->setFont(namedFont(*design.font, 1));
+        if (design.kind == ControlKind::Label) {
+            const int room = control->width() + kLabelSlack;
+            fitLabelFont(*control, room);
+            placed.designRect.setWidth(std::clamp(control->sizeHint().width(), control->width(), room));
+            control->setGeometry(placed.designRect);
+        }
+        m_controls.push_back(placed);
         control->setVisible(design.flags.shown);
         if (design.flags.accessibleName)
             control->setAccessibleName(QString::fromUtf8(design.flags.accessibleName));
@@ -141,6 +156,36 @@ void buildForm(QWidget &window)
         QWidget::setTabOrder(tabChain[i - 1].second, tabChain[i].second);
     if (!tabChain.empty())
         tabChain.front().second->setFocus();
+}
+
+void Form::place(double zoom, QPoint origin)
+{
+    if (zoom == m_zoom && origin == m_origin)
+        return;
+    if (zoom != m_zoom) {
+        QFont font = m_defaultFont;
+        font.setPointSizeF(m_defaultFont.pointSizeF() * zoom);
+        m_window.setFont(font);
+    }
+    for (const Placed &placed : m_controls) {
+        const QRect rect = scaled(placed.designRect, zoom, origin);
+        placed.control->setGeometry(rect);
+        if (zoom != m_zoom && placed.design->font) {
+            placed.control->setFont(namedFont(*placed.design->font, zoom));
+            if (placed.design->kind == ControlKind::Label)
+                fitLabelFont(*placed.control, rect.width());
+        }
+    }
+    m_zoom = zoom;
+    m_origin = origin;
+}
+
+QRect Form::designRectOf(const QWidget *control) const
+{
+    for (const Placed &placed : m_controls)
+        if (placed.control == control)
+            return placed.designRect;
+    return {};
 }
 
 } // namespace vlnokres

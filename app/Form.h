@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+
 #include <array>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -41,7 +46,30 @@ struct ControlSpec {
 
 extern const std::array<ControlSpec, 14> kMainForm;
 
-// Creates the controls of the form as children of the window, with their tab order.
-void buildForm(QWidget &window);
+// The controls of the form, built as children of the window with their tab order, and placed
+// for any zoom: at zoom z every control's rectangle and font is z times the design's, so that
+// the whole form scales as one picture.
+class Form
+{
+public:
+    explicit Form(QWidget &window);
+
+    void place(double zoom, QPoint origin);
+    // In the design's pixels, as the control was laid out at zoom 1.
+    QRect designRectOf(const QWidget *control) const;
+
+private:
+    struct Placed {
+        QWidget *control;
+        const ControlSpec *design;
+        QRect designRect; // a label's as wide as its text needs at zoom 1
+    };
+
+    QWidget &m_window;
+    QFont m_defaultFont;
+    std::vector<Placed> m_controls;
+    double m_zoom = 1;
+    QPoint m_origin;
+};
 
 } // namespace vlnokres

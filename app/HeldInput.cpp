@@ -1,6 +1,6 @@
 #include "HeldInput.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
@@ -51,7 +51,7 @@ void giveClickFocus(QWidget *target)
 
 } // namespace
 
-HeldInput::HeldInput() { QCoreApplication::instance()->installEventFilter(this); }
+HeldInput::HeldInput() { QApplication::instance()->installEventFilter(this); }
 
 HeldInput::~HeldInput() = default;
 
@@ -69,6 +69,16 @@ bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
         return false;
     auto *window = static_cast<QWindow *>(receiver);
     if (m_holds > 0) {
+        if (QApplication::activePopupWidget())
+            return false;
+        switch (m_immediate ? m_immediate(*window, *event) : Immediate::No) {
+        case Immediate::Handled:
+            return true;
+        case Immediate::PassOn:
+            return false;
+        case Immediate::No:
+            break;
+        }
         m_queue.push_back({window, replayOf(*event)});
         return true;
     }
@@ -99,7 +109,7 @@ std::function<void(QWindow &)> HeldInput::replayOf(const QEvent &event)
             QWidget *target = widgetAt(*top, position);
             QWheelEvent wheel(target->mapFrom(top, position), global, pixels, angle, buttons, modifiers, phase,
                               inverted);
-            QCoreApplication::sendEvent(target, &wheel);
+            QApplication::sendEvent(target, &wheel);
         };
     }
     if (const auto *m = dynamic_cast<const QMouseEvent *>(&event)) {
@@ -116,11 +126,11 @@ std::function<void(QWindow &)> HeldInput::replayOf(const QEvent &event)
             if (buttons == Qt::NoButton)
                 m_mouseGrabber = nullptr;
             QMouseEvent mouse(type, target->mapFrom(top, position), position, global, button, buttons, modifiers);
-            QCoreApplication::sendEvent(target, &mouse);
+            QApplication::sendEvent(target, &mouse);
         };
     }
     return [copy = std::shared_ptr<QEvent>(event.clone())](QWindow &window) {
-        QCoreApplication::sendEvent(&window, copy.get());
+        QApplication::sendEvent(&window, copy.get());
     };
 }
 

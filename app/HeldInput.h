@@ -17,7 +17,9 @@ namespace vlnokres {
 // ends the program afterwards, and typing appears afterwards. Everything else (painting,
 // exposure, the close request, the window manager's ping) passes at once, so the window stays
 // alive. Input is caught where the window system hands it to our windows, before any widget
-// sees it.
+// sees it. What the window takes at once during a run (the keys that pause or stop it, a
+// right click for the menu of the view) it says through its immediate-input hook, and an
+// open popup menu takes its input at once too.
 class HeldInput final : public QObject
 {
     Q_OBJECT
@@ -25,6 +27,14 @@ class HeldInput final : public QObject
 public:
     HeldInput();
     ~HeldInput() override;
+
+    enum class Immediate {
+        No,      // held until the run's end
+        Handled, // dealt with by the hook itself
+        PassOn,  // delivered now, as if no run were going
+    };
+    void setImmediateInput(std::function<Immediate(QWindow &, QEvent &)> hook) { m_immediate = std::move(hook); }
+    bool holding() const { return m_holds > 0; }
 
     // Input is held while a Hold exists. When the last one ends, the held input is delivered;
     // if that starts another run, input held meanwhile queues behind what was already held.
@@ -53,6 +63,7 @@ private:
     void deliver();
 
     int m_holds = 0;
+    std::function<Immediate(QWindow &, QEvent &)> m_immediate;
     std::deque<Held> m_queue;
     // The widget that took the last held press until its release, as the window system would
     // keep it for the moves and the release that follow, held or live.

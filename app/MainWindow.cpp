@@ -2,37 +2,54 @@
 
 #include "AppIcon.h"
 #include "ControlNames.h"
-#include "Form.h"
+#include "KeysHelp.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "PaceControl.h"
 #include "core/StartUpValues.h"
+#include "core/Zoom.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+
+#include <cmath>
 
 namespace vlnokres {
 
 namespace {
+
 constexpr auto kCaption = "Součet dvou sinusoid - https://vlnokres.example/";
-}
+constexpr auto kPausedSuffix = " – pozastaveno";
+
+// Room that a window manager's frame and title bar take around the client area, allowed for
+// when the window's start size is chosen (the frame is not known before the window shows):
+// the design's own, an 800 × 600 window around the 792 × 573 client area.
+constexpr QSize kFrameAllowance{8, 27};
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent), m_surface(*this, kClientSize), m_pacer(std::make_unique<EventLoopPacer>(*this, m_clock)),
+    : QWidget(parent), m_form(*this), m_surface(*this, kClientSize),
+      m_pacer(std::make_unique<EventLoopPacer>(*this, m_clock)),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); })
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    updateTitle();
     setWindowIcon(appIcon());
-    resize(kClientSize);
-    buildForm(*this);
+    setMinimumSize(QSizeF(QSizeF(kClientSize) * zoom::kSmallest).toSize());
 
-    for (QLabel *label : findChildren<QLabel *>())
-        m_surface.addLabel(label);
+    for (QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        m_surface.addLabel(label, m_form.designRectOf(label));
     m_boxes = {
         .amplitude = control<QLineEdit>(names::kAmplitude),
         .frequency = control<QLineEdit>(names::kFrequency),
@@ -41,9 +58,18 @@ MainWindow::MainWindow(QWidget *parent)
     };
     connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown);
     writeStartUpValues();
+    createViewActions();
+    m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
 
     connect(control<QPushButton>(names::kStart), &QPushButton::clicked, this, &MainWindow::start);
     connect(control<QPushButton>(names::kExit), &QPushButton::clicked, this, &QWidget::close);
+
+    // The designed size, unless the screen's free area is smaller.
+    const QRect free = screen()->availableGeometry();
+    const double startZoom = zoom::atStart(free.width() - kFrameAllowance.width(),
+                                           free.height() - kFrameAllowance.height(), kClientSize.width(),
+                                           kClientSize.height());
+    resize(QSizeF(QSizeF(kClientSize) * startZoom).toSize());
 }
 
 // The form is built from a fixed table, so a missing control is a fault of the program itself.
@@ -65,7 +91,176 @@ void MainWindow::writeStartUpValues()
     control<QScrollBar>(names::kPace)->setValue(startup::kSlowdown);
 }
 
-void MainWindow::start() { runStartCommand(m_boxes, {m_surface, *m_pacer, m_heldInput, m_refuse}); }
+QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)())
+{
+    auto *action = new QAction(QString::fromUtf8(text), this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, act);
+    addAction(action);
+    return action;
+}
+
+// The view's actions are the window's own, so that their keys work wherever the focus is,
+// during a run too. Pause and stop are listed in the menu with their keys, but those keys are
+// the run's (see duringRun): outside a run P types a letter.
+void MainWindow::createViewActions()
+{
+    addViewAction("Celá obrazovka", {QKeySequence(Qt::Key_F11)}, &MainWindow::toggleFullScreen);
+    addViewAction("Původní velikost", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::showOriginalSize);
+    addViewAction("Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                  &MainWindow::zoomIn);
+    addViewAction("Zmenšit", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MainWindow::zoomOut);
+    addViewAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
+
+    m_pauseAction = new QAction(QStringLiteral("Pozastavit"), this);
+    m_pauseAction->setShortcut(QKeySequence(Qt::Key_P));
+    m_pauseAction->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken by duringRun
+    connect(m_pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
+    m_stopAction = new QAction(QStringLiteral("Zastavit"), this);
+    m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stopAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_stopAction, &QAction::triggered, this, &MainWindow::stopRun);
+    setRunning(false);
+}
+
+void MainWindow::start()
+{
+    runStartCommand(m_boxes,
+                    {m_surface, *m_pacer, m_heldInput, m_refuse, [this](bool running) { setRunning(running); }});
+}
+
+// While a run goes on the pointer is the busy one, so that users see that what they click now
+// waits for the run's end.
+void MainWindow::setRunning(bool running)
+{
+    if (running && !m_running)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else if (!running && m_running)
+        QApplication::restoreOverrideCursor();
+    m_running = running;
+    m_pauseAction->setEnabled(running);
+    m_stopAction->setEnabled(running);
+    m_pauseAction->setText(QStringLiteral("Pozastavit"));
+    updateTitle();
+}
+
+void MainWindow::togglePause()
+{
+    if (!m_running)
+        return;
+    m_pacer->setPaused(!m_pacer->isPaused());
+    m_pauseAction->setText(m_pacer->isPaused() ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
+    updateTitle();
+}
+
+void MainWindow::stopRun()
+{
+    if (m_running)
+        m_pacer->stop();
+}
+
+void MainWindow::updateTitle()
+{
+    const bool paused = m_running && m_pacer && m_pacer->isPaused();
+    setWindowTitle(QString::fromUtf8(kCaption) + (paused ? QString::fromUtf8(kPausedSuffix) : QString()));
+}
+
+// During a run: P and Pause pause or resume it, Escape stops it, and a right click on the
+// drawing area opens the view's menu; all at once. The rest waits for the run's end.
+HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
+{
+    if (&window != windowHandle())
+        return HeldInput::Immediate::No;
+    if (event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease) {
+        const auto &key = static_cast<const QKeyEvent &>(event);
+        const bool runKey = (key.key() == Qt::Key_P && !(key.modifiers() & ~Qt::KeypadModifier)) ||
+                            key.key() == Qt::Key_Pause || key.key() == Qt::Key_Escape;
+        if (!runKey)
+            return HeldInput::Immediate::No;
+        if (event.type() == QEvent::KeyPress && !key.isAutoRepeat())
+            key.key() == Qt::Key_Escape ? stopRun() : togglePause();
+        return HeldInput::Immediate::Handled;
+    }
+    if (auto *mouse = dynamic_cast<QMouseEvent *>(&event)) {
+        const bool rightClick = (mouse->button() == Qt::RightButton || mouse->buttons() == Qt::RightButton) &&
+                                (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonRelease);
+        if (rightClick && onDrawingArea(mouse->position().toPoint()))
+            return HeldInput::Immediate::PassOn;
+    }
+    if (event.type() == QEvent::ContextMenu)
+        return HeldInput::Immediate::PassOn;
+    return HeldInput::Immediate::No;
+}
+
+bool MainWindow::onDrawingArea(QPoint position) const
+{
+    const QWidget *child = childAt(position);
+    return !child || qobject_cast<const QLabel *>(child);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse && !onDrawingArea(event->pos()))
+        return;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setAccessibleName(QStringLiteral("Zobrazení"));
+    const QList<QAction *> view = actions();
+    menu->addActions(view.mid(0, 4));
+    menu->addSeparator();
+    menu->addAction(m_pauseAction);
+    menu->addAction(m_stopAction);
+    menu->addSeparator();
+    menu->addAction(view.at(4));
+    // Not exec(): a run going on must not stop while the menu is open.
+    menu->popup(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                           : mapToGlobal(m_surface.shownArea().center()));
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && isFullScreen()) {
+        showNormal();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::toggleFullScreen() { isFullScreen() ? showNormal() : showFullScreen(); }
+
+void MainWindow::showOriginalSize() { resizeForZoom(1); }
+
+void MainWindow::zoomIn() { resizeForZoom(zoom::larger(m_zoom)); }
+
+void MainWindow::zoomOut() { resizeForZoom(zoom::smaller(m_zoom)); }
+
+// A window larger than the screen's free area is made as large as it allows.
+void MainWindow::resizeForZoom(double wanted)
+{
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    const QRect free = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const double fitting = zoom::toFit(free.width() - frame.width(), free.height() - frame.height(),
+                                       kClientSize.width(), kClientSize.height());
+    const double zoom = std::max(zoom::kSmallest, std::min(wanted, fitting));
+    resize(QSizeF(QSizeF(kClientSize) * zoom).toSize());
+}
+
+void MainWindow::showKeys() { showKeysHelp(*this); }
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_zoom = zoom::toFit(width(), height(), kClientSize.width(), kClientSize.height());
+    const QSizeF content = QSizeF(kClientSize) * m_zoom;
+    const QPoint origin(int(std::lround((width() - content.width()) / 2)),
+                        int(std::lround((height() - content.height()) / 2)));
+    m_form.place(m_zoom, origin);
+    m_surface.setPlacement(origin, m_zoom);
+    update();
+}
 
 void MainWindow::paintEvent(QPaintEvent *event)
 {

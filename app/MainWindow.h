@@ -6,8 +6,14 @@
 // number text, the core checks them and turns them into the run's parameters, the core's run
 // loop draws step operations onto the RasterSurface, and the window paints from that surface.
 // Nothing flows back into the boxes but a zero amplitude's stand-in.
+//
+// The window's whole content scales by one zoom, the largest at which the designed client
+// area fits; the view's keys (full screen, original size, larger, smaller) act at once, during
+// a run too, and so do the run's own keys (pause, stop). Every other input during a run waits
+// for its end.
 
 #include "EventLoopPacer.h"
+#include "Form.h"
 #include "HeldInput.h"
 #include "RasterSurface.h"
 #include "StartCommand.h"
@@ -16,6 +22,8 @@
 
 #include <functional>
 #include <memory>
+
+class QAction;
 
 namespace vlnokres {
 
@@ -30,26 +38,53 @@ public:
     static constexpr QSize kClientSize{792, 573};
 
     const RasterSurface &surface() const { return m_surface; }
+    double zoom() const { return m_zoom; }
+    bool isRunning() const { return m_running; }
     // Tests pace the run themselves, and may answer refusals without a modal box; the window's
     // own pacer sleeps in real time.
     void setPacer(std::unique_ptr<Pacer> pacer) { m_pacer = std::move(pacer); }
     void setRefusalHandler(std::function<void(const Message &)> refuse) { m_refuse = std::move(refuse); }
 
+    // The run's own keys: pause and resume, and stop. They act only while a run goes on.
+    void togglePause();
+    void stopRun();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     template <typename Control>
     Control *control(const char *name) const;
     void writeStartUpValues();
+    void createViewActions();
+    QAction *addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)());
     void start();
+    void setRunning(bool running);
+    void updateTitle();
+    HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
+    bool onDrawingArea(QPoint position) const;
 
+    void toggleFullScreen();
+    void showOriginalSize();
+    void zoomIn();
+    void zoomOut();
+    void resizeForZoom(double zoom);
+    void showKeys();
+
+    Form m_form;
     RasterSurface m_surface;
     HeldInput m_heldInput;
     SteadyClock m_clock;
     std::unique_ptr<Pacer> m_pacer;
     std::function<void(const Message &)> m_refuse;
     ParameterBoxes m_boxes;
+    double m_zoom = 1;
+    bool m_running = false;
+    QAction *m_pauseAction = nullptr;
+    QAction *m_stopAction = nullptr;
 };
 
 } // namespace vlnokres

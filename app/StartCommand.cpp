@@ -29,7 +29,10 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
     const auto pause = pausePerStep(readNumber(boxes.slowdown->text()).value_or(kFastest));
 
     const HeldInput::Hold hold(target.heldInput);
+    // Told of the end before the held input is delivered, which may start the next run.
+    target.running(true);
     runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer);
+    target.running(false);
 }
 
 } // namespace vlnokres

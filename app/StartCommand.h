@@ -21,13 +21,14 @@ struct ParameterBoxes {
     QLineEdit *slowdown = nullptr;
 };
 
-// Where the Start command draws, how it waits between steps, and how it tells the user what
-// it refused.
+// Where the Start command draws, how it waits between steps, how it tells the user what it
+// refused, and whom it tells that a run begins (true) and has ended (false).
 struct StartTarget {
     Canvas &canvas;
     Pacer &pacer;
     HeldInput &heldInput;
     std::function<void(const Message &)> refuse;
+    std::function<void(bool running)> running = [](bool) {};
 };
 
 // Reads and checks the boxes, refuses with a message what cannot be used, and otherwise

@@ -9,6 +9,7 @@ namespace vlnokres {
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
                   Pacer &pacer)
 {
+    canvas.beginScene();
     canvas.draw(sceneSetup());
     pacer.start();
     for (int t = 1; t <= kSteps; ++t) {

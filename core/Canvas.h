@@ -10,6 +10,8 @@ class Canvas
 {
 public:
     virtual ~Canvas() = default;
+    // A new scene begins: the band is about to be cleared.
+    virtual void beginScene() {}
     virtual void draw(const DrawOps &ops) = 0;
 };
 

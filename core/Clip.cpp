@@ -35,7 +35,7 @@ Point crossing(const Point &a, const Point &b, const Edge &e)
 
 } // namespace
 
-std::optional<std::pair<Point, Point>> clipSegment(Point a, Point b, const ClipRect &rect)
+std::optional<std::pair<Point, Point>> clipSegment(Point a, Point b, const Rect &rect)
 {
     for (double v : {a.x, a.y, b.x, b.y})
         if (!std::isfinite(v))

@@ -16,6 +16,14 @@ struct Point {
     bool operator==(const Point &) const = default;
 };
 
+// A rectangle of the scene, edges included.
+struct Rect {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
 struct PenWidth {
     int pixels = 1;
     bool operator==(const PenWidth &) const = default;

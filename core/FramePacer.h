@@ -8,7 +8,9 @@ namespace vlnokres {
 // Waits by sleeping, never spinning, to absolute deadlines counted from the start of the run,
 // so that drawing time and timer slack do not add up over the steps. About once a display
 // frame it lets the window system in (repaints, exposures, the window manager's ping, a close
-// request), so that the window stays alive through a run of any length.
+// request, the keys that pause or stop the run), so that the window stays alive through a run
+// of any length. While paused the run's clock stands still: the time paused is added to every
+// later deadline.
 class FramePacer : public Pacer
 {
 public:
@@ -19,6 +21,9 @@ public:
     void start() override;
     bool waitUntil(std::chrono::nanoseconds sinceStart) override;
     void finish() override;
+    void setPaused(bool paused) override;
+    bool isPaused() const override { return m_paused; }
+    void stop() override { m_stopped = true; }
 
 protected:
     // Handles what the window system has sent; false when the run must stop (its window has
@@ -32,6 +37,9 @@ private:
     Clock &m_clock;
     Clock::time_point m_start;
     Clock::time_point m_lastService;
+    Clock::time_point m_pausedAt;
+    bool m_paused = false;
+    bool m_stopped = false;
 };
 
 } // namespace vlnokres

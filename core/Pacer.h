@@ -13,10 +13,16 @@ public:
     virtual ~Pacer() = default;
 
     virtual void start() = 0;
-    // Returns false when the run must stop: its window has been closed.
+    // Returns false when the run must stop: its window has been closed, or it was stopped.
     virtual bool waitUntil(std::chrono::nanoseconds sinceStart) = 0;
     // Puts the last drawing on screen before the run returns.
     virtual void finish() = 0;
+
+    // A paused run's clock stands still until it is resumed; a stopped run ends at its next
+    // wait. Only a run in progress can be paused or stopped.
+    virtual void setPaused(bool) {}
+    virtual bool isPaused() const { return false; }
+    virtual void stop() {}
 };
 
 } // namespace vlnokres

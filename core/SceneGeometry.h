@@ -25,6 +25,10 @@ inline constexpr int kClearedRows = 530;
 inline constexpr double kClearLeft = 1;
 inline constexpr double kClearRight = kBaseWidth;
 
+// What the clear paints: its one-pixel lines with their square caps, rows 580 up to 51.
+inline constexpr Rect kClearedBand{kClearLeft - 0.5, kBaseHeight - kClearedRows - 0.5, kClearRight + 0.5,
+                                   kBaseHeight - 0.5};
+
 // R2: the second vector is as long, relative to the first, as its amplitude.
 constexpr double secondLength(double amplitude) { return amplitude * kFirstLength; }
 

@@ -18,16 +18,25 @@ struct RecordingPacer final : vlnokres::Pacer {
     std::vector<std::chrono::nanoseconds> deadlines;
     std::function<void(int step)> atStep;
     int finishes = 0;
+    bool paused = false;
+    bool stopped = false;
 
-    void start() override { deadlines.clear(); }
+    void start() override
+    {
+        deadlines.clear();
+        paused = stopped = false;
+    }
     bool waitUntil(std::chrono::nanoseconds sinceStart) override
     {
         deadlines.push_back(sinceStart);
         if (atStep)
             atStep(int(deadlines.size()));
-        return true;
+        return !stopped;
     }
     void finish() override { ++finishes; }
+    void setPaused(bool p) override { paused = p; }
+    bool isPaused() const override { return paused; }
+    void stop() override { stopped = true; }
 };
 
 // A refusal as one line, "title: text", for comparing and reporting.

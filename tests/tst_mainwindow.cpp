@@ -33,7 +33,6 @@ private Q_SLOTS:
     void screenReaderNamesEveryControl_data();
     void screenReaderNamesEveryControl();
     void windowCarriesItsCaptionAndIcon();
-    void enlargingKeepsEverythingInPlace();
     void darkThemeCannotLightenTheForm();
     void konecClosesTheWindow();
 };
@@ -78,9 +77,11 @@ void TestMainWindow::controlsSitWhereDesigned()
     QVERIFY2(control->inherits(className.toLatin1()), control->metaObject()->className());
     QCOMPARE(control->pos(), geometry.topLeft());
     QCOMPARE(control->height(), geometry.height());
-    // Labels may grow to their text; nothing else moves or resizes.
-    if (className == QLatin1String("QLabel"))
+    // Labels grow to their text, a few pixels; nothing else moves or resizes.
+    if (className == QLatin1String("QLabel")) {
         QVERIFY(control->width() >= geometry.width() && control->width() <= geometry.width() + 8);
+        QVERIFY(control->width() >= control->sizeHint().width());
+    }
     else
         QCOMPARE(control->width(), geometry.width());
     if (auto *label = qobject_cast<QLabel *>(control))
@@ -220,21 +221,6 @@ void TestMainWindow::windowCarriesItsCaptionAndIcon()
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     for (int size : {16, 32, 48, 256})
         QVERIFY(sizes.contains(QSize(size, size)));
-}
-
-void TestMainWindow::enlargingKeepsEverythingInPlace()
-{
-    TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    w.clickStart();
-    w.window.resize(1000, 760);
-    QCOMPARE(w.window.findChild<QWidget *>(QString::fromUtf8(names::kStart))->pos(), QPoint(616, 8));
-    const QImage shown = w.window.grab().toImage();
-    QCOMPARE(shown.size(), QSize(1000, 760));
-    QCOMPARE(shown.pixel(700, 390), 0xFF000000u);  // the lower axis, where it was
-    QCOMPARE(shown.pixel(900, 700), 0xFFC0C0C0u);  // grey beyond the drawing
-    QCOMPARE(shown.pixel(780, 390), 0xFFC0C0C0u);
 }
 
 void TestMainWindow::darkThemeCannotLightenTheForm()

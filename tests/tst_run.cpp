@@ -22,6 +22,8 @@ private Q_SLOTS:
     void pacerKeepsAbsoluteDeadlines();
     void pacerServicesEventsAboutOnceAFrame();
     void closedWindowEndsTheRunWithinAFrame();
+    void pauseStopsTheRunsClock();
+    void stopEndsTheRunAtItsNextWait();
 };
 
 namespace {
@@ -49,17 +51,21 @@ struct FakeClock final : Clock {
     }
 };
 
-// Counts its services, and says the window is closed from the given service on.
+// Counts its services, and says the window is closed from the given service on; what the
+// user does meanwhile happens in onService.
 struct CountingPacer final : FramePacer {
     explicit CountingPacer(FakeClock &clock) : FramePacer(clock), clock(clock) {}
     FakeClock &clock;
     std::vector<Clock::time_point> services;
     std::size_t closedFrom = SIZE_MAX;
+    std::function<void(std::size_t service)> onService;
 
 protected:
     bool serviceEvents() override
     {
         services.push_back(clock.now());
+        if (onService)
+            onService(services.size());
         return services.size() < closedFrom;
     }
 };
@@ -154,6 +160,57 @@ void TestRun::closedWindowEndsTheRunWithinAFrame()
     QCOMPARE(pacer.services.size(), std::size_t(3));
     QVERIFY(canvas.batches.size() >= 45 && canvas.batches.size() <= 52);
     QVERIFY(!(canvas.batches.back() == finishingOps()));
+}
+
+void TestRun::pauseStopsTheRunsClock()
+{
+    // Paused at the third frame and resumed at the tenth: the run ends as late as it was
+    // paused, and not one step is drawn while it is.
+    RecordingCanvas canvas;
+    FakeClock clock;
+    CountingPacer pacer(clock);
+    Clock::time_point pausedAt, resumedAt;
+    std::size_t stepsWhenPaused = 0;
+    pacer.onService = [&](std::size_t service) {
+        if (service == 3) {
+            pacer.setPaused(true);
+            pausedAt = clock.now();
+            stepsWhenPaused = canvas.batches.size();
+        }
+        if (service > 3 && service < 10)
+            QCOMPARE(canvas.batches.size(), stepsWhenPaused);
+        if (service == 10) {
+            pacer.setPaused(false);
+            resumedAt = clock.now();
+        }
+    };
+    runAnimation(kDefaults, 1ms, canvas, pacer);
+    QVERIFY(resumedAt - pausedAt >= 7 * FramePacer::kFrame);
+    QCOMPARE(canvas.batches.size(), std::size_t(1 + kSteps + 1));
+    QCOMPARE(clock.at - Clock::time_point{}, std::chrono::nanoseconds(1300ms + (resumedAt - pausedAt)));
+}
+
+void TestRun::stopEndsTheRunAtItsNextWait()
+{
+    RecordingCanvas canvas;
+    FakeClock clock;
+    CountingPacer pacer(clock);
+    pacer.onService = [&](std::size_t service) {
+        if (service == 2)
+            pacer.setPaused(true);
+        if (service == 5)
+            pacer.stop(); // stopping a paused run ends it too
+    };
+    runAnimation(kDefaults, 1ms, canvas, pacer);
+    QCOMPARE(pacer.services.size(), std::size_t(5));
+    QVERIFY(canvas.batches.size() < 40);
+    QVERIFY(!(canvas.batches.back() == finishingOps()));
+
+    // The next run starts afresh, neither paused nor stopped.
+    RecordingCanvas next;
+    pacer.onService = nullptr;
+    runAnimation(kDefaults, 1ms, next, pacer);
+    QCOMPARE(next.batches.size(), std::size_t(1 + kSteps + 1));
 }
 
 QTEST_GUILESS_MAIN(TestRun)

@@ -153,7 +153,7 @@ void TestScene::refusalsSpeakCzech()
 }
 
 namespace {
-const ClipRect kCanvas{-8, -8, 800, 581};
+const Rect kCanvas{-8, -8, 800, 581};
 
 // The crossing of the line a–b with x = at, in extended precision, from the endpoint nearer
 // to it: from the farther one the offset alone would swallow a canvas-sized difference.

@@ -48,11 +48,39 @@ public:
 
     ~Desktop()
     {
-        if (m_program.state() != QProcess::NotRunning) {
-            m_program.kill();
-            m_program.waitForFinished();
+        for (QProcess *process : {&m_program, &m_windowManager}) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished();
+            }
         }
     }
+
+    // A window manager on the display, as a desktop has: frames, title bars, full screen.
+    bool startWindowManager()
+    {
+        m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_windowManager.start(QStringLiteral(OPENBOX), {QStringLiteral("--sm-disable")});
+        if (!m_windowManager.waitForStarted())
+            return false;
+        const xcb_atom_t check = atom("_NET_SUPPORTING_WM_CHECK");
+        const QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired()) {
+            auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+            xcb_connection_t *connection = x11->connection();
+            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+            auto *reply = xcb_get_property_reply(
+                connection, xcb_get_property(connection, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+            const bool managed = reply && xcb_get_property_value_length(reply) > 0;
+            std::free(reply);
+            if (managed)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    QString windowTitle() { return xdotool({"getwindowname", m_window}); }
 
     // Starts the program under a Czech locale and waits for its main window.
     bool start(const QProcessEnvironment &extra = {})
@@ -121,13 +149,6 @@ public:
     {
         auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
         xcb_connection_t *connection = x11->connection();
-        auto atom = [connection](const char *name) {
-            auto *reply = xcb_intern_atom_reply(
-                connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-            const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-            std::free(reply);
-            return found;
-        };
         xcb_client_message_event_t event{};
         event.response_type = XCB_CLIENT_MESSAGE;
         event.format = 32;
@@ -175,6 +196,16 @@ public:
     const QString &mainWindow() const { return m_window; }
 
 private:
+    static xcb_atom_t atom(const char *name)
+    {
+        xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        auto *reply = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    }
+
+public:
     static QString xdotool(const QStringList &arguments)
     {
         QProcess tool;
@@ -183,6 +214,8 @@ private:
         return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
     }
 
+private:
     QProcess m_program;
+    QProcess m_windowManager;
     QString m_window;
 };

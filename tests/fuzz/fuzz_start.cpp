@@ -21,7 +21,7 @@ using namespace vlnokres;
 
 namespace {
 
-constexpr ClipRect kCanvas{-8, -8, 800, 581};
+constexpr Rect kCanvas{-8, -8, 800, 581};
 constexpr int kWidth = 792;
 constexpr int kHeight = 573;
 

@@ -1,0 +1,53 @@
+#include "KeysHelp.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vlnokres {
+namespace {
+
+constexpr const char *kKeys[][2] = {
+    {"F11", "celá obrazovka, zapnout a vypnout"},
+    {"Esc", "zastaví běžící animaci; jinak ukončí celou obrazovku"},
+    {"Ctrl+0", "původní velikost okna"},
+    {"Ctrl++", "zvětšit okno"},
+    {"Ctrl+−", "zmenšit okno"},
+    {"P, Pause", "pozastavit a znovu spustit běžící animaci"},
+    {"F1", "tento přehled kláves"},
+    {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
+    {"Mezerník, Enter", "stisknout tlačítko, které má fokus"},
+    {"šipky, Home, End", "na posuvníku zpomalení: o krok, na nejmenší, na největší"},
+    {"Menu, pravé tlačítko myši", "nabídka zobrazení nad kreslicí plochou"},
+};
+
+} // namespace
+
+void showKeysHelp(QWidget &parent)
+{
+    constexpr auto kName = "klavesoveZkratky";
+    auto *help = parent.findChild<QDialog *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+    if (!help) {
+        help = new QDialog(&parent);
+        help->setObjectName(QString::fromLatin1(kName));
+        help->setWindowTitle(QStringLiteral("Klávesové zkratky"));
+        help->setAccessibleName(help->windowTitle());
+        QString rows;
+        for (const auto &[key, meaning] : kKeys)
+            rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                        .arg(QString::fromUtf8(key).toHtmlEscaped(), QString::fromUtf8(meaning).toHtmlEscaped());
+        auto *table = new QLabel(QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows), help);
+        table->setTextFormat(Qt::RichText);
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::close);
+        auto *layout = new QVBoxLayout(help);
+        layout->addWidget(table);
+        layout->addWidget(buttons);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+} // namespace vlnokres

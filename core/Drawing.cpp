@@ -1,0 +1,57 @@
+#include "Drawing.h"
+
+#include "SceneGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <tuple>
+
+namespace vlnokres {
+
+bool paintsOnlyWithin(const DrawOp &op, int penWidth, const Rect &area)
+{
+    // A line's square caps and a circle's pen reach half the pen beyond the geometry; the
+    // corners of a slanting line's caps reach √2 times as far.
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    if (const auto *line = std::get_if<Line>(&op)) {
+        std::tie(minX, maxX) = std::minmax(line->from.x, line->to.x);
+        std::tie(minY, maxY) = std::minmax(line->from.y, line->to.y);
+        const bool straight = line->from.x == line->to.x || line->from.y == line->to.y;
+        const double reach = penWidth / 2.0 * (straight ? 1 : std::numbers::sqrt2);
+        minX -= reach, minY -= reach, maxX += reach, maxY += reach;
+    } else if (const auto *circle = std::get_if<Circle>(&op)) {
+        const double reach = std::abs(circle->radius) + penWidth / 2.0;
+        minX = circle->centre.x - reach, maxX = circle->centre.x + reach;
+        minY = circle->centre.y - reach, maxY = circle->centre.y + reach;
+    } else {
+        return false;
+    }
+    return minX >= area.left && maxX <= area.right && minY >= area.top && maxY <= area.bottom;
+}
+
+void Drawing::add(const DrawOps &ops) { m_ops.insert(m_ops.end(), ops.begin(), ops.end()); }
+
+void Drawing::beginScene()
+{
+    using namespace scene;
+    DrawOps kept;
+    int width = 1;     // as drawn
+    int keptWidth = 1; // as the kept operations would be drawn
+    for (const DrawOp &op : m_ops) {
+        if (const auto *pen = std::get_if<PenWidth>(&op)) {
+            width = pen->pixels;
+            continue;
+        }
+        if (paintsOnlyWithin(op, width, kClearedBand))
+            continue;
+        if (width != keptWidth || kept.empty()) {
+            kept.push_back(PenWidth{width});
+            keptWidth = width;
+        }
+        kept.push_back(op);
+    }
+    m_ops = std::move(kept);
+}
+
+} // namespace vlnokres

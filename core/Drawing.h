@@ -1,0 +1,32 @@
+#pragma once
+
+#include "DrawOp.h"
+
+#include <cstddef>
+
+namespace vlnokres {
+
+// What has been drawn and still shows, as operations: everything since the band was last
+// cleared, and the few operations outside the band that a clear leaves standing (a vector
+// of huge length crossing the controls' strip). Replayed in order onto a fresh surface it
+// gives the picture again, at any resolution.
+class Drawing
+{
+public:
+    void add(const DrawOps &ops);
+    // The band is about to be cleared: what lies wholly within it is dropped, since the
+    // clear covers it.
+    void beginScene();
+
+    const DrawOps &ops() const { return m_ops; }
+    bool empty() const { return m_ops.empty(); }
+
+private:
+    DrawOps m_ops;
+};
+
+// Whether the pixels that the operation paints, with the given pen width, all lie within the
+// rectangle.
+bool paintsOnlyWithin(const DrawOp &op, int penWidth, const Rect &area);
+
+} // namespace vlnokres

@@ -1,0 +1,113 @@
+#include "core/Drawing.h"
+#include "core/SceneGeometry.h"
+#include "core/SceneSetup.h"
+#include "core/StepOperations.h"
+#include "core/Zoom.h"
+
+#include <QTest>
+
+using namespace vlnokres;
+
+// What the view keeps and how it scales: the drawing as operations that still show, and the
+// zoom arithmetic of the window.
+class TestView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void drawingKeepsEverySceneUntilTheNextClear();
+    void clearKeepsWhatReachesOutsideTheBand();
+    void zoomFitsTheDesignInTheWindow();
+    void zoomStepsStayWithinTheirBounds();
+    void windowStartsSmallerOnlyOnASmallScreen_data();
+    void windowStartsSmallerOnlyOnASmallScreen();
+};
+
+namespace {
+const SecondSinusoid kDefaults{25, 1, 90};
+
+std::size_t drawnOps(const DrawOps &ops)
+{
+    return std::size_t(std::ranges::count_if(ops, [](const DrawOp &op) { return !std::holds_alternative<PenWidth>(op); }));
+}
+} // namespace
+
+void TestView::drawingKeepsEverySceneUntilTheNextClear()
+{
+    Drawing drawing;
+    drawing.beginScene();
+    drawing.add(sceneSetup());
+    for (int t = 1; t <= kSteps; ++t)
+        drawing.add(stepOps(kDefaults, t));
+    drawing.add(finishingOps());
+    // A whole run: 530 clearing lines, 3 axes, 11 operations a step and 2 axes again.
+    QCOMPARE(drawnOps(drawing.ops()), std::size_t(530 + 3 + 11 * kSteps + 2));
+
+    // The next scene's clear covers all of it: nothing of the first run is kept, however
+    // many runs there are.
+    for (int run = 0; run < 3; ++run) {
+        drawing.beginScene();
+        QVERIFY(drawing.empty());
+        drawing.add(sceneSetup());
+        drawing.add(stepOps(kDefaults, 1));
+    }
+    QCOMPARE(drawnOps(drawing.ops()), std::size_t(530 + 3 + 11));
+}
+
+void TestView::clearKeepsWhatReachesOutsideTheBand()
+{
+    // A vector of huge length crosses the strip of the controls, where no clear reaches; the
+    // pen width it was drawn with comes along.
+    const Line across{{450, 150.5}, {450 - 1e6, 150.5 - 1e6}, Ink::Red};
+    const Line inside{{400, 300}, {420, 310}, Ink::Green};
+    const Line leftColumn{{0.2, 300}, {0.2, 310}, Ink::Green}; // x 1 to 800 is cleared, not x 0
+    Drawing drawing;
+    drawing.add({PenWidth{2}, inside, across, PenWidth{1}, leftColumn, inside});
+    drawing.beginScene();
+    QCOMPARE(drawing.ops().size(), std::size_t(4));
+    QVERIFY(drawing.ops()[0] == DrawOp(PenWidth{2}));
+    QVERIFY(drawing.ops()[1] == DrawOp(across));
+    QVERIFY(drawing.ops()[2] == DrawOp(PenWidth{1}));
+    QVERIFY(drawing.ops()[3] == DrawOp(leftColumn));
+
+    // Exactly at the band's edge: a one-pixel line on row 51 is covered, one on row 50 not.
+    QVERIFY(paintsOnlyWithin(Line{{100, 51}, {200, 51}}, 1, scene::kClearedBand));
+    QVERIFY(!paintsOnlyWithin(Line{{100, 50}, {200, 50}}, 1, scene::kClearedBand));
+}
+
+void TestView::zoomFitsTheDesignInTheWindow()
+{
+    QCOMPARE(zoom::toFit(792, 573, 792, 573), 1.0);
+    QCOMPARE(zoom::toFit(1920, 1080, 792, 573), 1080.0 / 573); // the height limits
+    QCOMPARE(zoom::toFit(1000, 2000, 792, 573), 1000.0 / 792); // the width limits
+    QCOMPARE(zoom::toFit(3840, 2160, 792, 573), 2160.0 / 573);
+}
+
+void TestView::zoomStepsStayWithinTheirBounds()
+{
+    QCOMPARE(zoom::larger(1), 1.25);
+    QCOMPARE(zoom::smaller(zoom::larger(1)), 1.0);
+    QCOMPARE(zoom::smaller(1), 0.8);
+    QCOMPARE(zoom::smaller(0.55), 0.5);
+    QCOMPARE(zoom::smaller(0.5), 0.5);
+}
+
+void TestView::windowStartsSmallerOnlyOnASmallScreen_data()
+{
+    QTest::addColumn<QSize>("free");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("projector") << QSize(1920, 1050) << 1.0;
+    QTest::newRow("the design's own screen") << QSize(792, 573) << 1.0;
+    QTest::newRow("800 × 480 netbook") << QSize(792, 453) << 453.0 / 573;
+    QTest::newRow("tiny") << QSize(300, 200) << 0.5;
+}
+
+void TestView::windowStartsSmallerOnlyOnASmallScreen()
+{
+    QFETCH(QSize, free);
+    QFETCH(double, zoom);
+    QCOMPARE(zoom::atStart(free.width(), free.height(), 792, 573), zoom);
+}
+
+QTEST_GUILESS_MAIN(TestView)
+#include "tst_view.moc"

@@ -1,0 +1,275 @@
+#include "TestWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+
+#include <cmath>
+
+using namespace vlnokres;
+
+// The classroom view: the whole content scales with the window, the picture is drawn at the
+// window's resolution and never lost, the view's keys act at once, and a run can be paused
+// and stopped from the keyboard.
+class TestZoom : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
+    void contentScalesAndIsCentred();
+    void runPictureScalesWithTheZoom_data();
+    void runPictureScalesWithTheZoom();
+    void zoomDuringARunLosesNothing();
+    void viewKeysResizeTheWindow();
+    void fullScreenKeyTogglesAndEscapeLeaves();
+    void runKeysPauseResumeAndStop();
+    void runKeysOutsideARunDoNothing();
+    void contextMenuOffersTheViewAndTheRun();
+    void helpKeyListsTheKeys();
+};
+
+namespace {
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kGrey = 0xFFC0C0C0;
+constexpr QRgb kGreen = 0xFF00C000;
+
+void showAtZoom(TestWindow &w, double zoom)
+{
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.window.resize(QSizeF(QSizeF(MainWindow::kClientSize) * zoom).toSize());
+    QTRY_COMPARE(w.window.size(), QSizeF(QSizeF(MainWindow::kClientSize) * zoom).toSize());
+}
+
+// The green wave's dot of step t, where neither the red nor the sum dot nor an axis is near.
+std::optional<QPointF> clearGreenDot(int t)
+{
+    const double a = t / 100.0;
+    const double green = 50 * std::sin(a);
+    const double red = 25 * std::sin(a + 90 * 0.0175);
+    if (std::abs(green - red) < 6 || std::abs(red) < 6 || std::abs(green) < 4)
+        return std::nullopt;
+    return QPointF(340 + 31.4 * a, 390.5 - green);
+}
+} // namespace
+
+void TestZoom::contentScalesAndIsCentred()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.window.resize(1000, 760);
+    QTRY_COMPARE(w.window.size(), QSize(1000, 760));
+    const double z = 1000.0 / 792; // the width limits; 37 rows of margin above and below
+    QCOMPARE(w.window.zoom(), z);
+    const QRect start = w.startButton()->geometry();
+    QCOMPARE(start.topLeft(), QPoint(std::lround(616 * z), 18 + std::lround(8 * z)));
+    QCOMPARE(start.width(), int(std::lround(681 * z) - std::lround(616 * z)));
+    QVERIFY(w.startButton()->font().pointSizeF() > 15.75 * z - 0.01);
+
+    w.clickStart();
+    const QImage shown = w.window.grab().toImage();
+    QCOMPARE(shown.pixel(700, 18 + int(390.5 * z)), kBlack); // the lower axis
+    QCOMPARE(shown.pixel(500, 5), kGrey);                    // the margin above
+    QCOMPARE(shown.pixel(500, 750), kGrey);                  // and below
+}
+
+void TestZoom::runPictureScalesWithTheZoom_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("twice") << 2.0;
+    QTest::newRow("not a whole number") << 1.37;
+}
+
+void TestZoom::runPictureScalesWithTheZoom()
+{
+    QFETCH(double, zoom);
+    TestWindow w;
+    showAtZoom(w, zoom);
+    const QImage &canvas = w.run();
+    const double z = w.window.surface().ratio();
+    QVERIFY(std::abs(z - w.window.zoom()) < 1e-9);
+    QCOMPARE(canvas.size(), QSize(std::lround(792 * z), std::lround(573 * z)));
+
+    // The axes lie z times as far down, and a one-pixel pen is z pixels thick.
+    int thickness = 0;
+    for (int y = int(140 * z); y < int(160 * z); ++y)
+        thickness += canvas.pixel(int(600 * z), y) == kBlack;
+    QVERIFY2(std::abs(thickness - z) <= 1, qPrintable(QString::number(thickness)));
+    QCOMPARE(canvas.pixel(int(600 * z), int(150.5 * z)), kBlack);
+    QCOMPARE(canvas.pixel(int(700 * z), int(390.5 * z)), kBlack);
+    QCOMPARE(canvas.pixel(int(340 * z), int(300 * z)), kBlack);
+
+    // Every clear dot of the green wave lies where its scene position, scaled, puts it.
+    int checked = 0;
+    for (int t = 1; t <= 1300; t += 13) {
+        if (const auto dot = clearGreenDot(t)) {
+            const QPoint at(int(dot->x() * z), int(dot->y() * z));
+            QVERIFY2(canvas.pixel(at) == kGreen, qPrintable(QStringLiteral("t = %1").arg(t)));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 40);
+}
+
+void TestZoom::zoomDuringARunLosesNothing()
+{
+    // A run that the window was enlarged in the middle of, against one at that size all along:
+    // the same picture, to the pixel.
+    TestWindow changed;
+    showAtZoom(changed, 0.75);
+    changed.pacer->atStep = [&](int step) {
+        if (step == 650)
+            changed.window.resize(QSizeF(QSizeF(MainWindow::kClientSize) * 1.5).toSize());
+    };
+    const QImage during = changed.run();
+    TestWindow steady;
+    showAtZoom(steady, 1.5);
+    QCOMPARE(during, steady.run());
+}
+
+void TestZoom::viewKeysResizeTheWindow()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWindow *handle = w.window.windowHandle();
+    auto zoomAfter = [&](Qt::Key key) {
+        QTest::keyClick(handle, key, Qt::ControlModifier);
+        QTest::qWait(20);
+        return w.window.zoom();
+    };
+    QVERIFY(std::abs(zoomAfter(Qt::Key_Minus) - 0.8) < 0.01);
+    QVERIFY(std::abs(zoomAfter(Qt::Key_Minus) - 0.64) < 0.01);
+    zoomAfter(Qt::Key_Minus);
+    QCOMPARE(zoomAfter(Qt::Key_Minus), 0.5); // the smallest
+    QCOMPARE(zoomAfter(Qt::Key_Minus), 0.5);
+    QVERIFY(std::abs(zoomAfter(Qt::Key_Plus) - 0.625) < 0.01);
+    QCOMPARE(zoomAfter(Qt::Key_0), 1.0);
+    QCOMPARE(w.window.size(), MainWindow::kClientSize);
+    // Larger than the screen (800 × 600 here) it does not go.
+    QVERIFY(zoomAfter(Qt::Key_Plus) <= 1.01);
+}
+
+void TestZoom::fullScreenKeyTogglesAndEscapeLeaves()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWindow *handle = w.window.windowHandle();
+    QTest::keyClick(handle, Qt::Key_F11);
+    QTRY_VERIFY(w.window.isFullScreen());
+    QTest::keyClick(handle, Qt::Key_F11);
+    QTRY_VERIFY(!w.window.isFullScreen());
+    QTest::keyClick(handle, Qt::Key_F11);
+    QTRY_VERIFY(w.window.isFullScreen());
+    QTest::keyClick(handle, Qt::Key_Escape);
+    QTRY_VERIFY(!w.window.isFullScreen());
+}
+
+void TestZoom::runKeysPauseResumeAndStop()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWindow *handle = w.window.windowHandle();
+    w.box(names::kAmplitude)->setFocus();
+    const QString title = w.window.windowTitle();
+    QStringList titles;
+    bool pausedAt20 = false;
+    w.pacer->atStep = [&](int step) {
+        if (step == 10)
+            QTest::keyClick(handle, Qt::Key_P);
+        if (step == 11)
+            titles << w.window.windowTitle();
+        if (step == 20) {
+            pausedAt20 = w.pacer->paused;
+            QTest::keyClick(handle, Qt::Key_Pause);
+            titles << w.window.windowTitle();
+        }
+        if (step == 30)
+            QTest::keyClick(handle, Qt::Key_Escape);
+    };
+    w.clickStart();
+    QCOMPARE(titles, QStringList({title + QStringLiteral(" – pozastaveno"), title}));
+    QVERIFY(pausedAt20);
+    // Stopped at step 30: the picture stands as it was, without the finishing axes.
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(30));
+    QCOMPARE(w.pacer->finishes, 0);
+    QVERIFY(!w.window.isRunning());
+    // The run's keys were the run's: none of them reached the focused box.
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
+}
+
+void TestZoom::runKeysOutsideARunDoNothing()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    const QString title = w.window.windowTitle();
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_Pause);
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_Escape);
+    QCOMPARE(w.window.windowTitle(), title);
+    QVERIFY(!w.pacer->paused && !w.pacer->stopped);
+    QCOMPARE(w.pacer->finishes, 0);
+}
+
+void TestZoom::contextMenuOffersTheViewAndTheRun()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QStringList offered;
+    QStringList enabledDuringTheRun;
+    auto openMenu = [&] {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 400), w.window.mapToGlobal(QPoint(300, 400)));
+        QApplication::sendEvent(&w.window, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QStringList enabled;
+        if (menu) {
+            offered.clear();
+            for (QAction *action : menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                offered << action->text() + u'\t' + action->shortcut().toString(QKeySequence::PortableText);
+                if (action->isEnabled())
+                    enabled << action->text();
+            }
+            menu->close();
+        }
+        return enabled;
+    };
+    const QStringList enabledOutside = openMenu();
+    QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
+                                   "Zmenšit\tCtrl+-", "Pozastavit\tP", "Zastavit\tEsc",
+                                   "Klávesové zkratky\tF1"}));
+    QVERIFY(!enabledOutside.contains(QStringLiteral("Pozastavit")));
+    w.pacer->atStep = [&](int step) {
+        if (step == 5)
+            enabledDuringTheRun = openMenu();
+    };
+    w.clickStart();
+    QVERIFY(enabledDuringTheRun.contains(QStringLiteral("Pozastavit")));
+    QVERIFY(enabledDuringTheRun.contains(QStringLiteral("Zastavit")));
+}
+
+void TestZoom::helpKeyListsTheKeys()
+{
+    TestWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_F1);
+    QWidget *help = nullptr;
+    QTRY_VERIFY((help = QApplication::activeWindow()) && help != &w.window);
+    QCOMPARE(help->windowTitle(), QStringLiteral("Klávesové zkratky"));
+    const QString text = help->findChild<QLabel *>()->text();
+    for (const char *key : {"F11", "Esc", "Ctrl+0", "Ctrl++", "Ctrl+−", "P, Pause", "F1"})
+        QVERIFY2(text.contains(QString::fromUtf8(key)), key);
+}
+
+QTEST_MAIN(TestZoom)
+#include "tst_zoom.moc"
