@@ -134,6 +134,11 @@ std::function<void(QWindow &)> HeldInput::replayOf(const QEvent &event)
     };
 }
 
+void HeldInput::defer(QWindow &window, std::function<void()> command)
+{
+    m_queue.push_back({&window, [command = std::move(command)](QWindow &) { command(); }});
+}
+
 void HeldInput::deliver()
 {
     // One at a time from the front: a delivery may start a run, whose own end delivers the

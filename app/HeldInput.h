@@ -35,6 +35,8 @@ public:
     };
     void setImmediateInput(std::function<Immediate(QWindow &, QEvent &)> hook) { m_immediate = std::move(hook); }
     bool holding() const { return m_holds > 0; }
+    // A command given during a run, done after it in its turn among the held input.
+    void defer(QWindow &window, std::function<void()> command);
 
     // Input is held while a Hold exists. When the last one ends, the held input is delivered;
     // if that starts another run, input held meanwhile queues behind what was already held.

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AppIcon.h"
+#include "CommandLine.h"
 #include "ControlNames.h"
 #include "KeysHelp.h"
 #include "MessageBox.h"
@@ -41,7 +42,8 @@ constexpr QSize kFrameAllowance{8, 27};
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_form(*this), m_surface(*this, kClientSize),
       m_pacer(std::make_unique<EventLoopPacer>(*this, m_clock)),
-      m_refuse([this](const Message &message) { showMessageBox(*this, message); })
+      m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
+      m_picture(*this, m_surface.drawing())
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
     updateTitle();
@@ -91,14 +93,19 @@ void MainWindow::writeStartUpValues()
     control<QScrollBar>(names::kPace)->setValue(startup::kSlowdown);
 }
 
-QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)())
+QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act)
 {
     auto *action = new QAction(QString::fromUtf8(text), this);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, act);
+    connect(action, &QAction::triggered, this, std::move(act));
     addAction(action);
     return action;
+}
+
+QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)())
+{
+    return addViewAction(text, keys, [this, act] { (this->*act)(); });
 }
 
 // The view's actions are the window's own, so that their keys work wherever the focus is,
@@ -106,12 +113,20 @@ QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &
 // the run's (see duringRun): outside a run P types a letter.
 void MainWindow::createViewActions()
 {
-    addViewAction("Celá obrazovka", {QKeySequence(Qt::Key_F11)}, &MainWindow::toggleFullScreen);
-    addViewAction("Původní velikost", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::showOriginalSize);
-    addViewAction("Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                  &MainWindow::zoomIn);
-    addViewAction("Zmenšit", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MainWindow::zoomOut);
-    addViewAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
+    m_viewActions = {
+        addViewAction("Celá obrazovka", {QKeySequence(Qt::Key_F11)}, &MainWindow::toggleFullScreen),
+        addViewAction("Původní velikost", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::showOriginalSize),
+        addViewAction("Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                      &MainWindow::zoomIn),
+        addViewAction("Zmenšit", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MainWindow::zoomOut),
+    };
+    m_pictureActions = {
+        addViewAction("Uložit obrázek…", {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                      [this] { command(&PictureCommands::save); }),
+        addViewAction("Kopírovat obrázek", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                      [this] { command(&PictureCommands::copy); }),
+    };
+    m_helpAction = addViewAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
 
     m_pauseAction = new QAction(QStringLiteral("Pozastavit"), this);
     m_pauseAction->setShortcut(QKeySequence(Qt::Key_P));
@@ -121,23 +136,50 @@ void MainWindow::createViewActions()
     m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_stopAction->setShortcutContext(Qt::WidgetShortcut);
     connect(m_stopAction, &QAction::triggered, this, &MainWindow::stopRun);
-    setRunning(false);
+    setRunning(nullptr);
+}
+
+// Saving and copying wait for a run's end, as Start does, so that they take its final picture;
+// a paused run's picture they take at once.
+void MainWindow::command(void (PictureCommands::*act)())
+{
+    if (m_running && !m_pacer->isPaused())
+        m_heldInput.defer(*windowHandle(), [this, act] { (m_picture.*act)(); });
+    else
+        (m_picture.*act)();
+}
+
+void MainWindow::applyCommandLine(const CommandLine &line)
+{
+    if (line.amplitudeGiven)
+        m_boxes.amplitude->setText(writeNumber(*line.values.amplitude));
+    if (line.frequencyGiven)
+        m_boxes.frequency->setText(writeNumber(*line.values.frequency));
+    if (line.phaseGiven)
+        m_boxes.phase->setText(writeNumber(*line.values.phaseDegrees));
+    if (line.slowdown)
+        control<QScrollBar>(names::kPace)->setValue(*line.slowdown);
 }
 
 void MainWindow::start()
 {
-    runStartCommand(m_boxes,
-                    {m_surface, *m_pacer, m_heldInput, m_refuse, [this](bool running) { setRunning(running); }});
+    runStartCommand(m_boxes, {m_surface, *m_pacer, m_heldInput, m_refuse,
+                              [this](const Parameters *running) { setRunning(running); }});
 }
 
 // While a run goes on the pointer is the busy one, so that users see that what they click now
-// waits for the run's end.
-void MainWindow::setRunning(bool running)
+// waits for the run's end. Once a run has drawn, there is a picture to save and copy.
+void MainWindow::setRunning(const Parameters *parameters)
 {
+    const bool running = parameters;
     if (running && !m_running)
         QApplication::setOverrideCursor(Qt::BusyCursor);
     else if (!running && m_running)
         QApplication::restoreOverrideCursor();
+    if (parameters)
+        m_picture.setRunParameters(*parameters);
+    for (QAction *action : std::as_const(m_pictureActions))
+        action->setEnabled(m_picture.available() || running);
     m_running = running;
     m_pauseAction->setEnabled(running);
     m_stopAction->setEnabled(running);
@@ -206,13 +248,14 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setAccessibleName(QStringLiteral("Zobrazení"));
-    const QList<QAction *> view = actions();
-    menu->addActions(view.mid(0, 4));
+    menu->addActions(m_viewActions);
     menu->addSeparator();
     menu->addAction(m_pauseAction);
     menu->addAction(m_stopAction);
     menu->addSeparator();
-    menu->addAction(view.at(4));
+    menu->addActions(m_pictureActions);
+    menu->addSeparator();
+    menu->addAction(m_helpAction);
     // Not exec(): a run going on must not stop while the menu is open.
     menu->popup(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
                                                            : mapToGlobal(m_surface.shownArea().center()));

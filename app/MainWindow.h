@@ -15,6 +15,7 @@
 #include "EventLoopPacer.h"
 #include "Form.h"
 #include "HeldInput.h"
+#include "PictureCommands.h"
 #include "RasterSurface.h"
 #include "StartCommand.h"
 
@@ -26,6 +27,8 @@
 class QAction;
 
 namespace vlnokres {
+
+struct CommandLine;
 
 class MainWindow : public QWidget
 {
@@ -49,6 +52,10 @@ public:
     void togglePause();
     void stopRun();
 
+    // The values the command line gave, written into the boxes and the pace control.
+    void applyCommandLine(const CommandLine &line);
+    PictureCommands &pictureCommands() { return m_picture; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -60,9 +67,12 @@ private:
     Control *control(const char *name) const;
     void writeStartUpValues();
     void createViewActions();
+    QAction *addViewAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act);
     QAction *addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)());
     void start();
-    void setRunning(bool running);
+    void setRunning(const Parameters *running);
+    // Done at once, or after the run when one goes on and is not paused, as Start would be.
+    void command(void (PictureCommands::*act)());
     void updateTitle();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
     bool onDrawingArea(QPoint position) const;
@@ -81,10 +91,14 @@ private:
     std::unique_ptr<Pacer> m_pacer;
     std::function<void(const Message &)> m_refuse;
     ParameterBoxes m_boxes;
+    PictureCommands m_picture;
     double m_zoom = 1;
     bool m_running = false;
     QAction *m_pauseAction = nullptr;
     QAction *m_stopAction = nullptr;
+    QList<QAction *> m_viewActions;
+    QList<QAction *> m_pictureActions;
+    QAction *m_helpAction = nullptr;
 };
 
 } // namespace vlnokres

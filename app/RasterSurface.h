@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Canvas.h"
+#include "RasterPainter.h"
 #include "core/Drawing.h"
 
 #include <QFont>
@@ -58,11 +59,7 @@ private:
     };
 
     void render();
-    void beginPainting(QPainter &painter);
-    QRect drawOne(QPainter &painter, const DrawOp &op);
-    QRect drawLine(QPainter &painter, const Line &line);
-    QRect drawCircle(QPainter &painter, const Circle &circle);
-    double devicePen() const;
+    RasterPainter painterOnImage();
     void paintOverLabels(QPainter &painter, const QRect &area);
     void paintLabel(QPainter &painter, const SurfaceLabel &label) const;
     QRect toWindow(const QRect &sceneArea) const;

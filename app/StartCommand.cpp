@@ -30,9 +30,9 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
 
     const HeldInput::Hold hold(target.heldInput);
     // Told of the end before the held input is delivered, which may start the next run.
-    target.running(true);
+    target.running(&parameters);
     runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer);
-    target.running(false);
+    target.running(nullptr);
 }
 
 } // namespace vlnokres

@@ -22,13 +22,13 @@ struct ParameterBoxes {
 };
 
 // Where the Start command draws, how it waits between steps, how it tells the user what it
-// refused, and whom it tells that a run begins (true) and has ended (false).
+// refused, and whom it tells that a run begins (with its parameters) and has ended (null).
 struct StartTarget {
     Canvas &canvas;
     Pacer &pacer;
     HeldInput &heldInput;
     std::function<void(const Message &)> refuse;
-    std::function<void(bool running)> running = [](bool) {};
+    std::function<void(const Parameters *running)> running = [](const Parameters *) {};
 };
 
 // Reads and checks the boxes, refuses with a message what cannot be used, and otherwise

@@ -1,16 +1,66 @@
+#include "CommandLine.h"
+#include "ControlNames.h"
 #include "DisplayConnection.h"
 #include "MainWindow.h"
+#include "RenderCommand.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QStyleFactory>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto parsed = vlnokres::parseCommandLine(arguments);
+    if (const auto *error = std::get_if<vlnokres::CommandLineError>(&parsed)) {
+        print(stderr, error->message + u'\n' + (error->showUsage ? vlnokres::usageLine() + u'\n' : QString()));
+        return 2;
+    }
+    const auto &line = std::get<vlnokres::CommandLine>(parsed);
+    using Action = vlnokres::CommandLine::Action;
+    switch (line.action) {
+    case Action::Help:
+        print(stdout, vlnokres::helpText());
+        return 0;
+    case Action::Version:
+        print(stdout, QStringLiteral("vlnokres %1\n").arg(QStringLiteral(VLNOKRES_VERSION)));
+        return 0;
+    case Action::Render: {
+        // No window and no display: the fonts and the painters work offscreen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return vlnokres::renderPicture(line);
+    }
+    case Action::Window:
+        break;
+    }
+
     const auto app = vlnokres::connectToDisplay(argc, argv);
     // One style everywhere: the form's grey bevels must not follow the desktop's theme.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     vlnokres::MainWindow window;
+    window.applyCommandLine(line);
     window.show();
+    if (line.start)
+        QTimer::singleShot(0, &window, [&window] {
+            window.findChild<QPushButton *>(QString::fromUtf8(vlnokres::names::kStart))->click();
+        });
     return QApplication::exec();
 }

@@ -21,4 +21,28 @@ void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePe
     pacer.finish();
 }
 
+namespace {
+
+// Never waits; ends the run after its last step.
+class StopAfter final : public Pacer
+{
+public:
+    explicit StopAfter(int lastStep) : m_lastStep(lastStep) {}
+    void start() override { m_step = 0; }
+    bool waitUntil(std::chrono::nanoseconds) override { return ++m_step < m_lastStep || m_lastStep == kSteps; }
+    void finish() override {}
+
+private:
+    int m_lastStep;
+    int m_step = 0;
+};
+
+} // namespace
+
+void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas)
+{
+    StopAfter pacer(lastStep);
+    runAnimation(second, std::chrono::nanoseconds(0), canvas, pacer);
+}
+
 } // namespace vlnokres

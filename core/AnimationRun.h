@@ -15,4 +15,8 @@ class Pacer;
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
                   Pacer &pacer);
 
+// The same run at once, without pauses, as it stands after step lastStep (1 … kSteps); only
+// a whole run gets its finishing axes.
+void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas);
+
 } // namespace vlnokres

@@ -30,7 +30,12 @@ bool paintsOnlyWithin(const DrawOp &op, int penWidth, const Rect &area)
     return minX >= area.left && maxX <= area.right && minY >= area.top && maxY <= area.bottom;
 }
 
-void Drawing::add(const DrawOps &ops) { m_ops.insert(m_ops.end(), ops.begin(), ops.end()); }
+void Drawing::draw(const DrawOps &ops) { m_ops.insert(m_ops.end(), ops.begin(), ops.end()); }
+
+DrawOps Drawing::sceneOps() const
+{
+    return m_hasScene ? DrawOps(m_ops.begin() + std::ptrdiff_t(m_sceneStart), m_ops.end()) : DrawOps{};
+}
 
 void Drawing::beginScene()
 {
@@ -52,6 +57,8 @@ void Drawing::beginScene()
         kept.push_back(op);
     }
     m_ops = std::move(kept);
+    m_sceneStart = m_ops.size();
+    m_hasScene = true;
 }
 
 } // namespace vlnokres

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Canvas.h"
 #include "DrawOp.h"
 
 #include <cstddef>
@@ -10,19 +11,24 @@ namespace vlnokres {
 // cleared, and the few operations outside the band that a clear leaves standing (a vector
 // of huge length crossing the controls' strip). Replayed in order onto a fresh surface it
 // gives the picture again, at any resolution.
-class Drawing
+class Drawing final : public Canvas
 {
 public:
-    void add(const DrawOps &ops);
+    void draw(const DrawOps &ops) override;
     // The band is about to be cleared: what lies wholly within it is dropped, since the
     // clear covers it.
-    void beginScene();
+    void beginScene() override;
 
     const DrawOps &ops() const { return m_ops; }
     bool empty() const { return m_ops.empty(); }
+    // The operations of the last scene, from its clear on: all that shows in the band.
+    DrawOps sceneOps() const;
+    bool hasScene() const { return m_hasScene; }
 
 private:
     DrawOps m_ops;
+    std::size_t m_sceneStart = 0;
+    bool m_hasScene = false;
 };
 
 // Whether the pixels that the operation paints, with the given pen width, all lie within the

@@ -36,10 +36,10 @@ void TestView::drawingKeepsEverySceneUntilTheNextClear()
 {
     Drawing drawing;
     drawing.beginScene();
-    drawing.add(sceneSetup());
+    drawing.draw(sceneSetup());
     for (int t = 1; t <= kSteps; ++t)
-        drawing.add(stepOps(kDefaults, t));
-    drawing.add(finishingOps());
+        drawing.draw(stepOps(kDefaults, t));
+    drawing.draw(finishingOps());
     // A whole run: 530 clearing lines, 3 axes, 11 operations a step and 2 axes again.
     QCOMPARE(drawnOps(drawing.ops()), std::size_t(530 + 3 + 11 * kSteps + 2));
 
@@ -48,8 +48,8 @@ void TestView::drawingKeepsEverySceneUntilTheNextClear()
     for (int run = 0; run < 3; ++run) {
         drawing.beginScene();
         QVERIFY(drawing.empty());
-        drawing.add(sceneSetup());
-        drawing.add(stepOps(kDefaults, 1));
+        drawing.draw(sceneSetup());
+        drawing.draw(stepOps(kDefaults, 1));
     }
     QCOMPARE(drawnOps(drawing.ops()), std::size_t(530 + 3 + 11));
 }
@@ -62,7 +62,7 @@ void TestView::clearKeepsWhatReachesOutsideTheBand()
     const Line inside{{400, 300}, {420, 310}, Ink::Green};
     const Line leftColumn{{0.2, 300}, {0.2, 310}, Ink::Green}; // x 1 to 800 is cleared, not x 0
     Drawing drawing;
-    drawing.add({PenWidth{2}, inside, across, PenWidth{1}, leftColumn, inside});
+    drawing.draw({PenWidth{2}, inside, across, PenWidth{1}, leftColumn, inside});
     drawing.beginScene();
     QCOMPARE(drawing.ops().size(), std::size_t(4));
     QVERIFY(drawing.ops()[0] == DrawOp(PenWidth{2}));

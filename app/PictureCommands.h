@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/StartChecks.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace vlnokres {
+
+class Drawing;
+
+// Saving the picture to a file and copying it to the clipboard, for the window. The picture is
+// the last scene as it stands, with a caption of the values it was run with.
+class PictureCommands
+{
+public:
+    PictureCommands(QWidget &window, const Drawing &drawing) : m_window(window), m_drawing(drawing) {}
+
+    void setRunParameters(const Parameters &parameters) { m_parameters = parameters; }
+    bool available() const;
+
+    // Asks where, in a file dialog that starts in the pictures folder (or the folder chosen
+    // last), and writes the file whole or not at all; a failure is told in a message box.
+    void save();
+    // Puts the picture on the clipboard as an image, and as SVG too.
+    void copy();
+
+    // Where the file dialog starts; tests and scripts may set the folder.
+    QString suggestedPath() const;
+    void setFolder(const QString &folder) { m_folder = folder; }
+    // Writes the picture to the path, the format following the extension or else the filter;
+    // returns the Czech reason it failed, or an empty string.
+    QString saveTo(QString path, const QString &filter = {});
+
+private:
+    QString caption() const;
+
+    QWidget &m_window;
+    const Drawing &m_drawing;
+    std::optional<Parameters> m_parameters;
+    QString m_folder;
+};
+
+} // namespace vlnokres

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/DrawOp.h"
+#include "core/StartChecks.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace vlnokres {
+
+// The picture of a scene in the formats documents use. PNG is drawn at its own resolution,
+// scale pixels to a designed pixel, exactly as the window draws at that zoom; SVG and PDF are
+// vectors (lines as lines, dots as filled circles, text as text) that a document can scale.
+// All three show the same picture in the same colours.
+enum class PictureFormat { Png, Svg, Pdf };
+
+// The caption with the run's values in number text: "Amplituda 0,8 · Kmitočet 3 · Fázový
+// posun 45°".
+QString pictureCaption(const Parameters &parameters, const QLocale &locale = QLocale());
+
+// By the file name's extension, whatever its case; nullopt for any other.
+std::optional<PictureFormat> pictureFormatOf(const QString &fileName);
+
+QImage pictureImage(const DrawOps &sceneOps, const QString &caption, double scale);
+QByteArray pictureSvg(const DrawOps &sceneOps, const QString &caption);
+QByteArray picturePdf(const DrawOps &sceneOps, const QString &caption);
+QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QString &caption, double scale);
+
+// Writes the file whole or not at all: nothing is left behind where it fails, and a file of
+// that name that was there stays as it was. Returns the reason it failed, in Czech, or an
+// empty string.
+QString writeWhole(const QString &path, const QByteArray &bytes);
+
+} // namespace vlnokres

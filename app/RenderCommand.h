@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vlnokres {
+
+struct CommandLine;
+
+// Draws the run the command line asks for, at once and without a window or a display, and
+// writes its picture. Returns the program's exit status: 0 written, 1 not written (a Czech
+// sentence on the standard error says which file and why).
+int renderPicture(const CommandLine &line);
+
+} // namespace vlnokres

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "DrawOp.h"
+
+namespace vlnokres::picture {
+
+// The picture handed out to documents: the drawing band as the window shows it, below the
+// controls, with the "+" between the upper vectors, and a caption with the run's values in
+// the band's empty top-left corner, above y 75, which no vector reaches.
+inline constexpr Rect kArea{0, 51, 792, 573};
+inline constexpr double kWidth = kArea.right - kArea.left;
+inline constexpr double kHeight = kArea.bottom - kArea.top;
+inline constexpr Rect kPlusBox{312, 136, 337, 166};
+inline constexpr Point kCaptionAt{8, 68}; // the caption's baseline starts here
+inline constexpr double kDefaultScale = 2;  // a PNG's pixels per designed pixel
+
+// The operations of a scene that show in a picture whose band starts grey: the clearing lines
+// are left out (grey on grey), and so is every line that a later line draws exactly over,
+// as each step erases the vectors of the step before. A vector viewer antialiases every
+// line, and a line drawn over an identical line leaves a coloured halo; with the erased lines
+// left out, nothing of them can show. Pen widths stay as drawn.
+DrawOps visibleOps(const DrawOps &sceneOps);
+
+} // namespace vlnokres::picture

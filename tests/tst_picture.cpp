@@ -1,0 +1,275 @@
+#include "app/PictureExport.h"
+#include "core/AnimationRun.h"
+#include "core/Drawing.h"
+#include "core/Picture.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+using namespace vlnokres;
+
+// The picture handed out to documents: what it leaves out of the drawing, and what the PNG,
+// the SVG and the PDF show, the vector ones rendered by renderers that are not ours.
+class TestPicture : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void erasedVectorsAreLeftOut();
+    void pngHoldsEveryTraceAtItsScale();
+    void pictureAfterAStepHoldsOnlyTheTracesSoFar();
+    void svgHoldsTheSameShapes();
+    void vectorPicturesHaveCleanDiscs_data();
+    void vectorPicturesHaveCleanDiscs();
+    void formatFollowsTheExtension();
+    void failedWriteLeavesNothing();
+
+private:
+    DrawOps m_run; // a whole run at amplitude 0.8, frequency 3, phase 45
+    QString m_caption;
+};
+
+namespace {
+const SecondSinusoid kSecond{40, 3, 45};
+
+DrawOps sceneUpTo(int step)
+{
+    Drawing drawing;
+    drawAnimationUpTo(kSecond, step, drawing);
+    return drawing.sceneOps();
+}
+
+// Scene coordinates of the dots of step t: the first wave's, the second's and the sum's.
+struct Dots {
+    double x, first, second, sum;
+};
+Dots dotsOf(int t)
+{
+    const double a = t / 100.0;
+    const double y1 = 50 * std::sin(a), y2 = 40 * std::sin(45 * 0.0175 + 3 * a);
+    return {340 + 31.4 * a, 390.5 - y1, 390.5 - y2, 390.5 - y1 - y2};
+}
+
+// A dot of the first wave that no other trace and not the axis comes near.
+bool clearOfOthers(const Dots &d)
+{
+    return std::abs(d.first - d.second) > 6 && std::abs(d.first - d.sum) > 6 && std::abs(d.first - 390.5) > 4;
+}
+
+QImage renderWith(const QString &tool, const QStringList &arguments, const QString &output)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QImage(output).convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+void TestPicture::initTestCase()
+{
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    m_run = sceneUpTo(1300);
+    m_caption = pictureCaption({0.8, 3, 45});
+    QCOMPARE(m_caption, QStringLiteral("Amplituda 0,8 · Kmitočet 3 · Fázový posun 45°"));
+}
+
+void TestPicture::erasedVectorsAreLeftOut()
+{
+    const DrawOps visible = picture::visibleOps(m_run);
+    std::set<std::tuple<double, double, double, double>> places;
+    int dots = 0;
+    for (const DrawOp &op : visible) {
+        if (const auto *line = std::get_if<Line>(&op)) {
+            QVERIFY(line->ink != Ink::BackgroundGrey);
+            // No line lies exactly over another: each was kept only where nothing covers it.
+            QVERIFY(places.insert({line->from.x, line->from.y, line->to.x, line->to.y}).second);
+        }
+        dots += std::holds_alternative<Circle>(op);
+    }
+    QCOMPARE(dots, 3 * 1300);
+    // Of the four vectors drawn each step only the last positions stay; the erasing lines
+    // (white and light yellow) stay, as they make the swept discs.
+    int coloured = 0;
+    for (const DrawOp &op : visible)
+        if (const auto *line = std::get_if<Line>(&op))
+            coloured += line->ink == Ink::Green || line->ink == Ink::Red;
+    QCOMPARE(coloured, 4);
+}
+
+void TestPicture::pngHoldsEveryTraceAtItsScale()
+{
+    for (double scale : {2.0, 1.0}) {
+        const QImage image = pictureImage(m_run, m_caption, scale).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.size(), QSize(std::lround(792 * scale), std::lround(522 * scale)));
+        auto at = [scale](double x, double y) { return QPoint(int(x * scale), int((y - 51) * scale)); };
+        QCOMPARE(image.pixel(at(600, 150.5)), 0xFF000000u);
+        QCOMPARE(image.pixel(at(700, 390.5)), 0xFF000000u);
+        QCOMPARE(image.pixel(at(340, 300)), 0xFF000000u);
+        int checked = 0;
+        for (int t = 1; t <= 1300; t += 9) {
+            const Dots d = dotsOf(t);
+            if (!clearOfOthers(d))
+                continue;
+            // Within a pixel of where the scene puts it: at scale 1 a dot is two or three wide.
+            bool green = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    green |= image.pixel(at(d.x, d.first) + QPoint(dx, dy)) == 0xFF00C000u;
+            QVERIFY2(green, qPrintable(QStringLiteral("t = %1").arg(t)));
+            ++checked;
+        }
+        QVERIFY(checked > 60);
+        // The caption's dark text in the top-left corner, and the "+" box's grey face.
+        int dark = 0;
+        for (int y = int((56 - 51) * scale); y < int((72 - 51) * scale); ++y)
+            for (int x = int(8 * scale); x < int(200 * scale); ++x)
+                dark += qGray(image.pixel(x, y)) < 100;
+        QVERIFY2(dark > 40 * scale * scale, qPrintable(QString::number(dark)));
+        QCOMPARE(image.pixel(at(316, 140)), 0xFFC0C0C0u);
+    }
+}
+
+void TestPicture::pictureAfterAStepHoldsOnlyTheTracesSoFar()
+{
+    const QImage half = pictureImage(sceneUpTo(650), {}, 1).convertToFormat(QImage::Format_RGB32);
+    auto blackIn = [&](int x) {
+        for (int y = 235 - 51; y < 545 - 51; ++y)
+            if (std::abs(y + 51 - 390.5) > 2 && half.pixel(x, y) == 0xFF000000u)
+                return true;
+        return false;
+    };
+    QVERIFY(blackIn(int(dotsOf(600).x)));
+    QVERIFY(blackIn(int(dotsOf(649).x)));
+    QVERIFY(!blackIn(int(dotsOf(660).x)));
+    QVERIFY(!blackIn(int(dotsOf(1200).x)));
+}
+
+void TestPicture::svgHoldsTheSameShapes()
+{
+    QXmlStreamReader svg(pictureSvg(m_run, m_caption));
+    int lines = 0;
+    std::map<double, double> firstWave; // cx → cy of the green dots
+    QString caption;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attributes = svg.attributes();
+        if (svg.name() == u"svg")
+            QCOMPARE(attributes.value(QLatin1String("viewBox")).toString(), QStringLiteral("0 51 792 522"));
+        lines += svg.name() == u"line";
+        if (svg.name() == u"circle" && attributes.value(QLatin1String("fill")) == u"#00c000")
+            firstWave[attributes.value(QLatin1String("cx")).toDouble()] = attributes.value(QLatin1String("cy")).toDouble();
+        if (svg.name() == u"text") {
+            const QString text = svg.readElementText();
+            if (text != u"+")
+                caption = text;
+        }
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QCOMPARE(caption, m_caption);
+    QCOMPARE(int(firstWave.size()), 1300);
+    for (int t : {1, 400, 1300}) {
+        const Dots d = dotsOf(t);
+        const auto found = firstWave.lower_bound(d.x - 0.006);
+        QVERIFY(found != firstWave.end() && std::abs(found->first - d.x) < 0.006);
+        QVERIFY(std::abs(found->second - d.first) < 0.006);
+    }
+    QVERIFY(lines > 2600);
+}
+
+void TestPicture::vectorPicturesHaveCleanDiscs_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("SVG by rsvg-convert") << "svg";
+    QTest::newRow("PDF by pdftoppm") << "pdf";
+}
+
+// Each step draws white and light yellow over the previous vectors. Rendered by a viewer that
+// antialiases, no green or red may show in the discs they sweep, but where the last vectors lie.
+void TestPicture::vectorPicturesHaveCleanDiscs()
+{
+    QFETCH(QString, format);
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("picture.") + format);
+    QVERIFY(writeWhole(input, format == u"svg" ? pictureSvg(m_run, m_caption) : picturePdf(m_run, m_caption)).isEmpty());
+    const QString output = dir.filePath(QStringLiteral("rendered.png"));
+    const QImage image = format == u"svg"
+        ? renderWith(QStringLiteral(RSVG_CONVERT), {QStringLiteral("-z"), QStringLiteral("2"), input, QStringLiteral("-o"), output}, output)
+        : renderWith(QStringLiteral(PDFTOPPM), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("192"), QStringLiteral("-singlefile"), input, output.chopped(4)}, output);
+    QVERIFY(!image.isNull());
+    QVERIFY(std::abs(image.width() - 1584) <= 2);
+    auto pixelAt = [&](double x, double y) { return image.pixel(int(x * 2), int((y - 51) * 2)); };
+
+    // The upper first vector's white disc (radius 50) and the second's light-yellow one (40),
+    // away from the axis and from the vectors' last positions.
+    const double lastFirst = std::fmod(13.0, 2 * M_PI), lastSecond = std::fmod(45 * 0.0175 + 39.0, 2 * M_PI);
+    int looked = 0;
+    for (const auto &[cx, radius, last, expected] :
+         {std::tuple{170.0, 50.0, lastFirst, QColor(0xFF, 0xFF, 0xFF)}, std::tuple{450.0, 40.0, lastSecond, QColor(0xFF, 0xFF, 0xC0)}}) {
+        for (double angle = 0; angle < 2 * M_PI; angle += 0.02) {
+            for (double r = 6; r < radius - 3; r += 2.5) {
+                if (std::abs(r * std::sin(angle)) < 2.5)
+                    continue; // the axis
+                if (std::cos(angle - last) > 0 && std::abs(r * std::sin(angle - last)) < 3)
+                    continue; // the vector at its last angle
+                const QColor seen(pixelAt(cx + r * std::cos(angle), 150.5 - r * std::sin(angle)));
+                const int off = std::abs(seen.red() - expected.red()) + std::abs(seen.green() - expected.green()) +
+                                std::abs(seen.blue() - expected.blue());
+                QVERIFY2(off < 24, qPrintable(QStringLiteral("%1 at %2,%3: %4").arg(format).arg(cx + r * std::cos(angle)).arg(150.5 - r * std::sin(angle)).arg(seen.name())));
+                ++looked;
+            }
+        }
+    }
+    QVERIFY(looked > 3000);
+    // And the traces are where the scene puts them, as in the PNG.
+    int checked = 0;
+    for (int t = 1; t <= 1300; t += 23) {
+        const Dots d = dotsOf(t);
+        if (!clearOfOthers(d))
+            continue;
+        const QColor seen(pixelAt(d.x, d.first));
+        QVERIFY2(seen.green() > 150 && seen.red() < 90, qPrintable(QStringLiteral("t = %1: %2").arg(t).arg(seen.name())));
+        ++checked;
+    }
+    QVERIFY(checked > 20);
+}
+
+void TestPicture::formatFollowsTheExtension()
+{
+    QCOMPARE(pictureFormatOf(QStringLiteral("a.png")), std::optional(PictureFormat::Png));
+    QCOMPARE(pictureFormatOf(QStringLiteral("/x/Obrázek.SVG")), std::optional(PictureFormat::Svg));
+    QCOMPARE(pictureFormatOf(QStringLiteral("b.pdf")), std::optional(PictureFormat::Pdf));
+    QCOMPARE(pictureFormatOf(QStringLiteral("c.jpg")), std::nullopt);
+    QCOMPARE(pictureFormatOf(QStringLiteral("png")), std::nullopt);
+}
+
+void TestPicture::failedWriteLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("gone/picture.png"));
+    const QString reason = writeWhole(missing, "data");
+    QVERIFY(reason.contains(QStringLiteral("neexistuje")));
+    QVERIFY(!QFileInfo::exists(missing));
+    // A file of the name that was there stays as it was when writing fails midway is not
+    // something a test can cause here; a successful write replaces it whole.
+    const QString existing = dir.filePath(QStringLiteral("picture.svg"));
+    QVERIFY(writeWhole(existing, "old").isEmpty());
+    QVERIFY(writeWhole(existing, "new").isEmpty());
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("new"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("picture.svg")}));
+}
+
+QTEST_MAIN(TestPicture)
+#include "tst_picture.moc"
