@@ -42,8 +42,13 @@ int main(int argc, char *argv[])
         print(stdout, QStringLiteral("vlnokres %1\n").arg(QStringLiteral(VLNOKRES_VERSION)));
         return 0;
     case Action::Render: {
-        // No window and no display: the fonts and the painters work offscreen.
+        // No window and no display: the fonts and the painters work offscreen. The toolkit's
+        // remarks about the desktop it does not use are no concern of a script's.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                print(stderr, qFormatLogMessage(type, context, message) + u'\n');
+        });
         QGuiApplication app(argc, argv);
         return vlnokres::renderPicture(line);
     }

@@ -13,6 +13,7 @@
 
 #include <spawn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -124,6 +125,44 @@ void redrawAtNewZoom(benchmark::State &state)
     state.counters["operations"] = double(surface.drawing().ops().size());
 }
 BENCHMARK(redrawAtNewZoom)->Unit(benchmark::kMillisecond);
+
+// The program started afresh with --render, from process start to the file written, for a
+// whole run. Targets: PNG at most 250 ms, SVG 400 ms, PDF 500 ms; SVG and PDF at most 2 MB.
+void renderFromTheCommandLine(benchmark::State &state)
+{
+    static const char *const kFiles[] = {"/tmp/vlnokres-bench.png", "/tmp/vlnokres-bench.svg", "/tmp/vlnokres-bench.pdf"};
+    const char *file = kFiles[state.range(0)];
+    char *argv[] = {const_cast<char *>(VLNOKRES_BINARY), const_cast<char *>("--render"), const_cast<char *>(file),
+                    nullptr};
+    for (auto _ : state) {
+        pid_t child = 0;
+        if (posix_spawn(&child, VLNOKRES_BINARY, nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("cannot start the program");
+            return;
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the program did not write the picture");
+            return;
+        }
+    }
+    struct stat written {};
+    stat(file, &written);
+    state.counters["file_kB"] = double(written.st_size) / 1024;
+    std::remove(file);
+}
+BENCHMARK(renderFromTheCommandLine)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Copying the picture of a whole run to the clipboard, as an image and as SVG. Target: 100 ms.
+void copyToClipboard(benchmark::State &state)
+{
+    MainWindow window;
+    window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
+    for (auto _ : state)
+        window.pictureCommands().copy();
+}
+BENCHMARK(copyToClipboard)->Unit(benchmark::kMillisecond);
 
 // The child of startUp: the program's window as main() makes it, on the offscreen platform.
 // It says "painted" on its first paint, then runs the animation once at the start-up pace,

@@ -1,4 +1,5 @@
 #include "TestWindow.h"
+#include "app/CommandLine.h"
 #include "app/ControlNames.h"
 #include "app/MainWindow.h"
 
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void windowCarriesItsCaptionAndIcon();
     void darkThemeCannotLightenTheForm();
     void konecClosesTheWindow();
+    void commandLineValuesFillTheBoxes();
 };
 
 void TestMainWindow::controlsSitWhereDesigned_data()
@@ -250,6 +252,24 @@ void TestMainWindow::konecClosesTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.findChild<QAbstractButton *>(QString::fromUtf8(names::kExit)), Qt::LeftButton);
     QVERIFY(!window.isVisible());
+}
+
+// Given on the command line in C notation, shown in the user's; what was not given keeps its
+// start-up value.
+void TestMainWindow::commandLineValuesFillTheBoxes()
+{
+    const auto parsed = parseCommandLine({QStringLiteral("vlnokres"), QStringLiteral("--amplitude"),
+                                          QStringLiteral("0.8"), QStringLiteral("--phase"), QStringLiteral("-45,5"),
+                                          QStringLiteral("--slowdown"), QStringLiteral("4")},
+                                         QLocale(QStringLiteral("cs_CZ")));
+    QVERIFY(std::holds_alternative<CommandLine>(parsed));
+    TestWindow w;
+    w.window.applyCommandLine(std::get<CommandLine>(parsed));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,8"));
+    QCOMPARE(w.box(names::kFrequency)->text(), QStringLiteral("1"));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("-45,5"));
+    QCOMPARE(w.pace()->value(), 4);
+    QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("4"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Renders the manual page as man shows it and fails on any warning of the formatter.
+set -euo pipefail
+man=$1
+page=$2
+warnings=$(MANWIDTH=80 "$man" --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
+if [ -n "$warnings" ]; then
+  echo "$warnings"
+  exit 1
+fi
+echo "the manual renders without warnings"
