@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Colours.h"
 #include "app/ControlNames.h"
 #include "app/MainWindow.h"
 #include "core/Pacer.h"

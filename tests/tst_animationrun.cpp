@@ -32,10 +32,6 @@ private Q_SLOTS:
 };
 
 namespace {
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kLightYellow = 0xFFFFFFC0;
 
 // Rows of the black pixels of the time graph, right of its vertical axis and off the lower axis.
 std::pair<int, int> blackRowsOfTheGraph(const QImage &canvas)

@@ -20,8 +20,8 @@ void TestHighDensity::tracesLandAtTwiceTheirCoordinates()
     TestWindow w;
     const QImage &canvas = w.run("0,5", "2", "0");
     QCOMPARE(canvas.size(), QSize(1584, 1146));
-    QCOMPARE(canvas.pixel(2 * 600, 2 * 150), 0xFF000000u); // the upper axis at y 150.5
-    QCOMPARE(canvas.pixel(2 * 600, 2 * 150 + 2), 0xFFC0C0C0u);
+    QCOMPARE(canvas.pixel(2 * 600, 2 * 150), kBlack); // the upper axis at y 150.5
+    QCOMPARE(canvas.pixel(2 * 600, 2 * 150 + 2), kGrey);
 
     int checked = 0;
     for (int t = 3; t <= 1300; t += 11) {
@@ -32,7 +32,7 @@ void TestHighDensity::tracesLandAtTwiceTheirCoordinates()
         if (std::abs(green - red) < 6 || std::abs(red) < 6 || std::abs(green) < 4)
             continue;
         const QPoint device(int(2 * x), int(2 * (390.5 - green)));
-        QVERIFY2(canvas.pixel(device) == 0xFF00C000u, qPrintable(QStringLiteral("t = %1").arg(t)));
+        QVERIFY2(canvas.pixel(device) == kGreen, qPrintable(QStringLiteral("t = %1").arg(t)));
         ++checked;
     }
     QVERIFY(checked > 40);

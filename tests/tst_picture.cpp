@@ -1,3 +1,4 @@
+#include "Colours.h"
 #include "app/PictureExport.h"
 #include "core/AnimationRun.h"
 #include "core/Drawing.h"
@@ -112,9 +113,9 @@ void TestPicture::pngHoldsEveryTraceAtItsScale()
         const QImage image = pictureImage(m_run, m_caption, scale).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.size(), QSize(std::lround(792 * scale), std::lround(522 * scale)));
         auto at = [scale](double x, double y) { return QPoint(int(x * scale), int((y - 51) * scale)); };
-        QCOMPARE(image.pixel(at(600, 150.5)), 0xFF000000u);
-        QCOMPARE(image.pixel(at(700, 390.5)), 0xFF000000u);
-        QCOMPARE(image.pixel(at(340, 300)), 0xFF000000u);
+        QCOMPARE(image.pixel(at(600, 150.5)), kBlack);
+        QCOMPARE(image.pixel(at(700, 390.5)), kBlack);
+        QCOMPARE(image.pixel(at(340, 300)), kBlack);
         int checked = 0;
         for (int t = 1; t <= 1300; t += 9) {
             const Dots d = dotsOf(t);
@@ -124,7 +125,7 @@ void TestPicture::pngHoldsEveryTraceAtItsScale()
             bool green = false;
             for (int dx = -1; dx <= 1; ++dx)
                 for (int dy = -1; dy <= 1; ++dy)
-                    green |= image.pixel(at(d.x, d.first) + QPoint(dx, dy)) == 0xFF00C000u;
+                    green |= image.pixel(at(d.x, d.first) + QPoint(dx, dy)) == kGreen;
             QVERIFY2(green, qPrintable(QStringLiteral("t = %1").arg(t)));
             ++checked;
         }
@@ -135,7 +136,7 @@ void TestPicture::pngHoldsEveryTraceAtItsScale()
             for (int x = int(8 * scale); x < int(200 * scale); ++x)
                 dark += qGray(image.pixel(x, y)) < 100;
         QVERIFY2(dark > 40 * scale * scale, qPrintable(QString::number(dark)));
-        QCOMPARE(image.pixel(at(316, 140)), 0xFFC0C0C0u);
+        QCOMPARE(image.pixel(at(316, 140)), kGrey);
     }
 }
 
@@ -144,7 +145,7 @@ void TestPicture::pictureAfterAStepHoldsOnlyTheTracesSoFar()
     const QImage half = pictureImage(sceneUpTo(650), {}, 1).convertToFormat(QImage::Format_RGB32);
     auto blackIn = [&](int x) {
         for (int y = 235 - 51; y < 545 - 51; ++y)
-            if (std::abs(y + 51 - 390.5) > 2 && half.pixel(x, y) == 0xFF000000u)
+            if (std::abs(y + 51 - 390.5) > 2 && half.pixel(x, y) == kBlack)
                 return true;
         return false;
     };

@@ -31,8 +31,6 @@ private Q_SLOTS:
 };
 
 namespace {
-const QRgb kGrey = 0xFFC0C0C0;
-const QRgb kBlack = 0xFF000000;
 
 QImage freshCanvas()
 {

@@ -32,9 +32,6 @@ private Q_SLOTS:
 };
 
 namespace {
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kGrey = 0xFFC0C0C0;
-constexpr QRgb kGreen = 0xFF00C000;
 
 void showAtZoom(TestWindow &w, double zoom)
 {

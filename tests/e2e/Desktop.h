@@ -26,6 +26,7 @@ constexpr QRect kStartButton{616, 8, 65, 25};
 } // namespace place
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kGrey = 0xFFC0C0C0;
+constexpr QRgb kGreen = 0xFF00C000;
 
 // The rightmost column of the time graph that has a black dot: how far the run has come.
 inline int traceEnd(const QImage &shot)

@@ -13,7 +13,6 @@ private Q_SLOTS:
 };
 
 namespace {
-constexpr QRgb kGreen = 0xFF00C000;
 
 int blackRowsAt(const QImage &shot, int x, int from, int to)
 {

@@ -20,7 +20,6 @@ private Q_SLOTS:
 
 namespace {
 
-constexpr QRgb kGreen = 0xFF00C000;
 
 // The first wave's dot of step t in a picture of the given scale, where no other trace is near.
 std::optional<QPoint> greenDot(int t, double scale)
