@@ -9,6 +9,7 @@
 #include <cmath>
 
 namespace vlnokres {
+
 RasterSurface::RasterSurface(QWidget &window, QSize sceneSize) : m_window(window), m_size(sceneSize) { render(); }
 
 void RasterSurface::beginScene() { m_drawing.beginScene(); }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Canvas.h"
 #include "RasterPainter.h"
+#include "core/Canvas.h"
 #include "core/Drawing.h"
 
 #include <QFont>

@@ -30,7 +30,18 @@ bool paintsOnlyWithin(const DrawOp &op, int penWidth, const Rect &area)
     return minX >= area.left && maxX <= area.right && minY >= area.top && maxY <= area.bottom;
 }
 
-void Drawing::draw(const DrawOps &ops) { m_ops.insert(m_ops.end(), ops.begin(), ops.end()); }
+// A pen width set again before anything is drawn with the last one replaces it, so that
+// Starts that are refused (each sets the pen first) do not pile up.
+void Drawing::draw(const DrawOps &ops)
+{
+    for (const DrawOp &op : ops) {
+        if (std::holds_alternative<PenWidth>(op) && !m_ops.empty() && std::holds_alternative<PenWidth>(m_ops.back()) &&
+            m_ops.size() > m_sceneStart)
+            m_ops.back() = op;
+        else
+            m_ops.push_back(op);
+    }
+}
 
 DrawOps Drawing::sceneOps() const
 {

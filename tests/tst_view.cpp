@@ -52,6 +52,12 @@ void TestView::drawingKeepsEverySceneUntilTheNextClear()
         drawing.draw(stepOps(kDefaults, 1));
     }
     QCOMPARE(drawnOps(drawing.ops()), std::size_t(530 + 3 + 11));
+
+    // Refused Starts set the pen and draw nothing: they leave one pen width, not one each.
+    const std::size_t before = drawing.ops().size();
+    for (int refused = 0; refused < 1000; ++refused)
+        drawing.draw({PenWidth{1}});
+    QVERIFY(drawing.ops().size() <= before + 1);
 }
 
 void TestView::clearKeepsWhatReachesOutsideTheBand()

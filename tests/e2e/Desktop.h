@@ -64,15 +64,14 @@ public:
         m_windowManager.start(QStringLiteral(OPENBOX), {QStringLiteral("--sm-disable")});
         if (!m_windowManager.waitForStarted())
             return false;
-        const xcb_atom_t check = atom("_NET_SUPPORTING_WM_CHECK");
+        // A window manager owns the screen's WM_S0 selection while it runs; the X server
+        // releases it when one ends, unlike the properties it leaves on the root window.
+        const xcb_atom_t selection = atom("WM_S0");
+        xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
         const QDeadlineTimer deadline(10000);
         while (!deadline.hasExpired()) {
-            auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-            xcb_connection_t *connection = x11->connection();
-            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-            auto *reply = xcb_get_property_reply(
-                connection, xcb_get_property(connection, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
-            const bool managed = reply && xcb_get_property_value_length(reply) > 0;
+            auto *reply = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+            const bool managed = reply && reply->owner != XCB_NONE;
             std::free(reply);
             if (managed)
                 return true;
@@ -97,7 +96,7 @@ public:
         m_program.start(binary, {});
         if (!m_program.waitForStarted())
             return false;
-        m_window = findWindow(QString::fromLatin1(kMainTitle));
+        m_window = findWindow(QString::fromLatin1(kMainTitle), 20000);
         return !m_window.isEmpty();
     }
 
