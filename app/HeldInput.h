@@ -34,7 +34,6 @@ public:
         PassOn,  // delivered now, as if no run were going
     };
     void setImmediateInput(std::function<Immediate(QWindow &, QEvent &)> hook) { m_immediate = std::move(hook); }
-    bool holding() const { return m_holds > 0; }
     // A command given during a run, done after it in its turn among the held input.
     void defer(QWindow &window, std::function<void()> command);
 

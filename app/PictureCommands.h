@@ -28,9 +28,8 @@ public:
     // Puts the picture on the clipboard as an image, and as SVG too.
     void copy();
 
-    // Where the file dialog starts; tests and scripts may set the folder.
+    // Where the file dialog starts: the folder chosen last, or else the pictures folder.
     QString suggestedPath() const;
-    void setFolder(const QString &folder) { m_folder = folder; }
     // Writes the picture to the path, the format following the extension or else the filter;
     // returns the Czech reason it failed, or an empty string.
     QString saveTo(QString path, const QString &filter = {});
