@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <chrono>
@@ -69,6 +70,26 @@ struct TestWindow {
     }
     QLineEdit *box(const char *name) { return find(name); }
     QScrollBar *pace() { return find<QScrollBar>(vlnokres::names::kPace); }
+    // The pace bar's arrow, trough or thumb as its style places them now, in its own pixels.
+    QRect pacePart(QStyle::SubControl part)
+    {
+        QScrollBar *bar = pace();
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = bar->singleStep();
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    }
+    // Shown and given the keyboard, as a user's window is; false if that never happens.
+    bool showActive()
+    {
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
     QPushButton *startButton() { return find<QPushButton>(vlnokres::names::kStart); }
     void clickStart() { QTest::mouseClick(startButton(), Qt::LeftButton); }
 

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <cmath>
@@ -147,17 +146,7 @@ void TestAnimationRun::arrowsAndTroughStepThePace()
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QScrollBar *bar = w.pace();
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Horizontal;
-    auto centreOf = [&](QStyle::SubControl part) {
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = option.sliderValue = bar->value();
-        option.pageStep = bar->pageStep();
-        option.singleStep = bar->singleStep();
-        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-    };
+    auto centreOf = [&](QStyle::SubControl part) { return w.pacePart(part).center(); };
 
     for (int expected = 2; expected <= 10; ++expected) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
@@ -188,8 +177,7 @@ void TestAnimationRun::dragWritesThePaceOnlyWhenLetGo()
 void TestAnimationRun::keysStepThePace()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QScrollBar *bar = w.pace();
     bar->setFocus(Qt::TabFocusReason);
     const std::pair<Qt::Key, int> presses[] = {
@@ -206,8 +194,7 @@ void TestAnimationRun::keysStepThePace()
 void TestAnimationRun::focusedPaceShowsAMark()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QScrollBar *bar = w.pace();
     w.startButton()->setFocus(Qt::TabFocusReason);
     const QImage unfocused = bar->grab().toImage();

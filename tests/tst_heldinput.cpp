@@ -1,7 +1,6 @@
 #include "TestWindow.h"
 
 #include <QApplication>
-#include <QStyleOptionSlider>
 
 using namespace vlnokres;
 
@@ -35,8 +34,7 @@ void typeThroughWindow(QWindow *window, const QString &text)
 void TestHeldInput::typingDuringARunAppearsAfterIt()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QLineEdit *amplitude = w.box(names::kAmplitude);
     QString duringTheRun;
     w.pacer->atStep = [&](int step) {
@@ -56,8 +54,7 @@ void TestHeldInput::typingDuringARunAppearsAfterIt()
 void TestHeldInput::startAmongHeldInputRunsBeforeWhatFollows()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     // During the first run: Start, then a click into the frequency box and a letter typed
     // there. The second run must read the frequency as it was when Start was clicked.
@@ -78,8 +75,7 @@ void TestHeldInput::startAmongHeldInputRunsBeforeWhatFollows()
 void TestHeldInput::closedWindowDropsItsHeldInput()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     w.pacer->atStep = [&](int step) {
         if (step == 5) {
             QTest::mouseClick(w.window.windowHandle(), Qt::LeftButton, {}, centreOf(w, names::kStart));
@@ -98,8 +94,7 @@ void TestHeldInput::closedWindowDropsItsHeldInput()
 void TestHeldInput::pressHeldReleasedAfterTheRunClicksOnce()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     const QPoint start = centreOf(w, names::kStart);
     w.pacer->atStep = [&](int step) {
@@ -118,8 +113,7 @@ void TestHeldInput::pressHeldReleasedAfterTheRunClicksOnce()
 void TestHeldInput::arrowHeldAcrossTheEndStepsOnce()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     QScrollBar *bar = w.pace();
     const QPoint slower = bar->mapTo(&w.window, QPoint(bar->width() - 4, bar->height() / 2));
@@ -139,18 +133,11 @@ void TestHeldInput::arrowHeldAcrossTheEndStepsOnce()
 void TestHeldInput::thumbDragAcrossTheEndEndsWhereLetGo()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     QScrollBar *bar = w.pace();
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = option.sliderValue = bar->value();
-    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-    const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QRect thumb = w.pacePart(QStyle::SC_ScrollBarSlider);
+    const QRect groove = w.pacePart(QStyle::SC_ScrollBarGroove);
     const QPoint from = bar->mapTo(&w.window, thumb.center());
     const QPoint to = bar->mapTo(&w.window, QPoint(groove.right() - thumb.width() / 2, thumb.center().y()));
     w.pacer->atStep = [&](int step) {

@@ -149,8 +149,7 @@ void TestMainWindow::tabVisitsTheControlsInOrder()
 void TestMainWindow::keyboardAloneRunsTheAnimation()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     };
@@ -169,8 +168,7 @@ void TestMainWindow::keyboardAloneRunsTheAnimation()
 void TestMainWindow::enterPressesAFocusedButton()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QCOMPARE(QApplication::focusWidget(), w.startButton());
     QTest::keyClick(w.window.windowHandle(), Qt::Key_Return);
     QTRY_COMPARE(w.pacer->finishes, 1);
@@ -183,8 +181,7 @@ void TestMainWindow::labelsLetClicksThroughToControls()
 {
     // As a wider font grows a label over a control: the click still reaches the control.
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWidget *heading = w.find<QWidget>(names::kParametersHeading);
     heading->setGeometry(heading->x(), 0, 500, 60);
     QVERIFY(heading->geometry().contains(w.startButton()->geometry()));

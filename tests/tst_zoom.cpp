@@ -131,8 +131,7 @@ void TestZoom::zoomDuringARunLosesNothing()
 void TestZoom::viewKeysResizeTheWindow()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     auto zoomAfter = [&](Qt::Key key) {
         QTest::keyClick(handle, key, Qt::ControlModifier);
@@ -154,8 +153,7 @@ void TestZoom::viewKeysResizeTheWindow()
 void TestZoom::fullScreenKeyTogglesAndEscapeLeaves()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     QTest::keyClick(handle, Qt::Key_F11);
     QTRY_VERIFY(w.window.isFullScreen());
@@ -170,8 +168,7 @@ void TestZoom::fullScreenKeyTogglesAndEscapeLeaves()
 void TestZoom::runKeysPauseResumeAndStop()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     w.box(names::kAmplitude)->setFocus();
     const QString title = w.window.windowTitle();
@@ -204,8 +201,7 @@ void TestZoom::runKeysPauseResumeAndStop()
 void TestZoom::runKeysOutsideARunDoNothing()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     const QString title = w.window.windowTitle();
     QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
     QTest::keyClick(w.window.windowHandle(), Qt::Key_Pause);
@@ -218,8 +214,7 @@ void TestZoom::runKeysOutsideARunDoNothing()
 void TestZoom::contextMenuOffersTheViewAndTheRun()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QStringList offered;
     QStringList enabledDuringTheRun;
     auto openMenu = [&] {
@@ -260,8 +255,7 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
 void TestZoom::helpKeyListsTheKeys()
 {
     TestWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QVERIFY(w.showActive());
     QTest::keyClick(w.window.windowHandle(), Qt::Key_F1);
     QWidget *help = nullptr;
     QTRY_VERIFY((help = QApplication::activeWindow()) && help != &w.window);
