@@ -74,7 +74,10 @@ QRect RasterPainter::paintCircle(const Circle &circle)
         deviceBounds |= QRect(QPoint(span.xFirst, span.y), QPoint(span.xLast, span.y));
     if (deviceBounds.isEmpty())
         return {};
-    const QRect bounds = QRectF(deviceBounds.topLeft() / m_ratio, deviceBounds.size() / m_ratio).toAlignedRect();
+    // In fractions until aligned outwards: a QPoint or QSize divided rounds, and could cut the
+    // dot's last scene pixel off the area repainted.
+    const QRect bounds =
+        QRectF(QPointF(deviceBounds.topLeft()) / m_ratio, QSizeF(deviceBounds.size()) / m_ratio).toAlignedRect();
     if (m_before)
         m_before(m_painter, bounds);
     // The painter scales scene pixels to device pixels; undo that to fill device pixels.

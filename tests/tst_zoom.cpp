@@ -1,5 +1,7 @@
 #include "TestWindow.h"
 
+#include "app/RasterPainter.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void runPictureScalesWithTheZoom_data();
     void runPictureScalesWithTheZoom();
     void zoomDuringARunLosesNothing();
+    void aDotRepaintsEveryPixelItPaints();
     void viewKeysResizeTheWindow();
     void fullScreenKeyTogglesAndEscapeLeaves();
     void runKeysPauseResumeAndStop();
@@ -126,6 +129,34 @@ void TestZoom::zoomDuringARunLosesNothing()
     TestWindow steady;
     showAtZoom(steady, 1.5);
     QCOMPARE(during, steady.run());
+}
+
+// The window repaints what a dot reports it painted; at a fractional zoom a report rounded
+// to whole scene pixels left its first device rows and columns out.
+void TestZoom::aDotRepaintsEveryPixelItPaints()
+{
+    for (const double ratio : {1.37, 2.0, 3.0}) {
+        for (const double x : {150.25, 150.5, 150.75}) {
+            QImage image(QSize(std::lround(792 * ratio), std::lround(573 * ratio)), QImage::Format_RGB32);
+            image.fill(kGrey);
+            RasterPainter painter(image, ratio, MainWindow::kClientSize, 2);
+            const QRect reported = painter.paint(Circle{{x, x}, 1, Ink::Green});
+            painter.painter().end();
+            QRect painted;
+            const QRect around(QPoint(int((x - 10) * ratio), int((x - 10) * ratio)),
+                               QSize(int(20 * ratio), int(20 * ratio)));
+            for (int y = around.top(); y <= around.bottom(); ++y)
+                for (int px = around.left(); px <= around.right(); ++px)
+                    if (image.pixel(px, y) != kGrey)
+                        painted |= QRect(px, y, 1, 1);
+            const QRect deviceReported(
+                QPoint(int(std::floor(reported.left() * ratio)), int(std::floor(reported.top() * ratio))),
+                QPoint(int(std::ceil((reported.right() + 1) * ratio)) - 1,
+                       int(std::ceil((reported.bottom() + 1) * ratio)) - 1));
+            QVERIFY2(!painted.isEmpty() && deviceReported.contains(painted),
+                     qPrintable(QStringLiteral("ratio %1, x %2").arg(ratio).arg(x)));
+        }
+    }
 }
 
 void TestZoom::viewKeysResizeTheWindow()
