@@ -134,6 +134,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const auto checked = checkParameters(line.values);
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return CommandLineError{QString::fromUtf8(messageFor(*refusal).text), false};
+    line.parameters = std::get<Parameters>(checked);
     return line;
 }
 

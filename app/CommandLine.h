@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Picture.h"
 #include "core/StartChecks.h"
 
 #include <QLocale>
@@ -17,12 +18,13 @@ struct CommandLine {
     enum class Action { Window, Render, Help, Version };
     Action action = Action::Window;
     BoxReadings values; // what was given; the rest keep their start-up values
+    Parameters parameters; // the values once checked, as a run takes them
     bool amplitudeGiven = false, frequencyGiven = false, phaseGiven = false;
     std::optional<int> slowdown;
     bool start = false;
     QString renderFile;
-    int step = 1300;
-    double scale = 2;
+    int step = kSteps;
+    double scale = picture::kDefaultScale;
 };
 
 // Why the command line cannot be used: one Czech line; usage tells whether the usage follows.

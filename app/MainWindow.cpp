@@ -46,7 +46,6 @@ MainWindow::MainWindow(QWidget *parent)
       m_picture(*this, m_surface.drawing())
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
-    updateTitle();
     setWindowIcon(appIcon());
     setMinimumSize(QSizeF(QSizeF(kClientSize) * zoom::kSmallest).toSize());
 
@@ -60,7 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
     };
     connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown);
     writeStartUpValues();
-    createViewActions();
+    createActions();
     m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
 
     connect(control<QPushButton>(names::kStart), &QPushButton::clicked, this, &MainWindow::start);
@@ -68,9 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The designed size, unless the screen's free area is smaller.
     const QRect free = screen()->availableGeometry();
-    const double startZoom = zoom::atStart(free.width() - kFrameAllowance.width(),
-                                           free.height() - kFrameAllowance.height(), kClientSize.width(),
-                                           kClientSize.height());
+    const double startZoom =
+        zoom::atStart(free.width() - kFrameAllowance.width(), free.height() - kFrameAllowance.height());
     resize(QSizeF(QSizeF(kClientSize) * startZoom).toSize());
 }
 
@@ -93,7 +91,7 @@ void MainWindow::writeStartUpValues()
     control<QScrollBar>(names::kPace)->setValue(startup::kSlowdown);
 }
 
-QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act)
+QAction *MainWindow::addWindowAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act)
 {
     auto *action = new QAction(QString::fromUtf8(text), this);
     action->setShortcuts(keys);
@@ -103,32 +101,32 @@ QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &
     return action;
 }
 
-QAction *MainWindow::addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)())
+QAction *MainWindow::addWindowAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)())
 {
-    return addViewAction(text, keys, [this, act] { (this->*act)(); });
+    return addWindowAction(text, keys, [this, act] { (this->*act)(); });
 }
 
-// The view's actions are the window's own, so that their keys work wherever the focus is,
-// during a run too. Pause and stop are listed in the menu with their keys, but those keys are
+// The actions of the view, the picture and the help are the window's own, so that their keys
+// work wherever the focus is; the view's act during a run too. Pause and stop are listed in the menu with their keys, but those keys are
 // the run's (see duringRun): outside a run P types a letter.
-void MainWindow::createViewActions()
+void MainWindow::createActions()
 {
     m_viewActions = {
-        addViewAction("Celá obrazovka", {QKeySequence(Qt::Key_F11)}, &MainWindow::toggleFullScreen),
-        addViewAction("Původní velikost", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::showOriginalSize),
-        addViewAction("Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                      &MainWindow::zoomIn),
-        addViewAction("Zmenšit", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MainWindow::zoomOut),
+        addWindowAction("Celá obrazovka", {QKeySequence(Qt::Key_F11)}, &MainWindow::toggleFullScreen),
+        addWindowAction("Původní velikost", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::showOriginalSize),
+        addWindowAction("Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                        &MainWindow::zoomIn),
+        addWindowAction("Zmenšit", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MainWindow::zoomOut),
     };
     m_pictureActions = {
-        addViewAction("Uložit obrázek…", {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                      [this] { command(&PictureCommands::save); }),
-        addViewAction("Kopírovat obrázek", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-                      [this] { command(&PictureCommands::copy); }),
+        addWindowAction("Uložit obrázek…", {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                        [this] { command(&PictureCommands::save); }),
+        addWindowAction("Kopírovat obrázek", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                        [this] { command(&PictureCommands::copy); }),
     };
-    m_helpAction = addViewAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
+    m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
 
-    m_pauseAction = new QAction(QStringLiteral("Pozastavit"), this);
+    m_pauseAction = new QAction(this); // named by showPauseState
     m_pauseAction->setShortcut(QKeySequence(Qt::Key_P));
     m_pauseAction->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken by duringRun
     connect(m_pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
@@ -183,8 +181,7 @@ void MainWindow::setRunning(const Parameters *parameters)
     m_running = running;
     m_pauseAction->setEnabled(running);
     m_stopAction->setEnabled(running);
-    m_pauseAction->setText(QStringLiteral("Pozastavit"));
-    updateTitle();
+    showPauseState();
 }
 
 void MainWindow::togglePause()
@@ -192,8 +189,7 @@ void MainWindow::togglePause()
     if (!m_running)
         return;
     m_pacer->setPaused(!m_pacer->isPaused());
-    m_pauseAction->setText(m_pacer->isPaused() ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
-    updateTitle();
+    showPauseState();
 }
 
 void MainWindow::stopRun()
@@ -202,10 +198,12 @@ void MainWindow::stopRun()
         m_pacer->stop();
 }
 
-void MainWindow::updateTitle()
+// The title and the menu's pause item say whether the run is paused.
+void MainWindow::showPauseState()
 {
-    const bool paused = m_running && m_pacer && m_pacer->isPaused();
+    const bool paused = m_running && m_pacer->isPaused();
     setWindowTitle(QString::fromUtf8(kCaption) + (paused ? QString::fromUtf8(kPausedSuffix) : QString()));
+    m_pauseAction->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
 }
 
 // During a run: P and Pause pause or resume it, Escape stops it, and a right click on the
@@ -285,8 +283,7 @@ void MainWindow::resizeForZoom(double wanted)
         showNormal();
     const QRect free = screen()->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
-    const double fitting = zoom::toFit(free.width() - frame.width(), free.height() - frame.height(),
-                                       kClientSize.width(), kClientSize.height());
+    const double fitting = zoom::toFit(free.width() - frame.width(), free.height() - frame.height());
     const double zoom = std::max(zoom::kSmallest, std::min(wanted, fitting));
     resize(QSizeF(QSizeF(kClientSize) * zoom).toSize());
 }
@@ -296,7 +293,7 @@ void MainWindow::showKeys() { showKeysHelp(*this); }
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_zoom = zoom::toFit(width(), height(), kClientSize.width(), kClientSize.height());
+    m_zoom = zoom::toFit(width(), height());
     const QSizeF content = QSizeF(kClientSize) * m_zoom;
     const QPoint origin(int(std::lround((width() - content.width()) / 2)),
                         int(std::lround((height() - content.height()) / 2)));

@@ -18,6 +18,7 @@
 #include "PictureCommands.h"
 #include "RasterSurface.h"
 #include "StartCommand.h"
+#include "core/SceneGeometry.h"
 
 #include <QWidget>
 
@@ -37,8 +38,7 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    // The client area as designed: 11,880 × 8,595 twips.
-    static constexpr QSize kClientSize{792, 573};
+    static constexpr QSize kClientSize{scene::kClientWidth, scene::kClientHeight};
 
     const RasterSurface &surface() const { return m_surface; }
     double zoom() const { return m_zoom; }
@@ -66,14 +66,14 @@ private:
     template <typename Control>
     Control *control(const char *name) const;
     void writeStartUpValues();
-    void createViewActions();
-    QAction *addViewAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act);
-    QAction *addViewAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)());
+    void createActions();
+    QAction *addWindowAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act);
+    QAction *addWindowAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)());
     void start();
     void setRunning(const Parameters *running);
     // Done at once, or after the run when one goes on and is not paused, as Start would be.
     void command(void (PictureCommands::*act)());
-    void updateTitle();
+    void showPauseState();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
     bool onDrawingArea(QPoint position) const;
 

@@ -59,7 +59,7 @@ void PictureCommands::save()
     m_folder = QFileInfo(path).absolutePath();
     const QString failure = saveTo(path, filter);
     if (!failure.isEmpty()) {
-        const QByteArray text = QStringLiteral("Obrázek „%1“ nelze uložit: %2.").arg(path, failure).toUtf8();
+        const QByteArray text = cannotSaveSentence(path, failure).toUtf8();
         showMessageBox(m_window, {"Obrázek nelze uložit", text.constData()});
     }
 }

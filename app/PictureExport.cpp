@@ -3,7 +3,9 @@
 #include "NumberText.h"
 #include "RasterPainter.h"
 #include "VectorPicture.h"
+#include "core/Ink.h"
 #include "core/Picture.h"
+#include "core/SceneGeometry.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -17,8 +19,8 @@
 namespace vlnokres {
 namespace {
 
-constexpr QSize kSceneSize{792, 573};
-constexpr std::uint32_t kGrey = 0xC0C0C0;
+constexpr QSize kSceneSize{scene::kClientWidth, scene::kClientHeight};
+constexpr std::uint32_t kGrey = rgbOf(Ink::BackgroundGrey);
 // The fonts the window shows these in: the caption like its labels, the "+" like its box.
 constexpr auto kCaptionFamily = "Times New Roman";
 constexpr int kCaptionPixels = 14;
@@ -234,9 +236,9 @@ QByteArray picturePdf(const DrawOps &sceneOps, const QString &caption)
         QPainter painter(&pdf);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(-picture::kArea.left, -picture::kArea.top);
-        painter.setClipRect(QRectF(picture::kArea.left, picture::kArea.top, picture::kWidth, picture::kHeight));
-        painter.fillRect(QRectF(picture::kArea.left, picture::kArea.top, picture::kWidth, picture::kHeight),
-                         colour(kGrey));
+        const QRectF page(picture::kArea.left, picture::kArea.top, picture::kWidth, picture::kHeight);
+        painter.setClipRect(page);
+        painter.fillRect(page, colour(kGrey));
         PainterSink sink(painter);
         emitPicture(sink, sceneOps, caption);
     }
@@ -258,6 +260,11 @@ QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QSt
     buffer.open(QIODevice::WriteOnly);
     pictureImage(sceneOps, caption, scale).save(&buffer, "PNG");
     return bytes;
+}
+
+QString cannotSaveSentence(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Obrázek „%1“ nelze uložit: %2.").arg(path, reason);
 }
 
 QString writeWhole(const QString &path, const QByteArray &bytes)

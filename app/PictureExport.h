@@ -34,5 +34,7 @@ QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QSt
 // that name that was there stays as it was. Returns the reason it failed, in Czech, or an
 // empty string.
 QString writeWhole(const QString &path, const QByteArray &bytes);
+// What the user is told when it failed.
+QString cannotSaveSentence(const QString &path, const QString &reason);
 
 } // namespace vlnokres

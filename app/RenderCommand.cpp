@@ -11,17 +11,14 @@ namespace vlnokres {
 
 int renderPicture(const CommandLine &line)
 {
-    const auto checked = checkParameters(line.values);
-    const Parameters &parameters = std::get<Parameters>(checked); // the command line checked them
     Drawing drawing;
-    drawAnimationUpTo(secondSinusoidOf(parameters), line.step, drawing);
+    drawAnimationUpTo(secondSinusoidOf(line.parameters), line.step, drawing);
     const auto format = pictureFormatOf(line.renderFile);
-    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), pictureCaption(parameters), line.scale);
+    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), pictureCaption(line.parameters), line.scale);
     const QString failure = writeWhole(line.renderFile, bytes);
     if (failure.isEmpty())
         return 0;
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(QStringLiteral("Obrázek „%1“ nelze uložit: %2.").arg(line.renderFile, failure)));
+    std::fprintf(stderr, "%s\n", qPrintable(cannotSaveSentence(line.renderFile, failure)));
     return 1;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "DrawOp.h"
+#include "SceneGeometry.h"
 
 namespace vlnokres::picture {
 
 // The picture handed out to documents: the drawing band as the window shows it, below the
 // controls, with the "+" between the upper vectors, and a caption with the run's values in
 // the band's empty top-left corner, above y 75, which no vector reaches.
-inline constexpr Rect kArea{0, 51, 792, 573};
+inline constexpr Rect kArea{0, 51, scene::kClientWidth, scene::kClientHeight};
 inline constexpr double kWidth = kArea.right - kArea.left;
 inline constexpr double kHeight = kArea.bottom - kArea.top;
 inline constexpr Rect kPlusBox{312, 136, 337, 166};

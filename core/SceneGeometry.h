@@ -4,6 +4,10 @@
 
 namespace vlnokres::scene {
 
+// The window's client area as designed, 11,880 × 8,595 twips: the scene's pixels.
+inline constexpr int kClientWidth = 792;
+inline constexpr int kClientHeight = 573;
+
 // Everything is derived from a base height and width; the half-pixel results (150.5, 390.5)
 // stay fractional and are drawn as they are.
 inline constexpr double kBaseHeight = 581;                  // H

@@ -1,21 +1,23 @@
 #include "Zoom.h"
 
+#include "SceneGeometry.h"
+
 #include <algorithm>
 
 namespace vlnokres::zoom {
 
-double toFit(double width, double height, double designWidth, double designHeight)
+double toFit(double width, double height)
 {
-    return std::max(0.0, std::min(width / designWidth, height / designHeight));
+    return std::max(0.0, std::min(width / scene::kClientWidth, height / scene::kClientHeight));
 }
 
 double larger(double zoom) { return zoom * kStep; }
 
 double smaller(double zoom) { return std::max(kSmallest, zoom / kStep); }
 
-double atStart(double freeWidth, double freeHeight, double designWidth, double designHeight)
+double atStart(double freeWidth, double freeHeight)
 {
-    return std::clamp(toFit(freeWidth, freeHeight, designWidth, designHeight), kSmallest, 1.0);
+    return std::clamp(toFit(freeWidth, freeHeight), kSmallest, 1.0);
 }
 
 } // namespace vlnokres::zoom

@@ -7,8 +7,8 @@ inline constexpr double kSmallest = 0.5;
 // Ctrl++ and Ctrl+− make the window larger or smaller by about a quarter.
 inline constexpr double kStep = 1.25;
 
-// The largest zoom at which content of the designed size fits an area of the given size.
-double toFit(double width, double height, double designWidth, double designHeight);
+// The largest zoom at which the designed client area fits an area of the given size.
+double toFit(double width, double height);
 
 // The zoom one step larger or smaller than the given one, the smaller never below kSmallest.
 double larger(double zoom);
@@ -16,6 +16,6 @@ double smaller(double zoom);
 
 // The zoom a window starts at: 1, unless the screen's free area (less the window's frame) is
 // too small, and then the largest zoom below 1 that fits, but never below kSmallest.
-double atStart(double freeWidth, double freeHeight, double designWidth, double designHeight);
+double atStart(double freeWidth, double freeHeight);
 
 } // namespace vlnokres::zoom

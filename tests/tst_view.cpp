@@ -83,10 +83,10 @@ void TestView::clearKeepsWhatReachesOutsideTheBand()
 
 void TestView::zoomFitsTheDesignInTheWindow()
 {
-    QCOMPARE(zoom::toFit(792, 573, 792, 573), 1.0);
-    QCOMPARE(zoom::toFit(1920, 1080, 792, 573), 1080.0 / 573); // the height limits
-    QCOMPARE(zoom::toFit(1000, 2000, 792, 573), 1000.0 / 792); // the width limits
-    QCOMPARE(zoom::toFit(3840, 2160, 792, 573), 2160.0 / 573);
+    QCOMPARE(zoom::toFit(792, 573), 1.0);
+    QCOMPARE(zoom::toFit(1920, 1080), 1080.0 / 573); // the height limits
+    QCOMPARE(zoom::toFit(1000, 2000), 1000.0 / 792); // the width limits
+    QCOMPARE(zoom::toFit(3840, 2160), 2160.0 / 573);
 }
 
 void TestView::zoomStepsStayWithinTheirBounds()
@@ -112,7 +112,7 @@ void TestView::windowStartsSmallerOnlyOnASmallScreen()
 {
     QFETCH(QSize, free);
     QFETCH(double, zoom);
-    QCOMPARE(zoom::atStart(free.width(), free.height(), 792, 573), zoom);
+    QCOMPARE(zoom::atStart(free.width(), free.height()), zoom);
 }
 
 QTEST_GUILESS_MAIN(TestView)
