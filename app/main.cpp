@@ -1,14 +1,11 @@
-#include "CommandLine.h"
-#include "ControlNames.h"
-#include "DisplayConnection.h"
-#include "MainWindow.h"
-#include "RenderCommand.h"
+#include "app/cli/CommandLine.h"
+#include "app/cli/DisplayConnection.h"
+#include "app/cli/RenderCommand.h"
+#include "app/window/Application.h"
+#include "app/window/MainWindow.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QPushButton>
-#include <QStyleFactory>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -42,14 +39,16 @@ int main(int argc, char *argv[])
         print(stdout, QStringLiteral("vlnokres %1\n").arg(QStringLiteral(VLNOKRES_VERSION)));
         return 0;
     case Action::Render: {
-        // No window and no display: the fonts and the painters work offscreen. The toolkit's
-        // remarks about the desktop it does not use are no concern of a script's.
+        // No window and no display: the fonts and the painters work offscreen, whatever
+        // platform the toolkit's options name. The toolkit's remarks about the desktop it
+        // does not use are no concern of a script's.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
                 print(stderr, qFormatLogMessage(type, context, message) + u'\n');
         });
-        QGuiApplication app(argc, argv);
+        int programOnly = 1;
+        QGuiApplication app(programOnly, argv);
         return vlnokres::renderPicture(line);
     }
     case Action::Window:
@@ -57,15 +56,9 @@ int main(int argc, char *argv[])
     }
 
     const auto app = vlnokres::connectToDisplay(argc, argv);
-    // One style everywhere: the form's grey bevels must not follow the desktop's theme.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
+    vlnokres::setUpApplication(*app);
     vlnokres::MainWindow window;
-    window.applyCommandLine(line);
+    window.apply(line.window);
     window.show();
-    if (line.start)
-        QTimer::singleShot(0, &window, [&window] {
-            window.findChild<QPushButton *>(QString::fromUtf8(vlnokres::names::kStart))->click();
-        });
     return QApplication::exec();
 }

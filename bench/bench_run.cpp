@@ -1,6 +1,6 @@
-#include "app/ControlNames.h"
-#include "app/MainWindow.h"
-#include "app/RasterSurface.h"
+#include "app/window/ControlNames.h"
+#include "app/window/MainWindow.h"
+#include "app/run/RasterSurface.h"
 #include "core/AnimationRun.h"
 #include "core/Pace.h"
 

@@ -14,8 +14,12 @@ void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePe
     pacer.start();
     for (int t = 1; t <= kSteps; ++t) {
         canvas.draw(stepOps(second, t));
-        if (!pacer.waitUntil(t * pausePerStep))
+        if (pacer.waitUntil(t * pausePerStep))
+            continue;
+        // A run stopped by its user ends as every run ends; a closed window needs no more.
+        if (!pacer.isStopped())
             return;
+        break;
     }
     canvas.draw(finishingOps());
     pacer.finish();

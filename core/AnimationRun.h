@@ -10,8 +10,8 @@ class Canvas;
 class Pacer;
 
 // Clears the band and draws the axes, then draws the kSteps steps of the phasors and their
-// traces, pausing after each, and restores the axes. Returns early only when the pacer says
-// the window has been closed.
+// traces, pausing after each, and restores the axes. A run that the pacer stops restores the
+// axes where it stands; one whose window has been closed returns at once.
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
                   Pacer &pacer);
 

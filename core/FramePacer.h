@@ -24,6 +24,7 @@ public:
     void setPaused(bool paused) override;
     bool isPaused() const override { return m_paused; }
     void stop() override { m_stopped = true; }
+    bool isStopped() const override { return m_stopped; }
 
 protected:
     // Handles what the window system has sent; false when the run must stop (its window has

@@ -23,6 +23,7 @@ public:
     virtual void setPaused(bool) {}
     virtual bool isPaused() const { return false; }
     virtual void stop() {}
+    virtual bool isStopped() const { return false; }
 };
 
 } // namespace vlnokres

@@ -3,6 +3,7 @@
 #include "SceneGeometry.h"
 
 #include <cmath>
+#include <string>
 
 namespace vlnokres {
 
@@ -14,7 +15,7 @@ std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings)
     // holds.
     if (*readings.amplitude > kAmplitudeLimit)
         return Refusal::AmplitudeAboveLimit;
-    if (!std::isfinite(*readings.amplitude))
+    if (!std::isfinite(scene::secondLength(*readings.amplitude)))
         return Refusal::AmplitudeOutOfRange;
     if (!readings.frequency)
         return Refusal::FrequencyNotNumber;

@@ -3,6 +3,7 @@
 #include "StepOperations.h"
 
 #include <optional>
+#include <string>
 #include <variant>
 
 namespace vlnokres {
@@ -35,8 +36,8 @@ enum class Refusal {
 };
 
 struct Message {
-    const char *title; // UTF-8
-    const char *text;  // UTF-8
+    std::string title; // UTF-8
+    std::string text;  // UTF-8
 };
 
 inline constexpr double kAmplitudeLimit = 1.5;
@@ -44,7 +45,9 @@ inline constexpr double kZeroAmplitudeStandIn = 0.001;
 
 // Every check comes before anything is drawn or written back, so a refused Start changes
 // nothing: amplitude is a number, amplitude limit (which a number too large for a double
-// exceeds too), then frequency and phase, each a number that a double holds.
+// exceeds too), then frequency and phase, each a number that a double holds. A negative
+// amplitude so large that the second vector's length would overflow is out of range too: the
+// step arithmetic stays finite for every value that passes.
 std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings);
 
 // What the user is told for each refusal: a title and one sentence, in Czech.

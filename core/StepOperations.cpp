@@ -3,6 +3,7 @@
 #include "SceneGeometry.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace vlnokres {
 namespace {
@@ -23,6 +24,18 @@ Point operator+(Point origin, Arrow v) { return {origin.x + v.dx, origin.y + v.d
 // form divides by zero, so all three traces use this one and share their x exactly.
 double traceX(int t) { return scene::kGraphOriginX + kPixelsPerRadian * (t / kStepsPerRadian); }
 
+// How far the second vector has turned at step t: t · f / 100, in that order, while t · f is a
+// double. For a frequency so large that it is not (above about 1e305), the turn per step is
+// first reduced by whole turns; since t is whole, the angle's place on the circle is the same,
+// and the arithmetic stays finite for every frequency a double holds.
+double secondTurn(double frequency, int t)
+{
+    const double product = t * frequency;
+    if (std::isfinite(product))
+        return product / kStepsPerRadian;
+    return t * std::fmod(frequency / kStepsPerRadian, 2 * std::numbers::pi);
+}
+
 } // namespace
 
 DrawOps stepOps(const SecondSinusoid &second, int t)
@@ -31,8 +44,8 @@ DrawOps stepOps(const SecondSinusoid &second, int t)
     const double a = t / kStepsPerRadian;
     const double aBefore = (t - 1) / kStepsPerRadian;
     const double phase = second.phaseDegrees * kRadiansPerDegree;
-    const double theta = phase + t * second.frequency / kStepsPerRadian;
-    const double thetaBefore = phase + (t - 1) * second.frequency / kStepsPerRadian;
+    const double theta = phase + secondTurn(second.frequency, t);
+    const double thetaBefore = phase + secondTurn(second.frequency, t - 1);
     const Arrow firstBefore = arrow(kFirstLength, aBefore);
     const Arrow first = arrow(kFirstLength, a);
     const Arrow secondBefore = arrow(second.length, thetaBefore);

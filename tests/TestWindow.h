@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Colours.h"
-#include "app/ControlNames.h"
-#include "app/MainWindow.h"
+#include "app/window/ControlNames.h"
+#include "app/window/MainWindow.h"
 #include "core/Pacer.h"
 
 #include <QLineEdit>
@@ -39,6 +39,7 @@ struct RecordingPacer final : vlnokres::Pacer {
     void setPaused(bool p) override { paused = p; }
     bool isPaused() const override { return paused; }
     void stop() override { stopped = true; }
+    bool isStopped() const override { return stopped; }
 };
 
 // A refusal as one line, "title: text", for comparing and reporting.

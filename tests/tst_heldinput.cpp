@@ -1,6 +1,11 @@
 #include "TestWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
 
 using namespace vlnokres;
 
@@ -19,10 +24,22 @@ private Q_SLOTS:
     void pressHeldReleasedAfterTheRunClicksOnce();
     void arrowHeldAcrossTheEndStepsOnce();
     void thumbDragAcrossTheEndEndsWhereLetGo();
+    void everyEnterOnStartIsOnePress();
+    void dialogsAnswerDuringARun();
+    void savingWhilePausedAnswersAtOnce();
 };
 
 namespace {
 QPoint centreOf(TestWindow &w, const char *name) { return w.find<QWidget>(name)->geometry().center(); }
+
+int darkPixels(const QImage &image, const QRect &area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
+}
 
 void typeThroughWindow(QWindow *window, const QString &text)
 {
@@ -108,6 +125,16 @@ void TestHeldInput::pressHeldReleasedAfterTheRunClicksOnce()
     QVERIFY(!w.startButton()->isDown());
     QTest::qWait(50);
     QCOMPARE(w.pacer->finishes, 2);
+
+    // Released over a box after the run: the release is Start's, which is let go unclicked.
+    w.pacer->atStep = [&](int step) {
+        if (step == 5)
+            QTest::mousePress(handle, Qt::LeftButton, {}, start);
+    };
+    w.clickStart();
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, centreOf(w, names::kAmplitude));
+    QVERIFY(!w.startButton()->isDown());
+    QCOMPARE(w.pacer->finishes, 3);
 }
 
 void TestHeldInput::arrowHeldAcrossTheEndStepsOnce()
@@ -152,6 +179,101 @@ void TestHeldInput::thumbDragAcrossTheEndEndsWhereLetGo()
     QCOMPARE(bar->value(), 10);
     QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("10"));
     QVERIFY(!bar->isSliderDown());
+}
+
+// Four Enters on a focused Start during a run are four more runs, as four clicks would be.
+void TestHeldInput::everyEnterOnStartIsOnePress()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.startButton()->setFocus();
+    w.pacer->atStep = [&](int step) {
+        if (w.pacer->finishes == 0 && step == 5)
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(w.window.windowHandle(), i % 2 ? Qt::Key_Enter : Qt::Key_Return);
+    };
+    w.clickStart();
+    QCOMPARE(w.pacer->finishes, 5);
+}
+
+// The key help opened during a run takes its keys at once: P there still pauses the run, and
+// Escape closes the help, not the run, giving the keyboard back to the main window.
+void TestHeldInput::dialogsAnswerDuringARun()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QWidget *help = nullptr;
+    bool pausedFromTheHelp = false, helpClosed = false, focusBack = false;
+    w.pacer->atStep = [&](int step) {
+        if (step == 5)
+            QTest::keyClick(w.window.windowHandle(), Qt::Key_F1);
+        if (step == 6 && (help = QApplication::activeWindow()) != &w.window) {
+            QTest::keyClick(help->windowHandle(), Qt::Key_P);
+            pausedFromTheHelp = w.pacer->paused;
+            QTest::keyClick(help->windowHandle(), Qt::Key_P);
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            helpClosed = !help->isVisible();
+            focusBack = QTest::qWaitFor([&] { return QApplication::activeWindow() == &w.window; });
+        }
+    };
+    w.clickStart();
+    QVERIFY(help && help != &w.window);
+    QVERIFY(pausedFromTheHelp);
+    QVERIFY(helpClosed);
+    QVERIFY(focusBack);
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(kSteps));
+}
+
+// While a run is paused, saving and copying take the picture as it stands, with its caption,
+// and the save dialog takes its keys: a name typed without an extension gets the chosen
+// format's before the dialog asks whether to replace that file, and an extension that no
+// format has is refused with the formats that can be written.
+void TestHeldInput::savingWhilePausedAnswersAtOnce()
+{
+    QTemporaryDir dir;
+    QFile(dir.filePath("obrazek.png")).open(QIODevice::WriteOnly);
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QStringList asked;
+    QImage copied;
+    // Answers each dialog as it comes, through its window; one that never answers is given up.
+    const QStringList names{"obrazek.jpg", dir.filePath("obrazek")};
+    int polls = 0;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked << box->text();
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal); dialog && ++polls < 100) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(names.value(asked.size()));
+            asked << QStringLiteral("dialog");
+            // Later, so that this poll goes on through the question the dialog may ask.
+            QTimer::singleShot(0, dialog, [window = dialog->windowHandle()] { QTest::keyClick(window, Qt::Key_Return); });
+        } else if (dialog) {
+            dialog->reject();
+        }
+    });
+    w.pacer->atStep = [&](int step) {
+        if (step != 650)
+            return;
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        copied = QApplication::clipboard()->image();
+        poll.start();
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_S, Qt::ControlModifier);
+        poll.stop();
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+    };
+    w.clickStart();
+    QVERIFY(!copied.isNull());
+    QVERIFY2(darkPixels(copied, QRect(16, 14, 500, 26)) > 100, "the caption");
+    QCOMPARE(asked.size(), 3);
+    QVERIFY2(asked.at(2).contains(QStringLiteral("obrazek.png")), qPrintable(asked.at(2)));
+    QVERIFY(w.refusals.value(0).contains(QStringLiteral(".png, .svg ani .pdf")));
+    QVERIFY(QFileInfo(dir.filePath("obrazek.png")).size() > 1000);
+    QVERIFY(!QFileInfo::exists(dir.filePath("obrazek")));
 }
 
 QTEST_MAIN(TestHeldInput)

@@ -1,7 +1,7 @@
 #include "TestWindow.h"
-#include "app/CommandLine.h"
-#include "app/ControlNames.h"
-#include "app/MainWindow.h"
+#include "app/cli/CommandLine.h"
+#include "app/window/ControlNames.h"
+#include "app/window/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -36,6 +36,7 @@ private Q_SLOTS:
     void windowCarriesItsCaptionAndIcon();
     void darkThemeCannotLightenTheForm();
     void konecClosesTheWindow();
+    void commandLineValuesFillTheBoxes_data();
     void commandLineValuesFillTheBoxes();
 };
 
@@ -251,22 +252,32 @@ void TestMainWindow::konecClosesTheWindow()
     QVERIFY(!window.isVisible());
 }
 
-// Given on the command line in C notation, shown in the user's; what was not given keeps its
-// start-up value.
+// Given on the command line with a comma or a dot under any locale, shown in the user's;
+// what was not given keeps its start-up value, and --start runs at once.
+void TestMainWindow::commandLineValuesFillTheBoxes_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("Czech") << "cs_CZ";
+    QTest::newRow("English") << "en_US";
+    QTest::newRow("C") << "C";
+}
+
 void TestMainWindow::commandLineValuesFillTheBoxes()
 {
-    const auto parsed = parseCommandLine({QStringLiteral("vlnokres"), QStringLiteral("--amplitude"),
-                                          QStringLiteral("0.8"), QStringLiteral("--phase"), QStringLiteral("-45,5"),
-                                          QStringLiteral("--slowdown"), QStringLiteral("4")},
-                                         QLocale(QStringLiteral("cs_CZ")));
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    const auto parsed = parseCommandLine({"vlnokres", "--amplitude", "0,8", "--frequency", "1.5", "--phase", "-45,5",
+                                          "--slowdown", "4", "--start"});
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     QVERIFY(std::holds_alternative<CommandLine>(parsed));
     TestWindow w;
-    w.window.applyCommandLine(std::get<CommandLine>(parsed));
+    w.window.apply(std::get<CommandLine>(parsed).window);
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,8"));
-    QCOMPARE(w.box(names::kFrequency)->text(), QStringLiteral("1"));
+    QCOMPARE(w.box(names::kFrequency)->text(), QStringLiteral("1,5"));
     QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("-45,5"));
     QCOMPARE(w.pace()->value(), 4);
     QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("4"));
+    QTRY_COMPARE(w.pacer->deadlines.size(), std::size_t(vlnokres::kSteps));
 }
 
 QTEST_MAIN(TestMainWindow)

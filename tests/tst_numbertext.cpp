@@ -1,10 +1,11 @@
-#include "app/NumberText.h"
+#include "app/window/NumberText.h"
 
 #include <QTest>
 
 using namespace vlnokres;
 
-// Numbers as the boxes show them, and what typed text reads as, under Czech and English.
+// Numbers as the boxes show them, what typed text reads as under Czech, English and German,
+// and numbers on the command line.
 class TestNumberText : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,10 @@ private Q_SLOTS:
     void reads();
     void refuses_data();
     void refuses();
+    void ambiguousTextNamesBothReadings_data();
+    void ambiguousTextNamesBothReadings();
+    void commandLineNumbersReadAlike_data();
+    void commandLineNumbersReadAlike();
 };
 
 void TestNumberText::writes_data()
@@ -55,6 +60,11 @@ void TestNumberText::reads_data()
     QTest::newRow("en dot") << "en_US" << "1.5" << 1.5;
     QTest::newRow("en huge but finite") << "en_US" << "1e300" << 1e300;
     QTest::newRow("de comma") << "de_DE" << "1,5" << 1.5;
+    QTest::newRow("de dot where it cannot group") << "de_DE" << "0.8" << 0.8;
+    QTest::newRow("de dot, two decimals") << "de_DE" << "1.25" << 1.25;
+    QTest::newRow("de leading dot") << "de_DE" << ".5" << 0.5;
+    QTest::newRow("too small to hold") << "cs_CZ" << "1e-400" << 0.0;
+    QTest::newRow("too small, negative") << "de_DE" << "-1e-400" << 0.0;
     QTest::newRow("too large for a double") << "cs_CZ" << "1e400" << qInf();
     QTest::newRow("too large, negative") << "en_US" << "-1e309" << -qInf();
     QTest::newRow("ten thousand nines") << "cs_CZ" << QString(10000, u'9') << qInf();
@@ -84,7 +94,7 @@ void TestNumberText::refuses_data()
     QTest::newRow("en thousands") << "en_US" << "1,500";
     QTest::newRow("de thousands, not 1.5") << "de_DE" << "1.500";
     QTest::newRow("de thousands, not 1.08") << "de_DE" << "1.080";
-    QTest::newRow("de dot is ambiguous too") << "de_DE" << "0.5";
+    QTest::newRow("de grouped twice") << "de_DE" << "12.345.678";
     QTest::newRow("ten thousand letters") << "en_US" << QString(10000, u'x');
 }
 
@@ -93,6 +103,52 @@ void TestNumberText::refuses()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QCOMPARE(readNumber(text, QLocale(locale)), std::nullopt);
+}
+
+// Only text that reads as grouped digits where the locale groups with a dot is ambiguous, and
+// the user is told both readings.
+void TestNumberText::ambiguousTextNamesBothReadings_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message"); // empty: not ambiguous
+    QTest::newRow("de thousands") << "de_DE" << "1.500" << "Hodnotu „1.500“ lze číst jako 1500 i jako 1,5. Napište ji bez tečky.";
+    QTest::newRow("de millions") << "de_DE" << "12.345.678"
+                                 << "Hodnotu „12.345.678“ lze číst jen jako 12345678 s tečkami mezi tisíci. Napište ji bez teček.";
+    QTest::newRow("de one decimal") << "de_DE" << "1.5" << "";
+    QTest::newRow("cs groups with a space") << "cs_CZ" << "1.500" << "";
+}
+
+void TestNumberText::ambiguousTextNamesBothReadings()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    const auto ambiguity = ambiguityOf(text, QLocale(locale));
+    QCOMPARE(ambiguity ? QString::fromStdString(ambiguity->text) : QString(), message);
+}
+
+// On the command line a comma and a dot are both decimal points, under every locale.
+void TestNumberText::commandLineNumbersReadAlike_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<double>>("value");
+    QTest::newRow("comma") << "0,8" << std::optional(0.8);
+    QTest::newRow("dot") << "-0.8" << std::optional(-0.8);
+    QTest::newRow("exponent") << "2,5e2" << std::optional(250.0);
+    QTest::newRow("groups") << "1.000.000" << std::optional<double>();
+    QTest::newRow("both separators") << "1,000.5" << std::optional<double>();
+    QTest::newRow("word") << "osm" << std::optional<double>();
+}
+
+void TestNumberText::commandLineNumbersReadAlike()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<double>, value);
+    for (const char *locale : {"cs_CZ", "en_US", "de_DE", "C"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        QCOMPARE(readPlainNumber(text), value);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

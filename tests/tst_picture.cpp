@@ -1,5 +1,6 @@
 #include "Colours.h"
-#include "app/PictureExport.h"
+#include "app/picture/PictureExport.h"
+#include "app/picture/PictureFile.h"
 #include "core/AnimationRun.h"
 #include "core/Drawing.h"
 #include "core/Picture.h"

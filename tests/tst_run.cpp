@@ -1,6 +1,7 @@
 #include "core/AnimationRun.h"
 #include "core/Canvas.h"
 #include "core/FramePacer.h"
+#include "core/SceneGeometry.h"
 #include "core/SceneSetup.h"
 
 #include <QTest>
@@ -18,6 +19,8 @@ class TestRun : public QObject
 
 private Q_SLOTS:
     void runDrawsSetupStepsAndFinishInOrder();
+    void drawingUpToAStepStopsThere_data();
+    void drawingUpToAStepStopsThere();
     void stoppedPacerEndsTheRunAtOnce();
     void pacerKeepsAbsoluteDeadlines();
     void pacerServicesEventsAboutOnceAFrame();
@@ -70,6 +73,7 @@ protected:
     }
 };
 
+// Ends the run as a closed window does.
 struct StoppingPacer final : Pacer {
     int stopAt = 0;
     std::vector<std::chrono::nanoseconds> deadlines;
@@ -95,6 +99,27 @@ void TestRun::runDrawsSetupStepsAndFinishInOrder()
     QVERIFY(canvas.batches[1] == stepOps(kDefaults, 1));
     QVERIFY(canvas.batches[kSteps] == stepOps(kDefaults, kSteps));
     QVERIFY(canvas.batches.back() == finishingOps());
+}
+
+// A picture of step N holds N steps; only the whole run's has the closing axes.
+void TestRun::drawingUpToAStepStopsThere_data()
+{
+    QTest::addColumn<int>("lastStep");
+    QTest::newRow("first") << 1;
+    QTest::newRow("middle") << 650;
+    QTest::newRow("whole run") << kSteps;
+}
+
+void TestRun::drawingUpToAStepStopsThere()
+{
+    QFETCH(int, lastStep);
+    RecordingCanvas canvas;
+    drawAnimationUpTo(kDefaults, lastStep, canvas);
+    const bool whole = lastStep == kSteps;
+    QCOMPARE(canvas.batches.size(), std::size_t(1 + lastStep + (whole ? 1 : 0)));
+    QVERIFY(canvas.batches[lastStep] == stepOps(kDefaults, lastStep));
+    const DrawOps axes{PenWidth{1}, scene::kUpperAxis, scene::kLowerAxis};
+    QCOMPARE(canvas.batches.back() == axes, whole);
 }
 
 void TestRun::stoppedPacerEndsTheRunAtOnce()
@@ -202,9 +227,10 @@ void TestRun::stopEndsTheRunAtItsNextWait()
             pacer.stop(); // stopping a paused run ends it too
     };
     runAnimation(kDefaults, 1ms, canvas, pacer);
-    QCOMPARE(pacer.services.size(), std::size_t(5));
+    // Stopped where it stands, it ends as every run ends: the axes come back and are shown.
+    QCOMPARE(pacer.services.size(), std::size_t(6));
     QVERIFY(canvas.batches.size() < 40);
-    QVERIFY(!(canvas.batches.back() == finishingOps()));
+    QVERIFY(canvas.batches.back() == finishingOps());
 
     // The next run starts afresh, neither paused nor stopped.
     RecordingCanvas next;

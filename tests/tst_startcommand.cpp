@@ -1,6 +1,6 @@
 #include "MessageCatcher.h"
 #include "TestWindow.h"
-#include "app/MessageBox.h"
+#include "app/window/MessageBox.h"
 #include "core/SceneSetup.h"
 
 #include <QLabel>

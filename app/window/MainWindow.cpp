@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "AppIcon.h"
-#include "CommandLine.h"
 #include "ControlNames.h"
 #include "KeysHelp.h"
 #include "MessageBox.h"
@@ -22,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <cmath>
 
@@ -43,7 +43,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_form(*this), m_surface(*this, kClientSize),
       m_pacer(std::make_unique<EventLoopPacer>(*this, m_clock)),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
-      m_picture(*this, m_surface.drawing())
+      m_picture(*this, m_surface.drawing(), [this](const Message &message) { m_refuse(message); })
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
     setWindowIcon(appIcon());
@@ -147,16 +147,18 @@ void MainWindow::command(void (PictureCommands::*act)())
         (m_picture.*act)();
 }
 
-void MainWindow::applyCommandLine(const CommandLine &line)
+void MainWindow::apply(const WindowOptions &options)
 {
-    if (line.amplitudeGiven)
-        m_boxes.amplitude->setText(writeNumber(*line.values.amplitude));
-    if (line.frequencyGiven)
-        m_boxes.frequency->setText(writeNumber(*line.values.frequency));
-    if (line.phaseGiven)
-        m_boxes.phase->setText(writeNumber(*line.values.phaseDegrees));
-    if (line.slowdown)
-        control<QScrollBar>(names::kPace)->setValue(*line.slowdown);
+    if (options.amplitude)
+        m_boxes.amplitude->setText(writeNumber(*options.amplitude));
+    if (options.frequency)
+        m_boxes.frequency->setText(writeNumber(*options.frequency));
+    if (options.phaseDegrees)
+        m_boxes.phase->setText(writeNumber(*options.phaseDegrees));
+    if (options.slowdown)
+        control<QScrollBar>(names::kPace)->setValue(*options.slowdown);
+    if (options.start)
+        QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
 }
 
 void MainWindow::start()
@@ -207,19 +209,27 @@ void MainWindow::showPauseState()
 }
 
 // During a run: P and Pause pause or resume it, Escape stops it, and a right click on the
-// drawing area opens the view's menu; all at once. The rest waits for the run's end.
+// drawing area opens the view's menu; all at once. The rest of the main window's input waits
+// for the run's end. The program's own dialogs take their input at once, Escape closing them
+// and not the run, and while the key help is open, P and Pause still pause and resume the run.
 HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
 {
-    if (&window != windowHandle())
-        return HeldInput::Immediate::No;
-    if (event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease) {
-        const auto &key = static_cast<const QKeyEvent &>(event);
-        const bool runKey = (key.key() == Qt::Key_P && !(key.modifiers() & ~Qt::KeypadModifier)) ||
-                            key.key() == Qt::Key_Pause || key.key() == Qt::Key_Escape;
-        if (!runKey)
+    const bool keyEvent = event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease;
+    const auto *key = keyEvent ? static_cast<const QKeyEvent *>(&event) : nullptr;
+    const bool pauseKey =
+        key && ((key->key() == Qt::Key_P && !(key->modifiers() & ~Qt::KeypadModifier)) || key->key() == Qt::Key_Pause);
+    if (&window != windowHandle()) {
+        if (!pauseKey || !isKeysHelp(window))
+            return HeldInput::Immediate::PassOn;
+        if (event.type() == QEvent::KeyPress && !key->isAutoRepeat())
+            togglePause();
+        return HeldInput::Immediate::Handled;
+    }
+    if (key) {
+        if (!pauseKey && key->key() != Qt::Key_Escape)
             return HeldInput::Immediate::No;
-        if (event.type() == QEvent::KeyPress && !key.isAutoRepeat())
-            key.key() == Qt::Key_Escape ? stopRun() : togglePause();
+        if (event.type() == QEvent::KeyPress && !key->isAutoRepeat())
+            pauseKey ? togglePause() : stopRun();
         return HeldInput::Immediate::Handled;
     }
     if (auto *mouse = dynamic_cast<QMouseEvent *>(&event)) {

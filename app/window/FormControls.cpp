@@ -1,7 +1,11 @@
 #include "FormControls.h"
 
 #include <QKeyEvent>
+#include <QApplication>
 #include <QPainter>
+#include <QProxyStyle>
+
+#include <cmath>
 
 namespace vlnokres {
 
@@ -9,11 +13,34 @@ void FormButton::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        animateClick();
+        click();
         return;
     }
     QPushButton::keyPressEvent(event);
 }
+
+namespace {
+
+// The application's style, but for the scroll bar's arrow buttons, whose width the style
+// takes from the bar's extent: zoom times its own.
+class ZoomedScrollBarStyle final : public QProxyStyle
+{
+public:
+    explicit ZoomedScrollBarStyle(const FormScrollBar &bar) : QProxyStyle(QApplication::style()->name()), m_bar(bar) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int own = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric != PM_ScrollBarExtent || widget != &m_bar || m_bar.zoom() == 1)
+            return own;
+        return int(std::lround(own * m_bar.zoom()));
+    }
+
+private:
+    const FormScrollBar &m_bar;
+};
+
+} // namespace
 
 // Qt's scroll bars invert their keys on purpose, so that Up scrolls a page up; this one sets a
 // value, and larger is to the right.
@@ -21,6 +48,18 @@ FormScrollBar::FormScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, paren
 {
     setInvertedControls(false);
     setFocusPolicy(Qt::StrongFocus);
+    auto *style = new ZoomedScrollBarStyle(*this);
+    style->setParent(this);
+    setStyle(style);
+}
+
+void FormScrollBar::setZoom(double zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    updateGeometry();
+    update();
 }
 
 void FormScrollBar::paintEvent(QPaintEvent *event)

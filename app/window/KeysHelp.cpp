@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace vlnokres {
 namespace {
@@ -13,7 +14,7 @@ constexpr const char *kKeys[][2] = {
     {"Esc", "zastaví běžící animaci; jinak ukončí celou obrazovku"},
     {"Ctrl+0", "původní velikost okna"},
     {"Ctrl++", "zvětšit okno"},
-    {"Ctrl+−", "zmenšit okno"},
+    {"Ctrl+-", "zmenšit okno"},
     {"P, Pause", "pozastavit a znovu spustit běžící animaci"},
     {"F1", "tento přehled kláves"},
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
@@ -22,11 +23,18 @@ constexpr const char *kKeys[][2] = {
     {"Menu, pravé tlačítko myši", "nabídka zobrazení nad kreslicí plochou"},
 };
 
+constexpr auto kName = "klavesoveZkratky";
+
 } // namespace
+
+bool isKeysHelp(const QWindow &window)
+{
+    const QWidget *top = QWidget::find(window.winId());
+    return top && top->objectName() == QLatin1String(kName);
+}
 
 void showKeysHelp(QWidget &parent)
 {
-    constexpr auto kName = "klavesoveZkratky";
     auto *help = parent.findChild<QDialog *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
     if (!help) {
         help = new QDialog(&parent);
@@ -41,6 +49,7 @@ void showKeysHelp(QWidget &parent)
         table->setTextFormat(Qt::RichText);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
         QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::close);
+        QObject::connect(help, &QDialog::finished, &parent, [&parent] { parent.activateWindow(); });
         auto *layout = new QVBoxLayout(help);
         layout->addWidget(table);
         layout->addWidget(buttons);

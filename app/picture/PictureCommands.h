@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -17,7 +18,11 @@ class Drawing;
 class PictureCommands
 {
 public:
-    PictureCommands(QWidget &window, const Drawing &drawing) : m_window(window), m_drawing(drawing) {}
+    // tell shows the user a message: why a picture was not saved.
+    PictureCommands(QWidget &window, const Drawing &drawing, std::function<void(const Message &)> tell)
+        : m_window(window), m_drawing(drawing), m_tell(std::move(tell))
+    {
+    }
 
     void setRunParameters(const Parameters &parameters) { m_parameters = parameters; }
     bool available() const;
@@ -30,15 +35,17 @@ public:
 
     // Where the file dialog starts: the folder chosen last, or else the pictures folder.
     QString suggestedPath() const;
-    // Writes the picture to the path, the format following the extension or else the filter;
-    // returns the Czech reason it failed, or an empty string.
-    QString saveTo(QString path, const QString &filter = {});
+    // Writes the picture to the path, in the format its extension names; returns the Czech
+    // reason it failed, or an empty string.
+    QString saveTo(const QString &path);
 
 private:
     QString caption() const;
+    void tell(const QString &text);
 
     QWidget &m_window;
     const Drawing &m_drawing;
+    std::function<void(const Message &)> m_tell;
     std::optional<Parameters> m_parameters;
     QString m_folder;
 };

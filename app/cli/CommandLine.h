@@ -1,13 +1,12 @@
 #pragma once
 
+#include "app/window/WindowOptions.h"
 #include "core/Picture.h"
 #include "core/StartChecks.h"
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <variant>
 
 namespace vlnokres {
@@ -17,11 +16,8 @@ namespace vlnokres {
 struct CommandLine {
     enum class Action { Window, Render, Help, Version };
     Action action = Action::Window;
-    BoxReadings values; // what was given; the rest keep their start-up values
+    WindowOptions window;  // what was given for the window
     Parameters parameters; // the values once checked, as a run takes them
-    bool amplitudeGiven = false, frequencyGiven = false, phaseGiven = false;
-    std::optional<int> slowdown;
-    bool start = false;
     QString renderFile;
     int step = kSteps;
     double scale = picture::kDefaultScale;
@@ -33,10 +29,13 @@ struct CommandLineError {
     bool showUsage = true;
 };
 
-// Numbers are read as the boxes read them, in C notation and in the locale's. The values
-// go through the Start command's checks, with its texts.
-std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &arguments,
-                                                             const QLocale &locale = QLocale());
+// Numbers mean the same under every locale, with a decimal comma or a decimal dot. The values
+// go through the Start command's checks, with its texts. The toolkit's own options (-platform,
+// -display, -style …) are left to the toolkit, as in every Qt program.
+std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &arguments);
+
+// The arguments without the toolkit's own options and their values.
+QStringList withoutToolkitOptions(const QStringList &arguments);
 
 QString helpText();
 QString usageLine();

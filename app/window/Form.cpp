@@ -170,6 +170,8 @@ void Form::place(double zoom, QPoint origin)
     for (const Placed &placed : m_controls) {
         const QRect rect = scaled(placed.designRect, zoom, origin);
         placed.control->setGeometry(rect);
+        if (auto *bar = qobject_cast<FormScrollBar *>(placed.control))
+            bar->setZoom(zoom);
         if (zoom != m_zoom && placed.design->font) {
             placed.control->setFont(namedFont(*placed.design->font, zoom));
             if (placed.design->kind == ControlKind::Label)

@@ -1,6 +1,6 @@
 #include "StartCommand.h"
 
-#include "HeldInput.h"
+#include "app/run/HeldInput.h"
 #include "NumberText.h"
 #include "core/AnimationRun.h"
 #include "core/Canvas.h"
@@ -9,6 +9,22 @@
 #include <QLineEdit>
 
 namespace vlnokres {
+namespace {
+
+// A box's text that is no number may be one that reads two ways; then the user is told both.
+Message messageOf(Refusal refusal, const ParameterBoxes &boxes)
+{
+    const QLineEdit *box = refusal == Refusal::AmplitudeNotNumber   ? boxes.amplitude
+                           : refusal == Refusal::FrequencyNotNumber ? boxes.frequency
+                           : refusal == Refusal::PhaseNotNumber     ? boxes.phase
+                                                                    : nullptr;
+    if (box)
+        if (auto ambiguity = ambiguityOf(box->text()))
+            return *ambiguity;
+    return messageFor(refusal);
+}
+
+} // namespace
 
 void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
 {
@@ -19,7 +35,7 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
         .phaseDegrees = readNumber(boxes.phase->text()),
     });
     if (const auto *refusal = std::get_if<Refusal>(&checked)) {
-        target.refuse(messageFor(*refusal));
+        target.refuse(messageOf(*refusal, boxes));
         return;
     }
     const Parameters &parameters = std::get<Parameters>(checked);

@@ -1,7 +1,8 @@
 #include "RenderCommand.h"
 
 #include "CommandLine.h"
-#include "PictureExport.h"
+#include "app/picture/PictureExport.h"
+#include "app/picture/PictureFile.h"
 #include "core/AnimationRun.h"
 #include "core/Drawing.h"
 

@@ -18,23 +18,18 @@ namespace vlnokres {
 // All three show the same picture in the same colours.
 enum class PictureFormat { Png, Svg, Pdf };
 
-// The caption with the run's values in number text: "Amplituda 0,8 · Kmitočet 3 · Fázový
-// posun 45°".
+// The caption with the run's values, each to six significant digits at the most: "Amplituda
+// 0,8 · Kmitočet 3 · Fázový posun 45°".
 QString pictureCaption(const Parameters &parameters, const QLocale &locale = QLocale());
 
 // By the file name's extension, whatever its case; nullopt for any other.
 std::optional<PictureFormat> pictureFormatOf(const QString &fileName);
+// What the user is told where a file name's extension is none of these.
+QString pictureFormatsSentence(const QString &fileName);
 
 QImage pictureImage(const DrawOps &sceneOps, const QString &caption, double scale);
 QByteArray pictureSvg(const DrawOps &sceneOps, const QString &caption);
 QByteArray picturePdf(const DrawOps &sceneOps, const QString &caption);
 QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QString &caption, double scale);
-
-// Writes the file whole or not at all: nothing is left behind where it fails, and a file of
-// that name that was there stays as it was. Returns the reason it failed, in Czech, or an
-// empty string.
-QString writeWhole(const QString &path, const QByteArray &bytes);
-// What the user is told when it failed.
-QString cannotSaveSentence(const QString &path, const QString &reason);
 
 } // namespace vlnokres

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
-#include "NumberText.h"
-#include "PictureExport.h"
+#include "app/picture/PictureExport.h"
+#include "app/window/NumberText.h"
 #include "core/Pace.h"
 #include "core/StartUpValues.h"
 #include "core/StepOperations.h"
@@ -16,6 +16,41 @@ namespace {
 constexpr double kSmallestScale = 0.25;
 constexpr double kLargestScale = 8;
 
+// The toolkit's own options, which it reads itself when the application is made: with one
+// dash or two, those in the first list followed by a value (or joined to it by "=").
+constexpr const char *kToolkitOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger", "name",
+    "title", "visual", "ncols", "cmap", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button"};
+constexpr const char *kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// Our options that take no value.
+constexpr const char *kFlags[] = {"start", "h", "help", "v", "version"};
+
+// "--name=value" or "-name" as name, value and whether a value was joined to it.
+struct Option {
+    QString name;
+    bool joinedValue = false;
+};
+
+std::optional<Option> optionOf(const QString &argument)
+{
+    if (!argument.startsWith(u'-') || argument == u"-" || argument == u"--")
+        return std::nullopt;
+    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(u'=');
+    Option option{equals < 0 ? name : name.left(equals), equals >= 0};
+    return option;
+}
+
+template <std::size_t N>
+bool among(const QString &name, const char *const (&names)[N])
+{
+    for (const char *n : names)
+        if (name == QLatin1String(n))
+            return true;
+    return false;
+}
+
 QString quoted(const QString &text) { return QStringLiteral("„%1“").arg(text); }
 
 // QCommandLineParser says what went wrong in English; say it again in Czech, from the
@@ -25,6 +60,11 @@ CommandLineError parseError(const QCommandLineParser &parser, const QStringList 
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().first();
         return {QStringLiteral("Neznámá volba %1.").arg(quoted(QString(name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name))};
+    }
+    for (const QString &argument : arguments) {
+        const auto option = optionOf(argument);
+        if (option && option->joinedValue && among(option->name, kFlags))
+            return {QStringLiteral("Volba %1 nemá hodnotu.").arg(quoted(argument.section(u'=', 0, 0)))};
     }
     const QString last = arguments.isEmpty() ? QString() : arguments.last();
     if (last.startsWith(u'-'))
@@ -40,6 +80,23 @@ std::optional<int> wholeNumberIn(const std::optional<double> &value, int least, 
 }
 
 } // namespace
+
+QStringList withoutToolkitOptions(const QStringList &arguments)
+{
+    QStringList ours;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const auto option = i > 0 ? optionOf(arguments[i]) : std::nullopt;
+        if (option && among(option->name, kToolkitFlags) && !option->joinedValue)
+            continue;
+        if (option && among(option->name, kToolkitOptionsWithValue)) {
+            if (!option->joinedValue)
+                ++i; // its value
+            continue;
+        }
+        ours << arguments[i];
+    }
+    return ours;
+}
 
 QString usageLine() { return QStringLiteral("Použití: vlnokres [volby]; nápověda: vlnokres --help"); }
 
@@ -63,13 +120,16 @@ QString helpText()
         "  -h, --help        vypíše tuto nápovědu\n"
         "  -v, --version     vypíše verzi programu\n"
         "\n"
-        "Čísla lze psát s desetinnou čárkou i tečkou.\n"
+        "Čísla lze psát s desetinnou čárkou i tečkou, v každém jazykovém prostředí stejně,\n"
+        "bez oddělovačů tisíců. Program přijímá i obvyklé volby knihovny Qt (-platform,\n"
+        "-display, -style a další).\n"
         "Návratové hodnoty: 0 v pořádku, 1 obrázek nelze zapsat nebo chybí grafické prostředí,\n"
         "2 chybný příkazový řádek nebo hodnota.\n");
 }
 
-std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &arguments, const QLocale &locale)
+std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &allArguments)
 {
+    const QStringList arguments = withoutToolkitOptions(allArguments);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption amplitude(QStringLiteral("amplitude"), {}, QStringLiteral("A"));
@@ -97,26 +157,27 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         line.action = CommandLine::Action::Version;
         return line;
     }
-    auto read = [&](const QCommandLineOption &option) { return readNumber(parser.value(option), locale); };
-    line.amplitudeGiven = parser.isSet(amplitude);
-    line.frequencyGiven = parser.isSet(frequency);
-    line.phaseGiven = parser.isSet(phase);
-    line.values = {line.amplitudeGiven ? read(amplitude) : std::optional(startup::kAmplitude),
-                   line.frequencyGiven ? read(frequency) : std::optional(startup::kFrequency),
-                   line.phaseGiven ? read(phase) : std::optional(startup::kPhaseDegrees)};
+    auto read = [&](const QCommandLineOption &option) { return readPlainNumber(parser.value(option)); };
+    // A value given but not a number stays nullopt here, and the checks below refuse it.
+    const BoxReadings values{parser.isSet(amplitude) ? read(amplitude) : std::optional(startup::kAmplitude),
+                             parser.isSet(frequency) ? read(frequency) : std::optional(startup::kFrequency),
+                             parser.isSet(phase) ? read(phase) : std::optional(startup::kPhaseDegrees)};
     if (parser.isSet(slowdown)) {
-        line.slowdown = wholeNumberIn(read(slowdown), kFastest, kSlowest);
-        if (!line.slowdown)
+        line.window.slowdown = wholeNumberIn(read(slowdown), kFastest, kSlowest);
+        if (!line.window.slowdown)
             return CommandLineError{QStringLiteral("Zpomalení musí být celé číslo od 1 do 10.")};
     }
-    line.start = parser.isSet(start);
+    line.window.start = parser.isSet(start);
     if (parser.isSet(render)) {
         line.action = CommandLine::Action::Render;
         line.renderFile = parser.value(render);
         if (!pictureFormatOf(line.renderFile))
-            return CommandLineError{
-                QStringLiteral("Soubor %1 nemá příponu .png, .svg ani .pdf.").arg(quoted(line.renderFile))};
+            return CommandLineError{pictureFormatsSentence(line.renderFile)};
     }
+    for (const QCommandLineOption *withRender : {&step, &scale})
+        if (parser.isSet(*withRender) && line.action != CommandLine::Action::Render)
+            return CommandLineError{QStringLiteral("Volba %1 platí jen spolu s volbou „--render“.")
+                                        .arg(quoted(QStringLiteral("--") + withRender->names().first()))};
     if (parser.isSet(step)) {
         const auto n = wholeNumberIn(read(step), 1, kSteps);
         if (!n)
@@ -131,10 +192,16 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     }
     // The Start command's own checks and texts, and no usage after them: the command line
     // was right, a value was not.
-    const auto checked = checkParameters(line.values);
+    const auto checked = checkParameters(values);
     if (const auto *refusal = std::get_if<Refusal>(&checked))
-        return CommandLineError{QString::fromUtf8(messageFor(*refusal).text), false};
+        return CommandLineError{QString::fromStdString(messageFor(*refusal).text), false};
     line.parameters = std::get<Parameters>(checked);
+    if (parser.isSet(amplitude))
+        line.window.amplitude = values.amplitude;
+    if (parser.isSet(frequency))
+        line.window.frequency = values.frequency;
+    if (parser.isSet(phase))
+        line.window.phaseDegrees = values.phaseDegrees;
     return line;
 }
 

@@ -20,13 +20,14 @@ int widthForTitle(const QString &title)
 
 void showMessageBox(QWidget &parent, const Message &message)
 {
-    const QString title = QString::fromUtf8(message.title);
-    QMessageBox box(QMessageBox::NoIcon, title, QString::fromUtf8(message.text), QMessageBox::Ok, &parent);
+    const QString title = QString::fromStdString(message.title);
+    QMessageBox box(QMessageBox::NoIcon, title, QString::fromStdString(message.text), QMessageBox::Ok, &parent);
     // QMessageBox computes its own size from its text; a spacer across its grid widens it.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
         grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
+    parent.activateWindow();
 }
 
 } // namespace vlnokres

@@ -9,15 +9,16 @@
 //
 // The window's whole content scales by one zoom, the largest at which the designed client
 // area fits; the view's keys (full screen, original size, larger, smaller) act at once, during
-// a run too, and so do the run's own keys (pause, stop). Every other input during a run waits
-// for its end.
+// a run too, and so do the run's own keys (pause, stop) and the program's own dialogs. Every
+// other input to the main window during a run waits for its end.
 
-#include "EventLoopPacer.h"
 #include "Form.h"
-#include "HeldInput.h"
-#include "PictureCommands.h"
-#include "RasterSurface.h"
 #include "StartCommand.h"
+#include "WindowOptions.h"
+#include "app/picture/PictureCommands.h"
+#include "app/run/EventLoopPacer.h"
+#include "app/run/HeldInput.h"
+#include "app/run/RasterSurface.h"
 #include "core/SceneGeometry.h"
 
 #include <QWidget>
@@ -28,8 +29,6 @@
 class QAction;
 
 namespace vlnokres {
-
-struct CommandLine;
 
 class MainWindow : public QWidget
 {
@@ -52,8 +51,9 @@ public:
     void togglePause();
     void stopRun();
 
-    // The values the command line gave, written into the boxes and the pace control.
-    void applyCommandLine(const CommandLine &line);
+    // The values the command line gave, written into the boxes and the pace control; with
+    // start, "Start" is pressed as soon as the window shows.
+    void apply(const WindowOptions &options);
     PictureCommands &pictureCommands() { return m_picture; }
 
 protected:

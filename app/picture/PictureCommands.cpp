@@ -1,0 +1,107 @@
+#include "PictureCommands.h"
+
+#include "PictureExport.h"
+#include "PictureFile.h"
+#include "core/Drawing.h"
+#include "core/Picture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QStandardPaths>
+
+namespace vlnokres {
+namespace {
+
+constexpr auto kFileName = "soucet-sinusovek.png";
+
+struct Filter {
+    const char *text; // UTF-8
+    const char *suffix;
+};
+constexpr Filter kFilters[] = {
+    {"Obrázek PNG (*.png)", "png"},
+    {"Obrázek SVG (*.svg)", "svg"},
+    {"Dokument PDF (*.pdf)", "pdf"},
+};
+
+QString suffixOf(const QString &filter)
+{
+    for (const Filter &f : kFilters)
+        if (filter == QString::fromUtf8(f.text))
+            return QString::fromLatin1(f.suffix);
+    return QString::fromLatin1(kFilters[0].suffix);
+}
+
+} // namespace
+
+bool PictureCommands::available() const { return m_drawing.hasScene(); }
+
+QString PictureCommands::caption() const { return m_parameters ? pictureCaption(*m_parameters) : QString(); }
+
+void PictureCommands::tell(const QString &text) { m_tell({"Obrázek nelze uložit", text.toStdString()}); }
+
+QString PictureCommands::suggestedPath() const
+{
+    QString folder = m_folder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QString::fromLatin1(kFileName));
+}
+
+// The dialog adds the chosen format's extension to a name typed without one before it asks
+// whether to replace a file, so that the question is asked of the file that is written. A
+// name with an extension that no format has is refused, and the dialog comes again.
+void PictureCommands::save()
+{
+    if (!available())
+        return;
+    QFileDialog dialog(&m_window, QStringLiteral("Uložit obrázek"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const Filter &f : kFilters)
+        filters << QString::fromUtf8(f.text);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromLatin1(kFilters[0].suffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    dialog.selectFile(suggestedPath());
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = dialog.selectedFiles().constFirst();
+        if (!pictureFormatOf(path)) {
+            tell(pictureFormatsSentence(QFileInfo(path).fileName()));
+            continue;
+        }
+        m_folder = QFileInfo(path).absolutePath();
+        if (const QString failure = saveTo(path); !failure.isEmpty())
+            tell(cannotSaveSentence(path, failure));
+        break;
+    }
+    m_window.activateWindow();
+}
+
+QString PictureCommands::saveTo(const QString &path)
+{
+    const auto format = pictureFormatOf(path);
+    if (!format)
+        return pictureFormatsSentence(QFileInfo(path).fileName());
+    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), caption(), picture::kDefaultScale));
+}
+
+void PictureCommands::copy()
+{
+    if (!available())
+        return;
+    const DrawOps ops = m_drawing.sceneOps();
+    auto *data = new QMimeData;
+    data->setImageData(pictureImage(ops, caption(), picture::kDefaultScale));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, caption()));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace vlnokres

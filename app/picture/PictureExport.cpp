@@ -1,0 +1,62 @@
+#include "PictureExport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+
+namespace vlnokres {
+namespace {
+
+// Enough to tell values apart in a document; a value of three hundred digits would run off
+// the picture.
+constexpr int kCaptionDigits = 6;
+
+QString captionNumber(double value, QLocale locale)
+{
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', kCaptionDigits);
+}
+
+} // namespace
+
+QString pictureCaption(const Parameters &parameters, const QLocale &locale)
+{
+    return QStringLiteral("Amplituda %1 · Kmitočet %2 · Fázový posun %3°")
+        .arg(captionNumber(parameters.amplitude, locale), captionNumber(parameters.frequency, locale),
+             captionNumber(parameters.phaseDegrees, locale));
+}
+
+std::optional<PictureFormat> pictureFormatOf(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"png")
+        return PictureFormat::Png;
+    if (suffix == u"svg")
+        return PictureFormat::Svg;
+    if (suffix == u"pdf")
+        return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+QString pictureFormatsSentence(const QString &fileName)
+{
+    return QStringLiteral("Soubor „%1“ nemá příponu .png, .svg ani .pdf.").arg(fileName);
+}
+
+QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QString &caption, double scale)
+{
+    switch (format) {
+    case PictureFormat::Svg:
+        return pictureSvg(sceneOps, caption);
+    case PictureFormat::Pdf:
+        return picturePdf(sceneOps, caption);
+    case PictureFormat::Png:
+        break;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    pictureImage(sceneOps, caption, scale).save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace vlnokres

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace vlnokres {
+
+// Writes the file whole or not at all: nothing is left behind where it fails, and a file of
+// that name that was there stays as it was. A link to a file writes the file and keeps the
+// link; a folder, a device or a pipe of that name is never replaced. Returns the reason it
+// failed, in Czech, or an empty string.
+QString writeWhole(const QString &path, const QByteArray &bytes);
+
+// What the user is told when it failed.
+QString cannotSaveSentence(const QString &path, const QString &reason);
+
+} // namespace vlnokres

@@ -1,0 +1,123 @@
+#include "PictureShapes.h"
+
+#include "core/Clip.h"
+#include "core/Ink.h"
+#include "core/Picture.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+namespace vlnokres {
+namespace {
+
+constexpr auto kPlusFamily = "MS Sans Serif";
+constexpr int kPlusPixels = 18;
+
+QColor colour(std::uint32_t rgb) { return QColor::fromRgb(rgb); }
+
+QFont fontOf(const char *family, int pixels, bool bold)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const QString &caption)
+{
+    // A margin keeps the caps at the picture's edges; beyond it nothing shows.
+    constexpr double kMargin = 8;
+    const Rect area{picture::kArea.left - kMargin, picture::kArea.top - kMargin, picture::kArea.right + kMargin,
+                    picture::kArea.bottom + kMargin};
+    int pen = 1;
+    for (const DrawOp &op : picture::visibleOps(sceneOps)) {
+        if (const auto *width = std::get_if<PenWidth>(&op)) {
+            pen = width->pixels;
+        } else if (const auto *line = std::get_if<Line>(&op)) {
+            if (const auto clipped = clipSegment(line->from, line->to, area))
+                sink.line(clipped->first, clipped->second, pen, rgbOf(line->ink));
+        } else {
+            const auto &circle = std::get<Circle>(op);
+            const double radius = std::abs(circle.radius);
+            const double reach = radius + pen / 2.0;
+            const Point c = circle.centre;
+            if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(reach) || c.x + reach < area.left ||
+                c.x - reach > area.right || c.y + reach < area.top || c.y - reach > area.bottom)
+                continue;
+            if (radius <= pen / 2.0)
+                sink.disc(c, reach, rgbOf(circle.ink));
+            else
+                sink.ring(c, radius, pen, rgbOf(circle.ink));
+        }
+    }
+    sink.plusBox(picture::kPlusBox);
+    if (!caption.isEmpty())
+        sink.caption(picture::kCaptionAt, caption);
+}
+
+PlusBoxShape plusBoxShape(const Rect &box)
+{
+    return {box.left + 0.5, box.top + 0.5, box.right - box.left - 1, box.bottom - box.top - 1};
+}
+
+// Centred as a painter centres text in a rectangle: the advance across, the font's ascent and
+// descent down.
+QPainterPath plusGlyph(const Rect &box)
+{
+    const QFont font = fontOf(kPlusFamily, kPlusPixels, true);
+    const QFontMetricsF metrics(font);
+    const PlusBoxShape face = plusBoxShape(box);
+    const QString plus = QStringLiteral("+");
+    const double x = face.left + (face.width - metrics.horizontalAdvance(plus)) / 2;
+    const double baseline = face.top + (face.height - metrics.height()) / 2 + metrics.ascent();
+    QPainterPath path;
+    path.addText(QPointF(x, baseline), font, plus);
+    return path;
+}
+
+void PainterSink::line(Point from, Point to, double width, std::uint32_t rgb)
+{
+    m_painter.setPen(QPen(colour(rgb), width, Qt::SolidLine, Qt::SquareCap));
+    m_painter.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+}
+
+void PainterSink::disc(Point centre, double radius, std::uint32_t rgb)
+{
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(colour(rgb));
+    m_painter.drawEllipse(QPointF(centre.x, centre.y), radius, radius);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void PainterSink::ring(Point centre, double radius, double width, std::uint32_t rgb)
+{
+    m_painter.setPen(QPen(colour(rgb), width));
+    m_painter.drawEllipse(QPointF(centre.x, centre.y), radius, radius);
+}
+
+void PainterSink::plusBox(const Rect &box)
+{
+    const PlusBoxShape face = plusBoxShape(box);
+    const QRectF rect(face.left, face.top, face.width, face.height);
+    m_painter.setPen(QPen(colour(pictureStyle::kBoxEdge), 1));
+    m_painter.setBrush(colour(rgbOf(Ink::BackgroundGrey)));
+    m_painter.drawRoundedRect(rect, 2, 2);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.setPen(Qt::black);
+    m_painter.setFont(fontOf(kPlusFamily, kPlusPixels, true));
+    m_painter.drawText(rect, Qt::AlignCenter, QStringLiteral("+"));
+}
+
+void PainterSink::caption(Point baselineStart, const QString &text)
+{
+    m_painter.setPen(Qt::black);
+    m_painter.setFont(fontOf(pictureStyle::kCaptionFamily, pictureStyle::kCaptionPixels, false));
+    m_painter.drawText(QPointF(baselineStart.x, baselineStart.y), text);
+}
+
+} // namespace vlnokres

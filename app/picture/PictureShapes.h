@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/DrawOp.h"
+
+#include <QPainterPath>
+#include <QString>
+
+#include <cstdint>
+
+class QPainter;
+
+namespace vlnokres {
+
+// Where a picture is drawn as shapes, in scene pixels: an SVG file being written, or a painter
+// on a PDF page or over a PNG. Colours are 0xRRGGBB.
+class ShapeSink
+{
+public:
+    virtual ~ShapeSink() = default;
+    virtual void line(Point from, Point to, double width, std::uint32_t rgb) = 0;
+    virtual void disc(Point centre, double radius, std::uint32_t rgb) = 0;
+    virtual void ring(Point centre, double radius, double width, std::uint32_t rgb) = 0;
+    // The "+" between the upper vectors, as the window shows its box.
+    virtual void plusBox(const Rect &box) = 0;
+    virtual void caption(Point baselineStart, const QString &text) = 0;
+};
+
+// The picture's shapes: the scene's visible operations, clipped to the picture (so that no
+// coordinate is huge or not finite), then the "+" box and the caption. A dot, a circle
+// smaller than its pen, is a filled disc.
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const QString &caption);
+
+// Shapes onto a painter in scene pixels: the PDF's page, and the PNG's box and caption.
+class PainterSink final : public ShapeSink
+{
+public:
+    explicit PainterSink(QPainter &painter) : m_painter(painter) {}
+
+    void line(Point from, Point to, double width, std::uint32_t rgb) override;
+    void disc(Point centre, double radius, std::uint32_t rgb) override;
+    void ring(Point centre, double radius, double width, std::uint32_t rgb) override;
+    void plusBox(const Rect &box) override;
+    void caption(Point baselineStart, const QString &text) override;
+
+private:
+    QPainter &m_painter;
+};
+
+// The fonts the window shows these in: the caption like its labels, the "+" like its box.
+namespace pictureStyle {
+inline constexpr auto kCaptionFamily = "Times New Roman";
+inline constexpr int kCaptionPixels = 14;
+inline constexpr std::uint32_t kBoxEdge = 0x808080;
+} // namespace pictureStyle
+
+// The box's face, inside its one-pixel edge.
+struct PlusBoxShape {
+    double left, top, width, height;
+};
+PlusBoxShape plusBoxShape(const Rect &box);
+// The "+" in the box, as the painter sets it, in scene pixels: a vector picture takes the same
+// outline, so that its "+" is as large as the PNG's whatever fonts its viewer has.
+QPainterPath plusGlyph(const Rect &box);
+
+} // namespace vlnokres

@@ -1,0 +1,44 @@
+#include "PictureExport.h"
+#include "PictureShapes.h"
+
+#include "app/run/RasterPainter.h"
+#include "core/Ink.h"
+#include "core/Picture.h"
+#include "core/SceneGeometry.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace vlnokres {
+
+// The band as the window draws it at this zoom, cut from the whole scene, then the "+" box
+// and the caption on top, as the window shows them.
+QImage pictureImage(const DrawOps &sceneOps, const QString &caption, double scale)
+{
+    constexpr QSize kSceneSize{scene::kClientWidth, scene::kClientHeight};
+    QImage scene(QSize(int(std::lround(kSceneSize.width() * scale)), int(std::lround(kSceneSize.height() * scale))),
+                 QImage::Format_RGB32);
+    scene.fill(QColor::fromRgb(rgbOf(Ink::BackgroundGrey)));
+    {
+        RasterPainter painter(scene, scale, kSceneSize);
+        for (const DrawOp &op : sceneOps)
+            painter.paint(op);
+    }
+    const Rect &a = picture::kArea;
+    QImage image = scene.copy(QRect(QPoint(0, int(std::lround(a.top * scale))),
+                                    QSize(int(std::lround(picture::kWidth * scale)),
+                                          int(std::lround(picture::kHeight * scale)))));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    painter.translate(-a.left, -a.top);
+    PainterSink sink(painter);
+    sink.plusBox(picture::kPlusBox);
+    if (!caption.isEmpty())
+        sink.caption(picture::kCaptionAt, caption);
+    return image;
+}
+
+} // namespace vlnokres

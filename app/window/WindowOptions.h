@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+namespace vlnokres {
+
+// What the window is told before it shows: values for the boxes and the pace (the rest keep
+// their start-up values), and whether to press "Start" as soon as it shows.
+struct WindowOptions {
+    std::optional<double> amplitude;
+    std::optional<double> frequency;
+    std::optional<double> phaseDegrees;
+    std::optional<int> slowdown;
+    bool start = false;
+};
+
+} // namespace vlnokres
