@@ -1,11 +1,13 @@
 #include "TestWindow.h"
 #include "app/cli/CommandLine.h"
+#include "app/window/Application.h"
 #include "app/window/ControlNames.h"
 #include "app/window/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void windowCarriesItsCaptionAndIcon();
     void darkThemeCannotLightenTheForm();
     void konecClosesTheWindow();
+    void toolkitSpeaksCzech();
     void commandLineValuesFillTheBoxes_data();
     void commandLineValuesFillTheBoxes();
 };
@@ -250,6 +253,17 @@ void TestMainWindow::konecClosesTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.findChild<QAbstractButton *>(QString::fromUtf8(names::kExit)), Qt::LeftButton);
     QVERIFY(!window.isVisible());
+}
+
+// The toolkit's own texts, its dialogs' buttons among them, are Czech as the rest is, and the
+// application names its desktop entry.
+void TestMainWindow::toolkitSpeaksCzech()
+{
+    setUpApplication(*qApp);
+    QDialogButtonBox buttons(QDialogButtonBox::Close | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Close)->text().remove(u'&'), QStringLiteral("Zavřít"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("Zrušit"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(kDesktopFileName));
 }
 
 // Given on the command line with a comma or a dot under any locale, shown in the user's;

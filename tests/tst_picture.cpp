@@ -13,6 +13,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <sys/stat.h>
 #include <map>
 #include <set>
 
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void vectorPicturesHaveCleanDiscs();
     void formatFollowsTheExtension();
     void failedWriteLeavesNothing();
+    void writesOnlyRegularFiles();
 
 private:
     DrawOps m_run; // a whole run at amplitude 0.8, frequency 3, phase 45
@@ -67,6 +69,17 @@ bool clearOfOthers(const Dots &d)
     return std::abs(d.first - d.second) > 6 && std::abs(d.first - d.sum) > 6 && std::abs(d.first - 390.5) > 4;
 }
 
+// The bounds of the dark pixels within the area: the "+".
+QRect darkBounds(const QImage &image, const QRect &area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 60)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
 QImage renderWith(const QString &tool, const QStringList &arguments, const QString &output)
 {
     QProcess process;
@@ -83,6 +96,9 @@ void TestPicture::initTestCase()
     m_run = sceneUpTo(1300);
     m_caption = pictureCaption({0.8, 3, 45});
     QCOMPARE(m_caption, QStringLiteral("Amplituda 0,8 · Kmitočet 3 · Fázový posun 45°"));
+    // At most six significant digits: a value of three hundred would run off the picture.
+    QCOMPARE(pictureCaption({-1e300, 1.23456789, 0.001}),
+             QStringLiteral("Amplituda -1E+300 · Kmitočet 1,23457 · Fázový posun 0,001°"));
 }
 
 void TestPicture::erasedVectorsAreLeftOut()
@@ -212,6 +228,13 @@ void TestPicture::vectorPicturesHaveCleanDiscs()
     QVERIFY(std::abs(image.width() - 1584) <= 2);
     auto pixelAt = [&](double x, double y) { return image.pixel(int(x * 2), int((y - 51) * 2)); };
 
+    // The "+" is as large as the PNG's, whatever fonts the renderer has.
+    const QRect plusBox(312 * 2, (136 - 51) * 2, 25 * 2, 30 * 2);
+    const QSize plus = darkBounds(image, plusBox).size();
+    const QSize pngPlus = darkBounds(pictureImage(m_run, m_caption, 2), plusBox).size();
+    QVERIFY2(std::abs(plus.width() - pngPlus.width()) <= 2 && std::abs(plus.height() - pngPlus.height()) <= 2,
+             qPrintable(QStringLiteral("%1×%2, PNG %3×%4").arg(plus.width()).arg(plus.height()).arg(pngPlus.width()).arg(pngPlus.height())));
+
     // The upper first vector's white disc (radius 50) and the second's light-yellow one (40),
     // away from the axis and from the vectors' last positions.
     const double lastFirst = std::fmod(13.0, 2 * M_PI), lastSecond = std::fmod(45 * 0.0175 + 39.0, 2 * M_PI);
@@ -271,6 +294,28 @@ void TestPicture::failedWriteLeavesNothing()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("new"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("picture.svg")}));
+}
+
+// A folder, or a pipe (as a device) of the name, also through a link, is never replaced by a
+// file; a link to a file writes the file and stays a link.
+void TestPicture::writesOnlyRegularFiles()
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.png"), folder = dir.filePath("folder.png"), linkedPipe = dir.filePath("linked-pipe.png"),
+                  target = dir.filePath("target.png"), link = dir.filePath("link.png");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.png"));
+    QVERIFY(QFile::link(pipe, linkedPipe));
+    QVERIFY(writeWhole(target, "old").isEmpty());
+    QVERIFY(QFile::link(target, link));
+    const std::pair<QString, QString> cases[] = {
+        {pipe, "není to obyčejný soubor"}, {linkedPipe, "není to obyčejný soubor"}, {folder, "je to složka"}, {link, ""}};
+    for (const auto &[path, reason] : cases)
+        QCOMPARE(writeWhole(path, "new"), reason);
+    QVERIFY(!QFileInfo(pipe).isFile() && QFileInfo(folder).isDir() && QFileInfo(link).isSymLink());
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("new"));
 }
 
 QTEST_MAIN(TestPicture)

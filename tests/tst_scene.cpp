@@ -109,6 +109,7 @@ void TestScene::refusedParameters_data()
     QTest::newRow("too large negative amplitude") << R(-qInf()) << R(1) << R(90) << Refusal::AmplitudeOutOfRange;
     QTest::newRow("too large frequency") << R(1) << R(-qInf()) << R(90) << Refusal::FrequencyOutOfRange;
     QTest::newRow("too large phase") << R(1) << R(1) << R(qInf()) << Refusal::PhaseOutOfRange;
+    QTest::newRow("second vector's length overflows") << R(-1e307) << R(1) << R(90) << Refusal::AmplitudeOutOfRange;
 }
 
 void TestScene::refusedParameters()

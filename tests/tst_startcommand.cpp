@@ -1,6 +1,7 @@
 #include "MessageCatcher.h"
 #include "TestWindow.h"
 #include "app/window/MessageBox.h"
+#include "app/window/NumberText.h"
 #include "core/SceneSetup.h"
 
 #include <QLabel>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void acceptedAmplitudeRunsTheScene();
     void refusedValuesDrawNothing_data();
     void refusedValuesDrawNothing();
+    void dotTextReadsUnderGermanUnlessItGroups();
     void refusalIsAModalBoxWithOneButtonAndNoIcon();
     void refusalBoxIsWideEnoughForItsTitle();
     void drawingSurvivesARepaint();
@@ -130,6 +132,20 @@ void TestStartCommand::refusedValuesDrawNothing()
     QCOMPARE(w.box(names::kPhase)->text(), phase);
     QVERIFY(!w.find<QLabel>(names::kInstruction)->isHidden());
     QCOMPARE(w.window.surface().image(), freshCanvas());
+}
+
+// Where a dot groups digits, "0.8" is still eight tenths, and "1.500" is told as ambiguous.
+void TestStartCommand::dotTextReadsUnderGermanUnlessItGroups()
+{
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    TestWindow w;
+    w.run(QStringLiteral("0.8"), QStringLiteral("1"), QStringLiteral("90"));
+    QCOMPARE(w.pacer->finishes, 1);
+    w.box(names::kFrequency)->setText(QStringLiteral("1.500"));
+    w.clickStart();
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    QCOMPARE(w.refusals, QStringList(refusalLine(*ambiguityOf(QStringLiteral("1.500"), QLocale(QStringLiteral("de_DE"))))));
+    QCOMPARE(w.pacer->finishes, 1);
 }
 
 void TestStartCommand::refusalIsAModalBoxWithOneButtonAndNoIcon()

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace vlnokres;
 using namespace std::chrono_literals;
@@ -116,11 +117,17 @@ void TestSteps::zeroFrequencyHoldsTheSecondVectorStill()
 
 void TestSteps::hugeValuesStayDrawable()
 {
-    // Nothing may be NaN where a finite value was possible; the clipping takes the rest.
-    const DrawOps ops = stepOps({-1e300 * 50, 1e300, 1e300}, 1300);
-    for (const DrawOp &op : ops)
-        if (const auto *line = std::get_if<Line>(&op))
-            QVERIFY(!std::isnan(line->from.x) && !std::isnan(line->to.x));
+    // For every value the checks accept, every step's arithmetic stays finite; the clipping
+    // takes the rest.
+    const double largest = std::numeric_limits<double>::max();
+    for (const SecondSinusoid second : {SecondSinusoid{-1e300 * 50, 1e300, 1e300}, SecondSinusoid{-largest, 1, 90},
+                                        SecondSinusoid{25, 1e306, 90}, SecondSinusoid{25, -largest, largest}})
+        for (int t : {1, 180, 1300})
+            for (const DrawOp &op : stepOps(second, t)) {
+                const auto *line = std::get_if<Line>(&op);
+                const Point at = line ? line->to : std::get<Circle>(op).centre;
+                QVERIFY2(std::isfinite(at.x) && std::isfinite(at.y), qPrintable(QString::number(second.frequency)));
+            }
 }
 
 void TestSteps::finishingRedrawsBothHorizontalAxes()

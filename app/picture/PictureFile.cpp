@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cerrno>
 
@@ -14,18 +15,22 @@ struct Cause {
     int error;
     const char *reason; // UTF-8
 };
+constexpr auto kNoPermission = "chybí oprávnění k zápisu";
+constexpr auto kReadOnly = "systém souborů je jen pro čtení";
+constexpr auto kFull = "disk je plný";
 constexpr Cause kCauses[] = {
-    {EACCES, "chybí oprávnění k zápisu"},
-    {EPERM, "chybí oprávnění k zápisu"},
-    {EROFS, "systém souborů je jen pro čtení"},
-    {ENOSPC, "disk je plný"},
+    {EACCES, kNoPermission},
+    {EPERM, kNoPermission},
+    {EROFS, kReadOnly},
+    {ENOSPC, kFull},
     {EDQUOT, "byla překročena kvóta disku"},
     {EISDIR, "je to složka"},
     {ENOENT, "složka neexistuje"},
 };
 
-// Read where the file failed, before anything else (cancelling it) replaces its error.
-QString reasonFor(const QSaveFile &file, const QString &path)
+// Asked where the file failed, before anything else (cancelling it) replaces its error. A
+// file that fails as it is closed reports no error of its own, so the disk is asked too.
+QString reasonFor(const QSaveFile &file, const QString &path, qint64 size)
 {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
@@ -33,6 +38,11 @@ QString reasonFor(const QSaveFile &file, const QString &path)
         return QStringLiteral("složka %1 neexistuje").arg(folder.filePath());
     if (!folder.isDir())
         return QStringLiteral("%1 není složka").arg(folder.filePath());
+    const QStorageInfo disk(folder.filePath());
+    if (disk.isValid() && disk.isReadOnly())
+        return QString::fromUtf8(kReadOnly);
+    if (disk.isValid() && disk.bytesAvailable() < size)
+        return QString::fromUtf8(kFull);
     const QString said = file.errorString();
     for (const Cause &cause : kCauses)
         if (said.contains(qt_error_string(cause.error), Qt::CaseInsensitive))
@@ -62,14 +72,14 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return reasonFor(file, path);
+        return reasonFor(file, path, bytes.size());
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = reasonFor(file, path);
+        const QString reason = reasonFor(file, path, bytes.size());
         file.cancelWriting();
         return reason;
     }
     if (!file.commit())
-        return reasonFor(file, path);
+        return reasonFor(file, path, bytes.size());
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -194,6 +195,20 @@ public:
     }
 
     const QString &mainWindow() const { return m_window; }
+
+    // The class in the main window's WM_CLASS, by which a dock finds the window's desktop entry.
+    QString windowClass()
+    {
+        xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        auto *reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, m_window.toUInt(), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+            nullptr);
+        const QByteArray value = reply ? QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
+                                                    xcb_get_property_value_length(reply))
+                                       : QByteArray();
+        std::free(reply);
+        return QString::fromLatin1(value.split('\0').value(1));
+    }
 
 private:
     static xcb_atom_t atom(const char *name)

@@ -19,6 +19,10 @@ void TestE2EStart::startDrawsTheAxesAndKonecEnds()
     QVERIFY(desktop.start());
     QCOMPARE(desktop.screenshot().size(), QSize(792, 573));
     QVERIFY(desktop.waitForPixel({400, 150}, kGrey));
+    // A dock matches the window to its desktop entry by the window's class.
+    QFile entry(QStringLiteral(DESKTOP_ENTRY));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QVERIFY(entry.readAll().contains("\nStartupWMClass=" + desktop.windowClass().toLatin1() + '\n'));
 
     // Start draws the upper axis, the lower axis and the time-graph axis.
     desktop.click(place::kStart);
