@@ -51,6 +51,8 @@ int main(int argc, char *argv[])
         QGuiApplication app(programOnly, argv);
         return vlnokres::renderPicture(line);
     }
+    case Action::RenderSound:
+        return vlnokres::renderSound(line);
     case Action::Window:
         break;
     }

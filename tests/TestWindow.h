@@ -42,6 +42,24 @@ struct RecordingPacer final : vlnokres::Pacer {
     bool isStopped() const override { return stopped; }
 };
 
+// Stands in for the sound output: says what it was asked to play, pause and stop.
+struct RecordingPlayer final : vlnokres::SoundPlayer {
+    QStringList *log;
+    bool present = true;
+    explicit RecordingPlayer(QStringList *log) : log(log) {}
+    bool available() override { return present; }
+    int sampleRate() const override { return 48000; }
+    void play(const vlnokres::sound::Tones &tones, vlnokres::sound::Voice voice,
+              std::optional<std::chrono::milliseconds> length) override
+    {
+        *log << QStringLiteral("play %1 at %2 Hz, A %3 f %4 %5°%6")
+                    .arg(int(voice)).arg(tones.baseTone).arg(tones.amplitude).arg(tones.frequency).arg(tones.phaseDegrees)
+                    .arg(length ? QStringLiteral(" for %1 ms").arg(length->count()) : QString());
+    }
+    void setPaused(bool paused) override { *log << (paused ? QStringLiteral("pause") : QStringLiteral("resume")); }
+    void stop() override { *log << QStringLiteral("stop"); }
+};
+
 // A refusal as one line, "title: text", for comparing and reporting.
 inline QString refusalLine(const vlnokres::Message &message)
 {
@@ -55,6 +73,7 @@ struct TestWindow {
     TestWindow()
     {
         window.setPacer(std::unique_ptr<vlnokres::Pacer>(pacer));
+        window.setSoundPlayer(std::unique_ptr<vlnokres::SoundPlayer>(player));
         window.setRefusalHandler([this](const vlnokres::Message &message) {
             refusals.push_back(refusalLine(message));
         });
@@ -62,6 +81,8 @@ struct TestWindow {
 
     vlnokres::MainWindow window;
     RecordingPacer *pacer = new RecordingPacer; // owned by the window
+    QStringList sounds;
+    RecordingPlayer *player = new RecordingPlayer(&sounds); // owned by the window
     QStringList refusals;
 
     template <typename Control = QLineEdit>

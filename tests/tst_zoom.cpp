@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include "app/run/RasterPainter.h"
+#include "app/window/NumberText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void runKeysOutsideARunDoNothing();
     void contextMenuOffersTheViewAndTheRun();
     void helpKeyListsTheKeys();
+    void soundFollowsTheRun();
+    void soundMenuSaysWhatCannotBeHeard();
 };
 
 namespace {
@@ -284,7 +287,7 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
     const QStringList enabledOutside = openMenu();
     QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
                                    "Zmenšit\tCtrl+-", "Pozastavit\tP", "Zastavit\tEsc",
-                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C",
+                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
     // Before the first run there is nothing to pause, stop, save or copy.
     for (const char *idle : {"Pozastavit", "Zastavit", "Uložit obrázek…", "Kopírovat obrázek"})
@@ -315,6 +318,57 @@ void TestZoom::helpKeyListsTheKeys()
     for (const QAction *action : w.window.actions())
         if (!action->shortcut().isEmpty() && action->shortcut()[0].key() == Qt::Key_Minus)
             QVERIFY2(text.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
+}
+
+// Ctrl+M turns the sound on with the sum; it starts with the run, pauses and resumes with it,
+// and stops when the run is stopped. The sample waits for the run's end, as Start would.
+void TestZoom::soundFollowsTheRun()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QWindow *handle = w.window.windowHandle();
+    QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier);
+    w.pacer->atStep = [&](int step) {
+        if (step == 10 || step == 11)
+            QTest::keyClick(handle, Qt::Key_P);
+        if (step == 12)
+            QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+        if (step == 20)
+            QTest::keyClick(handle, Qt::Key_Escape);
+    };
+    w.clickStart();
+    const QString run = QStringLiteral("play 2 at 220 Hz, A 0.5 f 1 90°");
+    QCOMPARE(w.sounds, QStringList({run, "pause", "resume", "stop", run + " for 4000 ms"}));
+
+    // Off, and on again with the voice chosen last.
+    w.window.soundCommands().setVoice(sound::Voice::Second);
+    QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(w.window.soundCommands().voice(), std::nullopt);
+    QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(w.window.soundCommands().voice(), std::optional(sound::Voice::Second));
+}
+
+// The submenu names the second tone where it is out of hearing; with no sound output its
+// items are disabled, and it says so.
+void TestZoom::soundMenuSaysWhatCannotBeHeard()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    auto soundMenu = [&] {
+        QMenu menu;
+        w.window.soundCommands().fillMenu(menu, new QAction(&menu), readNumber(w.box(names::kFrequency)->text()));
+        QStringList items;
+        for (const QAction *action : menu.actions())
+            if (!action->isSeparator())
+                items << QString((action->isEnabled() ? QString() : QStringLiteral("(off) ")) + action->text()).replace(QChar(0xA0), u' ');
+        return items;
+    };
+    w.box(names::kFrequency)->setText(QStringLiteral("200"));
+    QVERIFY(soundMenu().contains(QStringLiteral("(off) Druhý tón (44 000 Hz) je mimo slyšitelné pásmo")));
+    w.player->present = false;
+    QCOMPARE(soundMenu().mid(0, 3), QStringList({"(off) Zvuk není k dispozici", "(off) Vypnuto", "(off) První sinusoida"}));
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(w.window.soundCommands().voice(), std::nullopt);
 }
 
 QTEST_MAIN(TestZoom)

@@ -7,6 +7,7 @@
 #include "core/StepOperations.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -15,6 +16,17 @@ namespace {
 
 constexpr double kSmallestScale = 0.25;
 constexpr double kLargestScale = 8;
+constexpr double kShortestDuration = 0.1;
+constexpr double kLongestDuration = 60;
+
+struct VoiceName {
+    const char *name;
+    std::optional<sound::Voice> voice;
+};
+constexpr VoiceName kVoiceNames[] = {
+    {"off", std::nullopt}, {"first", sound::Voice::First}, {"second", sound::Voice::Second}, {"sum", sound::Voice::Sum}};
+
+bool isSoundFile(const QString &fileName) { return QFileInfo(fileName).suffix().toLower() == u"wav"; }
 
 // The toolkit's own options, which it reads itself when the application is made: with one
 // dash or two, those in the first list followed by a value (or joined to it by "=").
@@ -117,13 +129,19 @@ QString helpText()
         "  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až 1300,\n"
         "                    jinak po posledním)\n"
         "  --scale K         s --render do PNG: pixelů obrázku na pixel okna (výchozí 2)\n"
+        "  --sound HLAS      zvuk v okně: off (výchozí), first, second nebo sum\n"
+        "                    (první sinusoida, druhá, součet)\n"
+        "  --tone HZ         základní tón první sinusoidy, 55 až 1760 Hz (výchozí 220)\n"
+        "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
+        "  --duration S      s --render do WAV: délka zvuku v sekundách, 0,1 až 60 (výchozí 4)\n"
         "  -h, --help        vypíše tuto nápovědu\n"
         "  -v, --version     vypíše verzi programu\n"
         "\n"
         "Čísla lze psát s desetinnou čárkou i tečkou, v každém jazykovém prostředí stejně,\n"
         "bez oddělovačů tisíců. Program přijímá i obvyklé volby knihovny Qt (-platform,\n"
         "-display, -style a další).\n"
-        "Návratové hodnoty: 0 v pořádku, 1 obrázek nelze zapsat nebo chybí grafické prostředí,\n"
+        "Návratové hodnoty: 0 v pořádku, 1 obrázek nebo zvuk nelze zapsat nebo chybí grafické\n"
+        "prostředí,\n"
         "2 chybný příkazový řádek nebo hodnota.\n");
 }
 
@@ -140,9 +158,13 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption render(QStringLiteral("render"), {}, QStringLiteral("FILE"));
     const QCommandLineOption step(QStringLiteral("step"), {}, QStringLiteral("N"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("K"));
+    const QCommandLineOption voice(QStringLiteral("sound"), {}, QStringLiteral("VOICE"));
+    const QCommandLineOption tone(QStringLiteral("tone"), {}, QStringLiteral("HZ"));
+    const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, help, version});
+    parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, help,
+                       version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
@@ -169,15 +191,45 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     }
     line.window.start = parser.isSet(start);
     if (parser.isSet(render)) {
-        line.action = CommandLine::Action::Render;
         line.renderFile = parser.value(render);
-        if (!pictureFormatOf(line.renderFile))
-            return CommandLineError{pictureFormatsSentence(line.renderFile)};
+        line.action = isSoundFile(line.renderFile) ? CommandLine::Action::RenderSound : CommandLine::Action::Render;
+        if (line.action == CommandLine::Action::Render && !pictureFormatOf(line.renderFile))
+            return CommandLineError{
+                QStringLiteral("Soubor %1 nemá příponu .png, .svg, .pdf ani .wav.").arg(quoted(line.renderFile))};
     }
-    for (const QCommandLineOption *withRender : {&step, &scale})
-        if (parser.isSet(*withRender) && line.action != CommandLine::Action::Render)
-            return CommandLineError{QStringLiteral("Volba %1 platí jen spolu s volbou „--render“.")
-                                        .arg(quoted(QStringLiteral("--") + withRender->names().first()))};
+    // Options that say how to write a file of the one kind, and that nothing else reads.
+    const std::pair<const QCommandLineOption *, CommandLine::Action> belonging[] = {
+        {&step, CommandLine::Action::Render}, {&scale, CommandLine::Action::Render},
+        {&duration, CommandLine::Action::RenderSound}};
+    for (const auto &[option, action] : belonging)
+        if (parser.isSet(*option) && line.action != action)
+            return CommandLineError{QStringLiteral("Volba %1 platí jen spolu s volbou „--render“ %2.")
+                                        .arg(quoted(QStringLiteral("--") + option->names().first()),
+                                             action == CommandLine::Action::Render ? QStringLiteral("do obrázku")
+                                                                                   : QStringLiteral("do souboru .wav"))};
+    if (parser.isSet(voice)) {
+        const auto named = std::ranges::find_if(kVoiceNames, [&](const VoiceName &v) { return parser.value(voice) == QLatin1String(v.name); });
+        if (named == std::end(kVoiceNames))
+            return CommandLineError{QStringLiteral("Hlas %1 neznám: volba „--sound“ bere off, first, second nebo sum.")
+                                        .arg(quoted(parser.value(voice)))};
+        if (!named->voice && line.action == CommandLine::Action::RenderSound)
+            return CommandLineError{QStringLiteral("Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav.")};
+        line.window.sound = named->voice;
+        line.voice = named->voice.value_or(sound::Voice::Sum);
+    }
+    if (parser.isSet(tone)) {
+        const auto hertz = read(tone);
+        if (!hertz || *hertz < sound::kLowestBaseTone || *hertz > sound::kHighestBaseTone)
+            return CommandLineError{QStringLiteral("Základní tón musí být číslo od 55 do 1760 (Hz).")};
+        line.baseTone = *hertz;
+        line.window.baseTone = hertz;
+    }
+    if (parser.isSet(duration)) {
+        const auto seconds = read(duration);
+        if (!seconds || *seconds < kShortestDuration || *seconds > kLongestDuration)
+            return CommandLineError{QStringLiteral("Délka zvuku musí být číslo od 0,1 do 60 (sekund).")};
+        line.duration = *seconds;
+    }
     if (parser.isSet(step)) {
         const auto n = wholeNumberIn(read(step), 1, kSteps);
         if (!n)

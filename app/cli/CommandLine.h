@@ -14,13 +14,18 @@ namespace vlnokres {
 // What the command line asks for, in the conventions of Linux programs: values for the boxes
 // and the pace, a run as soon as the window shows, or a picture written without a window.
 struct CommandLine {
-    enum class Action { Window, Render, Help, Version };
+    enum class Action { Window, Render, RenderSound, Help, Version };
     Action action = Action::Window;
     WindowOptions window;  // what was given for the window
     Parameters parameters; // the values once checked, as a run takes them
     QString renderFile;
     int step = kSteps;
     double scale = picture::kDefaultScale;
+    sound::Voice voice = sound::Voice::Sum; // what a sound file holds
+    double baseTone = sound::kDefaultBaseTone;
+    double duration = kDefaultDuration;     // seconds of a sound file
+
+    static constexpr double kDefaultDuration = 4;
 };
 
 // Why the command line cannot be used: one Czech line; usage tells whether the usage follows.

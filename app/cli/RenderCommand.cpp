@@ -5,10 +5,28 @@
 #include "app/picture/PictureFile.h"
 #include "core/AnimationRun.h"
 #include "core/Drawing.h"
+#include "core/ToneGenerator.h"
+#include "core/WavFile.h"
 
 #include <cstdio>
 
 namespace vlnokres {
+
+namespace {
+
+// A file is written at the rate of most sound hardware.
+constexpr int kWavRate = 48000;
+
+int written(const CommandLine &line, const QByteArray &bytes, const QString &what)
+{
+    const QString failure = writeWhole(line.renderFile, bytes);
+    if (failure.isEmpty())
+        return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(cannotSaveSentence(line.renderFile, failure, what)));
+    return 1;
+}
+
+} // namespace
 
 int renderPicture(const CommandLine &line)
 {
@@ -16,11 +34,17 @@ int renderPicture(const CommandLine &line)
     drawAnimationUpTo(secondSinusoidOf(line.parameters), line.step, drawing);
     const auto format = pictureFormatOf(line.renderFile);
     const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), pictureCaption(line.parameters), line.scale);
-    const QString failure = writeWhole(line.renderFile, bytes);
-    if (failure.isEmpty())
-        return 0;
-    std::fprintf(stderr, "%s\n", qPrintable(cannotSaveSentence(line.renderFile, failure)));
-    return 1;
+    return written(line, bytes, QStringLiteral("Obrázek"));
+}
+
+int renderSound(const CommandLine &line)
+{
+    const Parameters &p = line.parameters;
+    const auto samples = sound::toneOf({line.baseTone, p.amplitude, p.frequency, p.phaseDegrees}, line.voice,
+                                       line.duration, kWavRate);
+    const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate);
+    return written(line, QByteArray(reinterpret_cast<const char *>(wav.data()), qsizetype(wav.size())),
+                   QStringLiteral("Zvuk"));
 }
 
 } // namespace vlnokres

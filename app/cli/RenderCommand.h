@@ -9,4 +9,8 @@ struct CommandLine;
 // sentence on the standard error says which file and why).
 int renderPicture(const CommandLine &line);
 
+// Writes the voice the command line asks for as a WAV file, with no sound output at all, with
+// the same statuses.
+int renderSound(const CommandLine &line);
+
 } // namespace vlnokres

@@ -56,9 +56,9 @@ QString reasonFor(const QSaveFile &file, const QString &path, qint64 size)
 
 } // namespace
 
-QString cannotSaveSentence(const QString &path, const QString &reason)
+QString cannotSaveSentence(const QString &path, const QString &reason, const QString &what)
 {
-    return QStringLiteral("Obrázek „%1“ nelze uložit: %2.").arg(path, reason);
+    return QStringLiteral("%1 „%2“ nelze uložit: %3.").arg(what, path, reason);
 }
 
 QString writeWhole(const QString &path, const QByteArray &bytes)

@@ -11,7 +11,8 @@ namespace vlnokres {
 // failed, in Czech, or an empty string.
 QString writeWhole(const QString &path, const QByteArray &bytes);
 
-// What the user is told when it failed.
-QString cannotSaveSentence(const QString &path, const QString &reason);
+// What the user is told when it failed: the picture ("Obrázek") or the sound ("Zvuk") at the
+// path cannot be saved, and why.
+QString cannotSaveSentence(const QString &path, const QString &reason, const QString &what = QStringLiteral("Obrázek"));
 
 } // namespace vlnokres

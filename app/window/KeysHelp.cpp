@@ -16,6 +16,8 @@ constexpr const char *kKeys[][2] = {
     {"Ctrl++", "zvětšit okno"},
     {"Ctrl+-", "zmenšit okno"},
     {"P, Pause", "pozastavit a znovu spustit běžící animaci"},
+    {"Ctrl+M", "zvuk zapnout a vypnout"},
+    {"Ctrl+Shift+M", "přehrát zvuk hodnot z políček (4 s)"},
     {"F1", "tento přehled kláves"},
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
     {"Mezerník, Enter", "stisknout tlačítko, které má fokus"},

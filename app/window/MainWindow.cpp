@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "PaceControl.h"
+#include "app/sound/SoundOutput.h"
 #include "core/StartUpValues.h"
 #include "core/Zoom.h"
 
@@ -43,7 +44,8 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_form(*this), m_surface(*this, kClientSize),
       m_pacer(std::make_unique<EventLoopPacer>(*this, m_clock)),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
-      m_picture(*this, m_surface.drawing(), [this](const Message &message) { m_refuse(message); })
+      m_picture(*this, m_surface.drawing(), [this](const Message &message) { m_refuse(message); }),
+      m_sound(*this, std::make_unique<SoundOutput>())
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
     setWindowIcon(appIcon());
@@ -124,6 +126,10 @@ void MainWindow::createActions()
         addWindowAction("Kopírovat obrázek", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
                         [this] { command(&PictureCommands::copy); }),
     };
+    m_soundActions = {
+        addWindowAction("Zvuk zapnout a vypnout", {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { m_sound.toggle(); }),
+        addWindowAction("Přehrát zvuk", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &MainWindow::playSample),
+    };
     m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
 
     m_pauseAction = new QAction(this); // named by showPauseState
@@ -157,8 +163,27 @@ void MainWindow::apply(const WindowOptions &options)
         m_boxes.phase->setText(writeNumber(*options.phaseDegrees));
     if (options.slowdown)
         control<QScrollBar>(names::kPace)->setValue(*options.slowdown);
+    if (options.sound)
+        m_sound.setVoice(options.sound);
+    if (options.baseTone)
+        m_sound.setBaseTone(*options.baseTone);
     if (options.start)
         QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
+}
+
+// A few seconds of the boxes' values, checked as Start checks them; like Start, it waits for
+// a run's end.
+void MainWindow::playSample()
+{
+    if (m_running) {
+        m_heldInput.defer(*windowHandle(), [this] { playSample(); });
+        return;
+    }
+    const auto checked = checkedBoxes(m_boxes);
+    if (const auto *refusal = std::get_if<Message>(&checked))
+        m_refuse(*refusal);
+    else
+        m_sound.playSample(std::get<Parameters>(checked));
 }
 
 void MainWindow::start()
@@ -178,6 +203,10 @@ void MainWindow::setRunning(const Parameters *parameters)
         QApplication::restoreOverrideCursor();
     if (parameters)
         m_picture.setRunParameters(*parameters);
+    if (parameters && !m_running)
+        m_sound.runStarted(*parameters);
+    else if (!running && m_running)
+        m_sound.runEnded();
     for (QAction *action : std::as_const(m_pictureActions))
         action->setEnabled(m_picture.available() || running);
     m_running = running;
@@ -191,6 +220,7 @@ void MainWindow::togglePause()
     if (!m_running)
         return;
     m_pacer->setPaused(!m_pacer->isPaused());
+    m_sound.runPaused(m_pacer->isPaused());
     showPauseState();
 }
 
@@ -262,6 +292,10 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->addAction(m_stopAction);
     menu->addSeparator();
     menu->addActions(m_pictureActions);
+    menu->addSeparator();
+    QMenu *sound = menu->addMenu(QStringLiteral("Zvuk"));
+    sound->addAction(m_soundActions.front());
+    m_sound.fillMenu(*sound, m_soundActions.back(), readNumber(m_boxes.frequency->text()));
     menu->addSeparator();
     menu->addAction(m_helpAction);
     // Not exec(): a run going on must not stop while the menu is open.

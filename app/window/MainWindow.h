@@ -13,6 +13,7 @@
 // other input to the main window during a run waits for its end.
 
 #include "Form.h"
+#include "SoundCommands.h"
 #include "StartCommand.h"
 #include "WindowOptions.h"
 #include "app/picture/PictureCommands.h"
@@ -46,6 +47,9 @@ public:
     // own pacer sleeps in real time.
     void setPacer(std::unique_ptr<Pacer> pacer) { m_pacer = std::move(pacer); }
     void setRefusalHandler(std::function<void(const Message &)> refuse) { m_refuse = std::move(refuse); }
+    // Tests listen with a player of their own; the window's plays through the sound output.
+    void setSoundPlayer(std::unique_ptr<SoundPlayer> player) { m_sound.setPlayer(std::move(player)); }
+    SoundCommands &soundCommands() { return m_sound; }
 
     // The run's own keys: pause and resume, and stop. They act only while a run goes on.
     void togglePause();
@@ -73,6 +77,7 @@ private:
     void setRunning(const Parameters *running);
     // Done at once, or after the run when one goes on and is not paused, as Start would be.
     void command(void (PictureCommands::*act)());
+    void playSample();
     void showPauseState();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
     bool onDrawingArea(QPoint position) const;
@@ -92,12 +97,14 @@ private:
     std::function<void(const Message &)> m_refuse;
     ParameterBoxes m_boxes;
     PictureCommands m_picture;
+    SoundCommands m_sound;
     double m_zoom = 1;
     bool m_running = false;
     QAction *m_pauseAction = nullptr;
     QAction *m_stopAction = nullptr;
     QList<QAction *> m_viewActions;
     QList<QAction *> m_pictureActions;
+    QList<QAction *> m_soundActions; // on and off, and the sample
     QAction *m_helpAction = nullptr;
 };
 

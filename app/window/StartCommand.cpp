@@ -26,16 +26,24 @@ Message messageOf(Refusal refusal, const ParameterBoxes &boxes)
 
 } // namespace
 
-void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
+std::variant<Parameters, Message> checkedBoxes(const ParameterBoxes &boxes)
 {
-    target.canvas.draw({PenWidth{1}});
     const auto checked = checkParameters({
         .amplitude = readNumber(boxes.amplitude->text()),
         .frequency = readNumber(boxes.frequency->text()),
         .phaseDegrees = readNumber(boxes.phase->text()),
     });
-    if (const auto *refusal = std::get_if<Refusal>(&checked)) {
-        target.refuse(messageOf(*refusal, boxes));
+    if (const auto *refusal = std::get_if<Refusal>(&checked))
+        return messageOf(*refusal, boxes);
+    return std::get<Parameters>(checked);
+}
+
+void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
+{
+    target.canvas.draw({PenWidth{1}});
+    const auto checked = checkedBoxes(boxes);
+    if (const auto *refusal = std::get_if<Message>(&checked)) {
+        target.refuse(*refusal);
         return;
     }
     const Parameters &parameters = std::get<Parameters>(checked);

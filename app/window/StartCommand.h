@@ -3,6 +3,7 @@
 #include "core/StartChecks.h"
 
 #include <functional>
+#include <variant>
 
 class QLineEdit;
 
@@ -30,6 +31,9 @@ struct StartTarget {
     std::function<void(const Message &)> refuse;
     std::function<void(const Parameters *running)> running = [](const Parameters *) {};
 };
+
+// The boxes read and checked, as a run would take them, or what the user is told of them.
+std::variant<Parameters, Message> checkedBoxes(const ParameterBoxes &boxes);
 
 // Reads and checks the boxes, refuses with a message what cannot be used, and otherwise
 // clears the band, draws the axes and runs the animation to its end, holding the user's input

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "core/ToneGenerator.h"
+
 #include <optional>
 
 namespace vlnokres {
 
 // What the window is told before it shows: values for the boxes and the pace (the rest keep
-// their start-up values), and whether to press "Start" as soon as it shows.
+// their start-up values), the sound, and whether to press "Start" as soon as it shows.
 struct WindowOptions {
     std::optional<double> amplitude;
     std::optional<double> frequency;
     std::optional<double> phaseDegrees;
     std::optional<int> slowdown;
+    std::optional<sound::Voice> sound; // on with this voice; off where none is given
+    std::optional<double> baseTone;
     bool start = false;
 };
 

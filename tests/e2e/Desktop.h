@@ -83,8 +83,8 @@ public:
 
     QString windowTitle() { return xdotool({"getwindowname", m_window}); }
 
-    // Starts the program under a Czech locale and waits for its main window.
-    bool start(const QProcessEnvironment &extra = {})
+    // Starts the program under a Czech locale, with the arguments, and waits for its main window.
+    bool start(const QProcessEnvironment &extra = {}, const QStringList &arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(extra);
@@ -94,7 +94,7 @@ public:
         m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         // The build's program, unless the test is pointed at an installed one.
         const QString binary = env.value(QStringLiteral("VLNOKRES_BINARY"), QStringLiteral(VLNOKRES_BINARY));
-        m_program.start(binary, {});
+        m_program.start(binary, arguments);
         if (!m_program.waitForStarted())
             return false;
         m_window = findWindow(QString::fromLatin1(kMainTitle), 20000);

@@ -65,6 +65,9 @@ void TestRender::writesEachFormat_data()
     // Scripts run under English and C locales: a decimal comma means the same there.
     QTest::newRow("decimal comma in English") << QStringList{"--render", "e.png", "--amplitude", "0,8", "--scale", "0,5"}
                                               << "e.png" << QSize(396, 261) << "en_US.UTF-8";
+    QTest::newRow("WAV of the second voice, no sound server")
+        << QStringList{"--render", "g.wav", "--sound", "second", "--duration", "0,5", "--tone", "440"} << "g.wav"
+        << QSize() << czech;
     QTest::newRow("decimal comma in C, toolkit options")
         << QStringList{"-style", "fusion", "--render", "f.png", "-reverse", "--platform", "xcb", "--amplitude", "0,8"}
         << "f.png" << QSize(1584, 1044) << "C.UTF-8";
@@ -105,7 +108,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("step beyond the run") << QStringList{"--render", "x.png", "--step", "1301"} << 2
                                          << "Krok musí být celé číslo od 1 do 1300." << true;
     QTest::newRow("unknown extension") << QStringList{"--render", "x.jpg"} << 2
-                                       << "Soubor „x.jpg“ nemá příponu .png, .svg ani .pdf." << true;
+                                       << "Soubor „x.jpg“ nemá příponu .png, .svg, .pdf ani .wav." << true;
     QTest::newRow("a stray argument") << QStringList{"--render", "x.png", "more"} << 2
                                       << "Nečekaný argument „more“." << true;
     QTest::newRow("amplitude over the limit") << QStringList{"--render", "x.png", "--amplitude", "1,6"} << 2
@@ -119,11 +122,24 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("scale beyond 8") << QStringList{"--render", "x.png", "--scale", "8,5"} << 2
                                     << "Měřítko musí být číslo od 0,25 do 8." << true;
     QTest::newRow("step without render") << QStringList{"--step", "5"} << 2
-                                         << "Volba „--step“ platí jen spolu s volbou „--render“." << true;
+                                         << "Volba „--step“ platí jen spolu s volbou „--render“ do obrázku." << true;
     QTest::newRow("scale without render") << QStringList{"--scale", "1"} << 2
-                                          << "Volba „--scale“ platí jen spolu s volbou „--render“." << true;
+                                          << "Volba „--scale“ platí jen spolu s volbou „--render“ do obrázku." << true;
     QTest::newRow("a value for a switch") << QStringList{"--start=1"} << 2 << "Volba „--start“ nemá hodnotu." << true;
     QTest::newRow("a value for help") << QStringList{"--help=x"} << 2 << "Volba „--help“ nemá hodnotu." << true;
+    QTest::newRow("sound file, sound off") << QStringList{"--render", "x.wav", "--sound", "off"} << 2
+                                           << "Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav." << true;
+    QTest::newRow("unknown voice") << QStringList{"--sound", "treti"} << 2
+                                   << "Hlas „treti“ neznám: volba „--sound“ bere off, first, second nebo sum." << true;
+    QTest::newRow("tone too low") << QStringList{"--tone", "50"} << 2
+                                  << "Základní tón musí být číslo od 55 do 1760 (Hz)." << true;
+    QTest::newRow("duration too long") << QStringList{"--render", "x.wav", "--duration", "61"} << 2
+                                       << "Délka zvuku musí být číslo od 0,1 do 60 (sekund)." << true;
+    QTest::newRow("duration of a picture") << QStringList{"--render", "x.png", "--duration", "2"} << 2
+                                           << "Volba „--duration“ platí jen spolu s volbou „--render“ do souboru .wav."
+                                           << true;
+    QTest::newRow("sound file, values refused") << QStringList{"--render", "x.wav", "--amplitude", "2"} << 2
+                                                << "Aplikace nedovoluje větší amplitudu než 1,5" << false;
     QTest::newRow("groups on the command line") << QStringList{"--render", "x.png", "--phase", "1.000.000"} << 2
                                                 << "Fázový posun musí být číslo." << false;
 }
@@ -142,6 +158,7 @@ void TestRender::refusesWhatCannotBeUsed()
     QCOMPARE(lines.size() > 1 && lines.at(1).startsWith(QStringLiteral("Použití: vlnokres")), usage);
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.png"))));
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.jpg"))));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.wav"))));
 }
 
 void TestRender::helpAndVersion()
@@ -149,7 +166,7 @@ void TestRender::helpAndVersion()
     const Result help = run({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
     for (const char *option : {"--amplitude", "--frequency", "--phase", "--slowdown", "--start", "--render", "--step",
-                               "--scale", "--version"})
+                               "--scale", "--sound", "--tone", "--duration", "--version"})
         QVERIFY2(help.out.contains(QString::fromLatin1(option)), option);
     QVERIFY(help.out.startsWith(QStringLiteral("Použití: vlnokres")));
     const Result version = run({QStringLiteral("--version")});

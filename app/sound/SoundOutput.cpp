@@ -1,0 +1,81 @@
+#include "SoundOutput.h"
+
+#include "SoundWorker.h"
+
+#include <QLoggingCategory>
+#include <QMediaDevices>
+
+#include <cstdio>
+
+namespace vlnokres {
+namespace {
+
+constexpr int kRate = 48000;
+
+// 16-bit samples of one channel at 48 kHz where the output takes them, else what it prefers.
+QAudioFormat formatFor(const QAudioDevice &device)
+{
+    QAudioFormat format;
+    format.setSampleRate(kRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return device.isFormatSupported(format) ? format : device.preferredFormat();
+}
+
+} // namespace
+
+SoundOutput::SoundOutput() { m_thread.setObjectName(QStringLiteral("zvuk")); }
+
+SoundOutput::~SoundOutput()
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+bool SoundOutput::available()
+{
+    if (m_available)
+        return *m_available;
+    // Where there is no sound server, the toolkit would say so at length: one line is enough.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    m_available = !device.isNull();
+    if (!*m_available) {
+        std::fputs("Vlnokres: zvukový výstup není k dispozici, program bude hrát potichu.\n", stderr);
+        return false;
+    }
+    const QAudioFormat format = formatFor(device);
+    m_rate = format.sampleRate();
+    m_worker = new SoundWorker(device, format);
+    m_worker->moveToThread(&m_thread);
+    m_thread.start(QThread::TimeCriticalPriority);
+    return true;
+}
+
+int SoundOutput::sampleRate() const { return m_rate; }
+
+void SoundOutput::play(const sound::Tones &tones, sound::Voice voice, std::optional<std::chrono::milliseconds> length)
+{
+    if (!available())
+        return;
+    std::optional<qint64> samples;
+    if (length)
+        samples = qint64(length->count()) * m_rate / 1000 - qint64(sound::kFadeSeconds * m_rate);
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, tones, voice, samples] { worker->play(tones, voice, samples); });
+}
+
+void SoundOutput::setPaused(bool paused)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, paused] { worker->setPaused(paused); });
+}
+
+void SoundOutput::stop()
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->stop(); });
+}
+
+} // namespace vlnokres

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/ToneGenerator.h"
+
+#include <chrono>
+#include <optional>
+
+namespace vlnokres {
+
+// What the window asks of the sound: to play a voice (for a length, or until stopped), to
+// pause and resume it with the run, and to stop it, each start and stop faded.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    // Whether there is a sound output at all; asked when the sound is first needed, never at
+    // start-up.
+    virtual bool available() = 0;
+    // The rate the output plays at, which bounds the highest tone it can play.
+    virtual int sampleRate() const = 0;
+    virtual void play(const sound::Tones &tones, sound::Voice voice,
+                      std::optional<std::chrono::milliseconds> length = std::nullopt) = 0;
+    virtual void setPaused(bool paused) = 0;
+    virtual void stop() = 0;
+};
+
+} // namespace vlnokres

@@ -1,0 +1,131 @@
+#include "SoundWorker.h"
+
+#include <QAudioSink>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace vlnokres {
+namespace {
+
+// The sink's buffer: short, so that a Start is heard at once, and long enough that the sink's
+// own period (20 ms) fits it several times; the sink pulls a period at a time, and never
+// from a buffer that has room for none.
+constexpr double kBufferSeconds = 0.08;
+
+template <typename Sample>
+void putAll(char *out, const std::vector<float> &samples, int channels, double scale, double offset = 0)
+{
+    auto *to = reinterpret_cast<Sample *>(out);
+    for (float sample : samples)
+        for (int c = 0; c < channels; ++c)
+            *to++ = Sample(std::lround(offset + sample * scale));
+}
+
+} // namespace
+
+void ToneDevice::play(std::unique_ptr<sound::ToneGenerator> generator, std::optional<qint64> samples)
+{
+    m_generator = std::move(generator);
+    m_left = samples;
+    m_paused = false;
+    m_generator->fadeIn();
+}
+
+void ToneDevice::setPaused(bool paused)
+{
+    if (!m_generator)
+        return;
+    m_paused = paused;
+    paused ? m_generator->fadeOut() : m_generator->fadeIn();
+}
+
+void ToneDevice::stop()
+{
+    m_paused = false;
+    if (m_generator)
+        m_generator->fadeOut();
+}
+
+qint64 ToneDevice::readData(char *data, qint64 maxSize)
+{
+    const int frameBytes = m_format.bytesPerFrame();
+    if (frameBytes <= 0)
+        return 0;
+    const auto frames = std::size_t(maxSize / frameBytes);
+    m_buffer.assign(frames, 0.0f);
+    if (m_generator) {
+        std::size_t done = 0;
+        if (m_left) {
+            const auto before = std::size_t(std::min<qint64>(*m_left, qint64(frames)));
+            m_generator->generate(m_buffer.data(), before);
+            *m_left -= qint64(before);
+            done = before;
+            if (*m_left == 0) {
+                m_generator->fadeOut();
+                m_left.reset();
+            }
+        }
+        m_generator->generate(m_buffer.data() + done, frames - done);
+    }
+    const int channels = m_format.channelCount();
+    switch (m_format.sampleFormat()) {
+    case QAudioFormat::Float:
+        putAll<float>(data, m_buffer, channels, 1) ;
+        break;
+    case QAudioFormat::Int32:
+        putAll<qint32>(data, m_buffer, channels, 2147483647.0);
+        break;
+    case QAudioFormat::UInt8:
+        putAll<quint8>(data, m_buffer, channels, 127, 128);
+        break;
+    default:
+        putAll<qint16>(data, m_buffer, channels, 32767);
+        break;
+    }
+    return qint64(frames) * frameBytes;
+}
+
+// The sink is let rest once the tone has ended and the sink has played what it still held.
+constexpr int kWatchMs = 100;
+
+SoundWorker::SoundWorker(const QAudioDevice &device, const QAudioFormat &format)
+    : m_device(device), m_format(format), m_watch(this)
+{
+    m_tone.setFormat(format);
+    m_tone.open(QIODevice::ReadOnly);
+    m_watch.setInterval(kWatchMs);
+    connect(&m_watch, &QTimer::timeout, this, &SoundWorker::restWhenEnded);
+}
+
+SoundWorker::~SoundWorker() { delete m_sink; }
+
+void SoundWorker::play(const sound::Tones &tones, sound::Voice voice, std::optional<qint64> samples)
+{
+    m_tone.play(std::make_unique<sound::ToneGenerator>(tones, voice, m_format.sampleRate()), samples);
+    if (!m_sink) {
+        m_sink = new QAudioSink(m_device, m_format, this);
+        m_sink->setBufferSize(m_format.bytesForDuration(qint64(kBufferSeconds * 1e6)));
+    }
+    if (m_sink->state() == QAudio::StoppedState)
+        m_sink->start(&m_tone);
+    m_endedBefore = false;
+    m_watch.start();
+}
+
+void SoundWorker::setPaused(bool paused) { m_tone.setPaused(paused); }
+
+void SoundWorker::stop() { m_tone.stop(); }
+
+void SoundWorker::restWhenEnded()
+{
+    const bool ended = m_tone.ended();
+    if (ended && m_endedBefore && m_sink) {
+        m_sink->stop();
+        m_watch.stop();
+    }
+    m_endedBefore = ended;
+}
+
+} // namespace vlnokres

@@ -1,0 +1,130 @@
+#include "SoundCommands.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLocale>
+#include <QMenu>
+#include <QWidget>
+
+#include <cmath>
+
+namespace vlnokres {
+namespace {
+
+using sound::Voice;
+
+struct VoiceItem {
+    const char *text; // UTF-8
+    std::optional<Voice> voice;
+};
+const VoiceItem kVoiceItems[] = {
+    {"Vypnuto", std::nullopt},
+    {"První sinusoida", Voice::First},
+    {"Druhá sinusoida", Voice::Second},
+    {"Součet", Voice::Sum},
+};
+
+std::optional<Voice> voiceOf(const QAction *action)
+{
+    const QVariant data = action->data();
+    return data.isValid() ? std::optional(Voice(data.toInt())) : std::nullopt;
+}
+
+} // namespace
+
+SoundCommands::SoundCommands(QWidget &window, std::unique_ptr<SoundPlayer> player)
+    : m_player(std::move(player)), m_voices(new QActionGroup(&window))
+{
+    for (const VoiceItem &item : kVoiceItems) {
+        auto *action = new QAction(QString::fromUtf8(item.text), m_voices);
+        action->setCheckable(true);
+        action->setChecked(!item.voice);
+        if (item.voice)
+            action->setData(int(*item.voice));
+        QObject::connect(action, &QAction::triggered, &window, [this, voice = item.voice] { voiceChosen(voice); });
+    }
+}
+
+SoundCommands::~SoundCommands() = default;
+
+void SoundCommands::setVoice(std::optional<Voice> voice)
+{
+    m_voice = voice;
+    if (voice)
+        m_lastVoice = *voice;
+    for (QAction *action : m_voices->actions())
+        action->setChecked(voiceOf(action) == voice);
+}
+
+void SoundCommands::toggle() { voiceChosen(m_voice ? std::nullopt : std::optional(m_lastVoice)); }
+
+// A choice made during a run is heard from now on.
+void SoundCommands::voiceChosen(std::optional<Voice> voice)
+{
+    if (voice && !m_player->available())
+        voice.reset();
+    setVoice(voice);
+    if (!m_running)
+        return;
+    if (!voice) {
+        m_player->stop();
+        return;
+    }
+    m_player->play(tonesOf(*m_running), *voice);
+    if (m_paused)
+        m_player->setPaused(true);
+}
+
+sound::Tones SoundCommands::tonesOf(const Parameters &parameters) const
+{
+    return {m_baseTone, parameters.amplitude, parameters.frequency, parameters.phaseDegrees};
+}
+
+void SoundCommands::runStarted(const Parameters &parameters)
+{
+    m_running = parameters;
+    m_paused = false;
+    if (m_voice && m_player->available())
+        m_player->play(tonesOf(parameters), *m_voice);
+}
+
+void SoundCommands::runPaused(bool paused)
+{
+    m_paused = paused;
+    if (m_voice && m_running)
+        m_player->setPaused(paused);
+}
+
+void SoundCommands::runEnded()
+{
+    if (m_voice && m_running)
+        m_player->stop();
+    m_running.reset();
+}
+
+void SoundCommands::playSample(const Parameters &parameters)
+{
+    if (m_player->available())
+        m_player->play(tonesOf(parameters), m_voice.value_or(Voice::Sum), kSampleLength);
+}
+
+void SoundCommands::fillMenu(QMenu &menu, QAction *playSample, std::optional<double> frequency)
+{
+    const bool available = m_player->available();
+    if (!available)
+        menu.addAction(QStringLiteral("Zvuk není k dispozici"))->setEnabled(false);
+    for (QAction *action : m_voices->actions()) {
+        action->setEnabled(available);
+        menu.addAction(action);
+    }
+    menu.addSeparator();
+    playSample->setEnabled(available);
+    menu.addAction(playSample);
+    const double second = frequency.value_or(1) * m_baseTone;
+    if (available && !sound::audible(second, m_player->sampleRate())) {
+        const QString hertz = QLocale().toString(std::abs(second), 'g', 6);
+        menu.addAction(QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertz))->setEnabled(false);
+    }
+}
+
+} // namespace vlnokres

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/sound/SoundPlayer.h"
+#include "core/StartChecks.h"
+
+#include <QList>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QWidget;
+
+namespace vlnokres {
+
+// The sound as the window offers it: which voice every run plays (none at start-up), the key
+// that turns it on and off, a few seconds of the boxes' values outside a run, and the "Zvuk"
+// submenu that says which tone is out of hearing. The output is asked for only when the sound
+// is first needed; where there is none, the items are disabled and the submenu says so.
+class SoundCommands
+{
+public:
+    static constexpr std::chrono::milliseconds kSampleLength{4000};
+
+    SoundCommands(QWidget &window, std::unique_ptr<SoundPlayer> player);
+    ~SoundCommands();
+
+    void setPlayer(std::unique_ptr<SoundPlayer> player) { m_player = std::move(player); }
+    std::optional<sound::Voice> voice() const { return m_voice; }
+    void setVoice(std::optional<sound::Voice> voice);
+    double baseTone() const { return m_baseTone; }
+    void setBaseTone(double hertz) { m_baseTone = hertz; }
+    // On with the voice chosen last (the sum at first), or off.
+    void toggle();
+
+    // The run's sound follows the run: it starts with its first step, pauses and resumes with
+    // it, and stops at its end.
+    void runStarted(const Parameters &parameters);
+    void runPaused(bool paused);
+    void runEnded();
+    // The chosen voice, or the sum while the sound is off, for kSampleLength.
+    void playSample(const Parameters &parameters);
+
+    // The submenu as it stands, with a word on the second tone where the frequency in the box
+    // puts it out of hearing.
+    void fillMenu(QMenu &menu, QAction *playSample, std::optional<double> frequency);
+
+private:
+    sound::Tones tonesOf(const Parameters &parameters) const;
+    void voiceChosen(std::optional<sound::Voice> voice);
+
+    std::unique_ptr<SoundPlayer> m_player;
+    std::optional<sound::Voice> m_voice;
+    sound::Voice m_lastVoice = sound::Voice::Sum;
+    double m_baseTone = sound::kDefaultBaseTone;
+    std::optional<Parameters> m_running; // the run's, while one goes on
+    bool m_paused = false;
+    QActionGroup *m_voices;
+};
+
+} // namespace vlnokres

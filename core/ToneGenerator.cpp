@@ -1,0 +1,78 @@
+#include "ToneGenerator.h"
+
+#include "StepOperations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace vlnokres::sound {
+namespace {
+
+constexpr double kTurn = 2 * std::numbers::pi;
+
+// Keeps a phase within one turn; a step is always less than half a turn.
+double wrapped(double phase)
+{
+    if (phase >= kTurn)
+        return phase - kTurn;
+    if (phase < 0)
+        return phase + kTurn;
+    return phase;
+}
+
+} // namespace
+
+double secondTone(const Tones &tones) { return tones.frequency * tones.baseTone; }
+
+bool audible(double hertz, int sampleRate)
+{
+    const double pitch = std::abs(hertz);
+    return pitch >= kLowestAudible && pitch <= std::min(kHighestAudible, kHighestShareOfRate * sampleRate);
+}
+
+ToneGenerator::ToneGenerator(const Tones &tones, Voice voice, int sampleRate)
+    : m_rate(sampleRate), m_fadeStep(1 / (kFadeSeconds * sampleRate))
+{
+    const double second = secondTone(tones);
+    if (voice != Voice::Second && audible(tones.baseTone, sampleRate)) {
+        m_firstAmplitude = kGain;
+        m_firstStep = kTurn * tones.baseTone / sampleRate;
+    }
+    if (voice != Voice::First && audible(second, sampleRate)) {
+        m_secondAmplitude = kGain * tones.amplitude;
+        m_secondStep = kTurn * second / sampleRate;
+        m_secondPhase = wrapped(std::fmod(tones.phaseDegrees * kRadiansPerDegree, kTurn));
+    }
+}
+
+void ToneGenerator::generate(float *out, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        if (m_level == 0 && m_target == 0) {
+            std::fill(out + i, out + count, 0.0f);
+            return;
+        }
+        m_level = m_target > m_level ? std::min(m_target, m_level + m_fadeStep) : std::max(m_target, m_level - m_fadeStep);
+        const double wave = m_firstAmplitude * std::sin(m_firstPhase) + m_secondAmplitude * std::sin(m_secondPhase);
+        // Only a negative amplitude beyond the limit's can pass full scale; it is clipped there.
+        out[i] = float(std::clamp(m_level * wave, -1.0, 1.0));
+        m_firstPhase = wrapped(m_firstPhase + m_firstStep);
+        m_secondPhase = wrapped(m_secondPhase + m_secondStep);
+    }
+}
+
+std::vector<float> toneOf(const Tones &tones, Voice voice, double seconds, int sampleRate)
+{
+    const auto total = std::size_t(std::lround(seconds * sampleRate));
+    const auto fade = std::min(total, std::size_t(std::lround(kFadeSeconds * sampleRate)));
+    std::vector<float> samples(total);
+    ToneGenerator generator(tones, voice, sampleRate);
+    generator.fadeIn();
+    generator.generate(samples.data(), total - fade);
+    generator.fadeOut();
+    generator.generate(samples.data() + (total - fade), fade);
+    return samples;
+}
+
+} // namespace vlnokres::sound

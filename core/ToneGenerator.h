@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace vlnokres::sound {
+
+// The time graph's three waves as tones, played in real time: the first sinusoid at the base
+// tone b, the second at f × b with its amplitude and phase, and their sum.
+enum class Voice { First, Second, Sum };
+
+// One unit of amplitude is 0.36 of full scale, the same for every voice, so that loudness is
+// honest and the largest sum (1 + 1.5) peaks at 0.9 without clipping.
+inline constexpr double kGain = 0.36;
+inline constexpr double kDefaultBaseTone = 220;
+inline constexpr double kLowestBaseTone = 55;
+inline constexpr double kHighestBaseTone = 1760;
+// What a listener hears; above 0.45 of the sample rate a tone would fold back as a false one.
+inline constexpr double kLowestAudible = 20;
+inline constexpr double kHighestAudible = 20000;
+inline constexpr double kHighestShareOfRate = 0.45;
+// Every start and stop fades over this long, so that nothing clicks.
+inline constexpr double kFadeSeconds = 0.010;
+
+struct Tones {
+    double baseTone = kDefaultBaseTone; // Hz
+    double amplitude = 1;               // of the second, relative to the first
+    double frequency = 1;               // of the second, relative to the first
+    double phaseDegrees = 0;            // of the second, converted as the drawing converts it
+};
+
+// The second tone's pitch, in hertz (its sign is the frequency's).
+double secondTone(const Tones &tones);
+
+// Whether a tone of this pitch (either sign) is played at the sample rate; one that is not is
+// left out, never folded back.
+bool audible(double hertz, int sampleRate);
+
+// Samples of the chosen voice, from t = 0 at the first sample, in -1 … 1. Phases accumulate in
+// double precision, turn by turn, so that a minute's tone does not drift. A fade in or out
+// moves the level between silence and full over kFadeSeconds; once faded out, time stands
+// still until the next fade in, so a paused tone resumes where it was.
+class ToneGenerator
+{
+public:
+    ToneGenerator(const Tones &tones, Voice voice, int sampleRate);
+
+    void fadeIn() { m_target = 1; }
+    void fadeOut() { m_target = 0; }
+    // Faded out and silent: nothing more to hear until a fade in.
+    bool silent() const { return m_target == 0 && m_level == 0; }
+    int sampleRate() const { return m_rate; }
+
+    void generate(float *out, std::size_t count);
+
+private:
+    int m_rate;
+    double m_firstAmplitude = 0, m_secondAmplitude = 0;
+    double m_firstStep = 0, m_secondStep = 0; // radians a sample
+    double m_firstPhase = 0, m_secondPhase = 0;
+    double m_level = 0, m_target = 0, m_fadeStep = 0;
+};
+
+// A tone of the given length from its first sample, faded in at its start and out at its end,
+// as a file holds it.
+std::vector<float> toneOf(const Tones &tones, Voice voice, double seconds, int sampleRate);
+
+} // namespace vlnokres::sound

@@ -1,0 +1,135 @@
+#include "core/ToneGenerator.h"
+#include "core/WavFile.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using namespace vlnokres::sound;
+
+// The tones as the generator makes them, with no device at all: which tone each voice plays
+// and how loud, what is left out of hearing, the fades, a minute without drift, and the file.
+class TestSound : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void voicesPlayTheirTones_data();
+    void voicesPlayTheirTones();
+    void fadesNeverClick();
+    void aMinuteDoesNotDrift();
+    void wavFileIsPcm();
+};
+
+namespace {
+constexpr int kRate = 48000;
+
+// Zero crossings from below over a second: the pitch in hertz.
+int pitchOf(const std::vector<float> &samples)
+{
+    int rising = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        rising += samples[i - 1] < 0 && samples[i] >= 0;
+    return rising;
+}
+} // namespace
+
+void TestSound::voicesPlayTheirTones_data()
+{
+    QTest::addColumn<Voice>("voice");
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("phase");
+    QTest::addColumn<int>("pitch"); // 0: silent
+    QTest::addColumn<double>("peak");
+    QTest::newRow("first at the base tone") << Voice::First << 0.5 << 3.0 << 0.0 << 220 << kGain;
+    QTest::newRow("second, twice as high and half as loud") << Voice::Second << 0.5 << 2.0 << 90.0 << 440 << kGain / 2;
+    QTest::newRow("second turning back") << Voice::Second << 1.0 << -1.0 << 0.0 << 220 << kGain;
+    QTest::newRow("largest sum peaks at 0.9") << Voice::Sum << 1.5 << 1.0 << 0.0 << 220 << 0.9;
+    QTest::newRow("opposite phases nearly cancel") << Voice::Sum << 1.0 << 1.0 << 180.0 << 220 << 0.003027;
+    QTest::newRow("above hearing is left out") << Voice::Second << 1.0 << 200.0 << 0.0 << 0 << 0.0;
+    QTest::newRow("below hearing is left out") << Voice::Second << 1.0 << 0.05 << 0.0 << 0 << 0.0;
+    QTest::newRow("sum without the unheard") << Voice::Sum << 1.0 << 200.0 << 0.0 << 220 << kGain;
+}
+
+void TestSound::voicesPlayTheirTones()
+{
+    QFETCH(Voice, voice);
+    QFETCH(double, amplitude);
+    QFETCH(double, frequency);
+    QFETCH(double, phase);
+    QFETCH(int, pitch);
+    QFETCH(double, peak);
+    const std::vector<float> tone = toneOf({kDefaultBaseTone, amplitude, frequency, phase}, voice, 1, kRate);
+    QCOMPARE(tone.size(), std::size_t(kRate));
+    const float loudest = std::abs(*std::ranges::max_element(tone, {}, [](float s) { return std::abs(s); }));
+    QVERIFY2(std::abs(loudest - peak) < peak / 100 + 1e-4, qPrintable(QString::number(loudest)));
+    if (pitch > 0)
+        QVERIFY2(std::abs(pitchOf(tone) - pitch) <= 1, qPrintable(QString::number(pitchOf(tone))));
+}
+
+// Faded in from silence at t = 0 and out to silence: no step between samples is larger than
+// the tone's own steepest, and a paused tone resumes where it stood.
+void TestSound::fadesNeverClick()
+{
+    const Tones tones{kDefaultBaseTone, 1.5, 1, 0};
+    const double steepest = 2.5 * kGain * 2 * std::numbers::pi * kDefaultBaseTone / kRate * 1.01;
+    ToneGenerator generator(tones, Voice::Sum, kRate);
+    std::vector<float> samples(kRate / 4);
+    generator.fadeIn();
+    generator.generate(samples.data(), 6000);
+    generator.fadeOut();
+    generator.generate(samples.data() + 6000, 1000);
+    QVERIFY(generator.silent());
+    generator.fadeIn();
+    generator.generate(samples.data() + 7000, samples.size() - 7000);
+    QVERIFY(std::abs(samples.front()) < 1e-3);
+    QCOMPARE(samples[6999], 0.0f);
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        QVERIFY2(std::abs(samples[i] - samples[i - 1]) <= steepest, qPrintable(QString::number(i)));
+    const std::vector<float> file = toneOf(tones, Voice::Sum, 0.5, kRate);
+    QVERIFY(std::abs(file.back()) < 1e-3);
+}
+
+void TestSound::aMinuteDoesNotDrift()
+{
+    ToneGenerator generator({kDefaultBaseTone, 1, 1.5, 90}, Voice::Second, kRate);
+    generator.fadeIn();
+    std::vector<float> minute(60 * kRate);
+    generator.generate(minute.data(), minute.size());
+    for (std::size_t n : {std::size_t(kRate), minute.size() - 1}) {
+        const double exact = kGain * std::sin(2 * std::numbers::pi * 330 * double(n) / kRate + 90 * 0.0175);
+        QVERIFY2(std::abs(minute[n] - exact) < 1e-5, qPrintable(QString::number(n)));
+    }
+}
+
+void TestSound::wavFileIsPcm()
+{
+    const std::vector<std::uint8_t> wav = wavFile({0.0f, 1.0f, -1.0f, 0.5f, 2.0f}, kRate);
+    QCOMPARE(wav.size(), std::size_t(44 + 10));
+    auto text = [&](std::size_t at) { return std::string(wav.begin() + long(at), wav.begin() + long(at) + 4); };
+    auto number = [&](std::size_t at, int size) {
+        std::uint32_t value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | wav[at + std::size_t(i)];
+        return value;
+    };
+    QCOMPARE(text(0), std::string("RIFF"));
+    QCOMPARE(number(4, 4), 46u);
+    QCOMPARE(text(8) + text(12), std::string("WAVEfmt "));
+    QCOMPARE(number(20, 2), 1u);     // PCM
+    QCOMPARE(number(22, 2), 1u);     // mono
+    QCOMPARE(number(24, 4), 48000u); // the rate
+    QCOMPARE(number(28, 4), 96000u); // bytes a second
+    QCOMPARE(number(34, 2), 16u);    // bits a sample
+    QCOMPARE(text(36), std::string("data"));
+    QCOMPARE(number(40, 4), 10u);
+    const std::int16_t expected[] = {0, 32767, -32767, 16384, 32767}; // clipped at full scale
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(std::int16_t(number(44 + 2 * std::size_t(i), 2)), expected[i]);
+}
+
+QTEST_GUILESS_MAIN(TestSound)
+#include "tst_sound.moc"
