@@ -267,7 +267,7 @@ void TestMainWindow::toolkitSpeaksCzech()
 }
 
 // Given on the command line with a comma or a dot under any locale, shown in the user's;
-// what was not given keeps its start-up value, and --start runs at once.
+// what was not given keeps its start-up value, --start runs at once, and its sound is heard.
 void TestMainWindow::commandLineValuesFillTheBoxes_data()
 {
     QTest::addColumn<QString>("locale");
@@ -281,7 +281,7 @@ void TestMainWindow::commandLineValuesFillTheBoxes()
     QFETCH(QString, locale);
     QLocale::setDefault(QLocale(locale));
     const auto parsed = parseCommandLine({"vlnokres", "--amplitude", "0,8", "--frequency", "1.5", "--phase", "-45,5",
-                                          "--slowdown", "4", "--start"});
+                                          "--slowdown", "4", "--start", "--sound", "second", "--tone", "440"});
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     QVERIFY(std::holds_alternative<CommandLine>(parsed));
     TestWindow w;
@@ -292,6 +292,7 @@ void TestMainWindow::commandLineValuesFillTheBoxes()
     QCOMPARE(w.pace()->value(), 4);
     QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("4"));
     QTRY_COMPARE(w.pacer->deadlines.size(), std::size_t(vlnokres::kSteps));
+    QCOMPARE(w.sounds.value(0), QStringLiteral("play 1 at 440 Hz, A 0.8 f 1.5 -45.5°"));
 }
 
 QTEST_MAIN(TestMainWindow)

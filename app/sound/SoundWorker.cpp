@@ -87,8 +87,10 @@ qint64 ToneDevice::readData(char *data, qint64 maxSize)
     return qint64(frames) * frameBytes;
 }
 
-// The sink is let rest once the tone has ended and the sink has played what it still held.
+// The sink is let rest once the tone has ended and the server has surely played what it still
+// held: a sink stopped sooner drops it, and a busy server may start a stream late.
 constexpr int kWatchMs = 100;
+constexpr int kEndedWatchesBeforeRest = 5;
 
 SoundWorker::SoundWorker(const QAudioDevice &device, const QAudioFormat &format)
     : m_device(device), m_format(format), m_watch(this)
@@ -110,7 +112,7 @@ void SoundWorker::play(const sound::Tones &tones, sound::Voice voice, std::optio
     }
     if (m_sink->state() == QAudio::StoppedState)
         m_sink->start(&m_tone);
-    m_endedBefore = false;
+    m_endedWatches = 0;
     m_watch.start();
 }
 
@@ -120,12 +122,14 @@ void SoundWorker::stop() { m_tone.stop(); }
 
 void SoundWorker::restWhenEnded()
 {
-    const bool ended = m_tone.ended();
-    if (ended && m_endedBefore && m_sink) {
+    m_endedWatches = m_tone.ended() ? m_endedWatches + 1 : 0;
+    // The sink goes with its stream: one stopped and started again does not always play.
+    if (m_endedWatches >= kEndedWatchesBeforeRest && m_sink) {
         m_sink->stop();
+        delete m_sink;
+        m_sink = nullptr;
         m_watch.stop();
     }
-    m_endedBefore = ended;
 }
 
 } // namespace vlnokres

@@ -60,7 +60,7 @@ private:
     QAudioSink *m_sink = nullptr;
     ToneDevice m_tone;
     QTimer m_watch;
-    bool m_endedBefore = false;
+    int m_endedWatches = 0;
 };
 
 } // namespace vlnokres
