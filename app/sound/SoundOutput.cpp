@@ -2,7 +2,6 @@
 
 #include "SoundWorker.h"
 
-#include <QLoggingCategory>
 #include <QMediaDevices>
 
 #include <cstdio>
@@ -38,12 +37,14 @@ bool SoundOutput::available()
 {
     if (m_available)
         return *m_available;
-    // Where there is no sound server, the toolkit would say so at length: one line is enough.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
+    // Where there is no sound server, the toolkit would say so in its own words; one line of
+    // ours is enough.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    qInstallMessageHandler(previous);
     m_available = !device.isNull();
     if (!*m_available) {
-        std::fputs("Vlnokres: zvukový výstup není k dispozici, program bude hrát potichu.\n", stderr);
+        std::fputs("Vlnokres: zvukový výstup není k dispozici, zvuk zůstane vypnutý.\n", stderr);
         return false;
     }
     const QAudioFormat format = formatFor(device);

@@ -294,8 +294,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->addActions(m_pictureActions);
     menu->addSeparator();
     QMenu *sound = menu->addMenu(QStringLiteral("Zvuk"));
-    sound->addAction(m_soundActions.front());
-    m_sound.fillMenu(*sound, m_soundActions.back(), readNumber(m_boxes.frequency->text()));
+    m_sound.fillMenu(*sound, m_soundActions.front(), m_soundActions.back(), readNumber(m_boxes.frequency->text()));
     menu->addSeparator();
     menu->addAction(m_helpAction);
     // Not exec(): a run going on must not stop while the menu is open.

@@ -108,11 +108,13 @@ void SoundCommands::playSample(const Parameters &parameters)
         m_player->play(tonesOf(parameters), m_voice.value_or(Voice::Sum), kSampleLength);
 }
 
-void SoundCommands::fillMenu(QMenu &menu, QAction *playSample, std::optional<double> frequency)
+void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, std::optional<double> frequency)
 {
     const bool available = m_player->available();
     if (!available)
         menu.addAction(QStringLiteral("Zvuk není k dispozici"))->setEnabled(false);
+    toggle->setEnabled(available);
+    menu.addAction(toggle);
     for (QAction *action : m_voices->actions()) {
         action->setEnabled(available);
         menu.addAction(action);

@@ -45,7 +45,7 @@ public:
 
     // The submenu as it stands, with a word on the second tone where the frequency in the box
     // puts it out of hearing.
-    void fillMenu(QMenu &menu, QAction *playSample, std::optional<double> frequency);
+    void fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, std::optional<double> frequency);
 
 private:
     sound::Tones tonesOf(const Parameters &parameters) const;
