@@ -46,11 +46,23 @@ void holdBackWhileConnecting(QtMsgType type, const QMessageLogContext &context, 
     g_connecting.push_back(qFormatLogMessage(type, context, message).toStdString());
 }
 
+// The toolkit's own option that names the platform, as "-platform offscreen" does.
+bool platformNamed(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "-platform" || argument == "--platform" || argument.starts_with("-platform=") ||
+            argument.starts_with("--platform="))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> connectToDisplay(int &argc, char **argv)
 {
-    bool named = false;
+    bool named = platformNamed(argc, argv);
     for (const char *name : kDisplayVariables)
         named |= valueOf(name) != nullptr;
     if (!named)

@@ -25,8 +25,14 @@ void putAll(char *out, const std::vector<float> &samples, int channels, double s
 
 } // namespace
 
+// A tone that still sounds fades out under the new one fading in, so that a change of voice
+// during a run does not click.
 void ToneDevice::play(std::unique_ptr<sound::ToneGenerator> generator, std::optional<qint64> samples)
 {
+    if (m_generator && !m_generator->silent()) {
+        m_leaving = std::move(m_generator);
+        m_leaving->fadeOut();
+    }
     m_generator = std::move(generator);
     m_left = samples;
     m_paused = false;
@@ -68,6 +74,14 @@ qint64 ToneDevice::readData(char *data, qint64 maxSize)
             }
         }
         m_generator->generate(m_buffer.data() + done, frames - done);
+    }
+    if (m_leaving) {
+        m_leavingBuffer.resize(frames);
+        m_leaving->generate(m_leavingBuffer.data(), frames);
+        for (std::size_t i = 0; i < frames; ++i)
+            m_buffer[i] += m_leavingBuffer[i];
+        if (m_leaving->silent())
+            m_leaving.reset();
     }
     const int channels = m_format.channelCount();
     switch (m_format.sampleFormat()) {

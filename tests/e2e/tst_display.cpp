@@ -10,6 +10,7 @@ class TestDisplay : public QObject
 private Q_SLOTS:
     void withoutADisplayTheProgramSaysSo_data();
     void withoutADisplayTheProgramSaysSo();
+    void platformNamedOnTheCommandLineIsUsed();
 };
 
 void TestDisplay::withoutADisplayTheProgramSaysSo_data()
@@ -44,6 +45,20 @@ void TestDisplay::withoutADisplayTheProgramSaysSo()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()), sentence);
+}
+
+// The toolkit's "-platform offscreen" needs no display: the window is made there and stays.
+void TestDisplay::platformNamedOnTheCommandLineIsUsed()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VLNOKRES_BINARY), {"-platform", "offscreen", "--start"});
+    QVERIFY(!program.waitForFinished(1500));
+    program.kill();
+    program.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestDisplay)

@@ -16,7 +16,7 @@ for path in ./usr/bin/vlnokres ./usr/share/applications/example.vlnokres.Vlnokre
   grep -qxF "$path" <<<"$contents" || { echo "missing from the package: $path"; status=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for pkg in fonts-liberation qt6-qpa-plugins qt6-translations-l10n libqt6widgets6; do
+for pkg in fonts-liberation qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 libqt6multimedia6; do
   grep -q "\b$pkg\b" <<<"$depends" || { echo "not a dependency: $pkg (Depends: $depends)"; status=1; }
 done
 [ $status -eq 0 ] && echo "package $(basename "$deb") holds the program, its desktop entry, metainfo, manual and icons"
