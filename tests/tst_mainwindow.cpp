@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -39,6 +40,9 @@ private Q_SLOTS:
     void darkThemeCannotLightenTheForm();
     void konecClosesTheWindow();
     void toolkitSpeaksCzech();
+    void examplesFillTheBoxesAndRun_data();
+    void examplesFillTheBoxesAndRun();
+    void setUpCopiedAsACommandOpensAgain();
     void commandLineValuesFillTheBoxes_data();
     void commandLineValuesFillTheBoxes();
 };
@@ -264,6 +268,58 @@ void TestMainWindow::toolkitSpeaksCzech()
     QCOMPARE(buttons.button(QDialogButtonBox::Close)->text().remove(u'&'), QStringLiteral("Zavřít"));
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("Zrušit"));
     QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(kDesktopFileName));
+}
+
+void TestMainWindow::examplesFillTheBoxesAndRun_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("beats") << "Zázněje" << QStringList{"1", "1,1", "0"};
+    QTest::newRow("square wave's start") << "Začátek obdélníkového průběhu" << QStringList{"0,333", "3", "0"};
+}
+
+// An example fills the three boxes as if typed, leaves the slowdown, and runs.
+void TestMainWindow::examplesFillTheBoxesAndRun()
+{
+    QFETCH(QString, title);
+    QFETCH(QStringList, boxes);
+    TestWindow w;
+    w.pace()->setValue(3);
+    for (QAction *action : w.window.actions())
+        if (action->text() == title)
+            action->trigger();
+    QCOMPARE(QStringList({w.box(names::kAmplitude)->text(), w.box(names::kFrequency)->text(), w.box(names::kPhase)->text()}),
+             boxes);
+    QCOMPARE(w.pace()->value(), 3);
+    QCOMPARE(w.pacer->finishes, 1);
+}
+
+// The command copied from the menu opens the same set-up: the boxes as they were (a text a
+// shell would split, quoted), the slowdown and the sound.
+void TestMainWindow::setUpCopiedAsACommandOpensAgain()
+{
+    TestWindow w;
+    w.box(names::kAmplitude)->setText(QStringLiteral("0,8"));
+    w.box(names::kPhase)->setText(QStringLiteral("1 5"));
+    w.pace()->setValue(2);
+    w.window.soundCommands().setVoice(vlnokres::sound::Voice::Second);
+    for (QAction *action : w.window.actions())
+        if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
+            action->trigger();
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("vlnokres --amplitude 0,8 --frequency 1 --phase '1 5' --slowdown 2 --sound second"));
+    w.box(names::kPhase)->setText(QStringLiteral("45"));
+    for (QAction *action : w.window.actions())
+        if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
+            action->trigger();
+    const auto again = parseCommandLine(QApplication::clipboard()->text().split(u' '));
+    QVERIFY(std::holds_alternative<CommandLine>(again));
+    TestWindow other;
+    other.window.apply(std::get<CommandLine>(again).window);
+    QCOMPARE(other.box(names::kAmplitude)->text(), QStringLiteral("0,8"));
+    QCOMPARE(other.box(names::kPhase)->text(), QStringLiteral("45"));
+    QCOMPARE(other.pace()->value(), 2);
+    QCOMPARE(other.window.soundCommands().voice(), std::optional(vlnokres::sound::Voice::Second));
 }
 
 // Given on the command line with a comma or a dot under any locale, shown in the user's;

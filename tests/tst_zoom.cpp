@@ -287,7 +287,8 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
     const QStringList enabledOutside = openMenu();
     QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
                                    "Zmenšit\tCtrl+-", "Pozastavit\tP", "Zastavit\tEsc",
-                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Zvuk\t",
+                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Příklady\t",
+                                   "Kopírovat jako příkaz\t", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
     // Before the first run there is nothing to pause, stop, save or copy.
     for (const char *idle : {"Pozastavit", "Zastavit", "Uložit obrázek…", "Kopírovat obrázek"})

@@ -3,6 +3,7 @@
 #include "app/picture/PictureExport.h"
 #include "app/window/NumberText.h"
 #include "core/Pace.h"
+#include "core/Presets.h"
 #include "core/StartUpValues.h"
 #include "core/StepOperations.h"
 
@@ -134,6 +135,8 @@ QString helpText()
         "  --tone HZ         základní tón první sinusoidy, 55 až 1760 Hz (výchozí 220)\n"
         "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
         "  --duration S      s --render do WAV: délka zvuku v sekundách, 0,1 až 60 (výchozí 4)\n"
+        "  --preset JMÉNO    hodnoty příkladu: stejna-faze, opacna-faze, ctvrt-periody,\n"
+        "                    zazneje, druha-harmonicka, obdelnik (volby hodnot mají přednost)\n"
         "  -h, --help        vypíše tuto nápovědu\n"
         "  -v, --version     vypíše verzi programu\n"
         "\n"
@@ -159,12 +162,13 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption step(QStringLiteral("step"), {}, QStringLiteral("N"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("K"));
     const QCommandLineOption voice(QStringLiteral("sound"), {}, QStringLiteral("VOICE"));
+    const QCommandLineOption example(QStringLiteral("preset"), {}, QStringLiteral("NAME"));
     const QCommandLineOption tone(QStringLiteral("tone"), {}, QStringLiteral("HZ"));
     const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, help,
-                       version});
+    parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
+                       help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
@@ -180,10 +184,24 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         return line;
     }
     auto read = [&](const QCommandLineOption &option) { return readPlainNumber(parser.value(option)); };
-    // A value given but not a number stays nullopt here, and the checks below refuse it.
-    const BoxReadings values{parser.isSet(amplitude) ? read(amplitude) : std::optional(startup::kAmplitude),
-                             parser.isSet(frequency) ? read(frequency) : std::optional(startup::kFrequency),
-                             parser.isSet(phase) ? read(phase) : std::optional(startup::kPhaseDegrees)};
+    const Preset *preset = nullptr;
+    if (parser.isSet(example) && !(preset = presetNamed(parser.value(example).toStdString()))) {
+        QStringList names;
+        for (const Preset &p : kPresets)
+            names << QString::fromLatin1(p.name);
+        return CommandLineError{QStringLiteral("Příklad %1 neznám; příklady jsou: %2.")
+                                    .arg(quoted(parser.value(example)), names.join(QStringLiteral(", ")))};
+    }
+    // A value given but not a number stays nullopt here, and the checks below refuse it. One
+    // given explicitly wins over the example's.
+    auto valueOf = [&](const QCommandLineOption &option, double Preset::*ofPreset, double atStartUp) {
+        if (parser.isSet(option))
+            return read(option);
+        return std::optional(preset ? preset->*ofPreset : atStartUp);
+    };
+    const BoxReadings values{valueOf(amplitude, &Preset::amplitude, startup::kAmplitude),
+                             valueOf(frequency, &Preset::frequency, startup::kFrequency),
+                             valueOf(phase, &Preset::phaseDegrees, startup::kPhaseDegrees)};
     if (parser.isSet(slowdown)) {
         line.window.slowdown = wholeNumberIn(read(slowdown), kFastest, kSlowest);
         if (!line.window.slowdown)
@@ -248,11 +266,11 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return CommandLineError{QString::fromStdString(messageFor(*refusal).text), false};
     line.parameters = std::get<Parameters>(checked);
-    if (parser.isSet(amplitude))
+    if (parser.isSet(amplitude) || preset)
         line.window.amplitude = values.amplitude;
-    if (parser.isSet(frequency))
+    if (parser.isSet(frequency) || preset)
         line.window.frequency = values.frequency;
-    if (parser.isSet(phase))
+    if (parser.isSet(phase) || preset)
         line.window.phaseDegrees = values.phaseDegrees;
     return line;
 }

@@ -6,12 +6,14 @@
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "PaceControl.h"
+#include "SetUpCommand.h"
 #include "app/sound/SoundOutput.h"
 #include "core/StartUpValues.h"
 #include "core/Zoom.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -130,6 +132,9 @@ void MainWindow::createActions()
         addWindowAction("Zvuk zapnout a vypnout", {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { m_sound.toggle(); }),
         addWindowAction("Přehrát zvuk", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &MainWindow::playSample),
     };
+    for (const Preset &preset : kPresets)
+        m_presetActions << addWindowAction(preset.title, {}, [this, &preset] { applyPreset(preset); });
+    m_copySetUpAction = addWindowAction("Kopírovat jako příkaz", {}, &MainWindow::copySetUp);
     m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
 
     m_pauseAction = new QAction(this); // named by showPauseState
@@ -184,6 +189,32 @@ void MainWindow::playSample()
         m_refuse(*refusal);
     else
         m_sound.playSample(std::get<Parameters>(checked));
+}
+
+// An example fills the boxes as if typed (the slowdown stays) and starts its run; like typing
+// and Start, it waits for a run's end.
+void MainWindow::applyPreset(const Preset &preset)
+{
+    if (m_running) {
+        m_heldInput.defer(*windowHandle(), [this, &preset] { applyPreset(preset); });
+        return;
+    }
+    m_boxes.amplitude->setText(writeNumber(preset.amplitude));
+    m_boxes.frequency->setText(writeNumber(preset.frequency));
+    m_boxes.phase->setText(writeNumber(preset.phaseDegrees));
+    control<QPushButton>(names::kStart)->click();
+}
+
+void MainWindow::copySetUp()
+{
+    QApplication::clipboard()->setText(commandFor({
+        .amplitude = m_boxes.amplitude->text(),
+        .frequency = m_boxes.frequency->text(),
+        .phase = m_boxes.phase->text(),
+        .slowdown = control<QScrollBar>(names::kPace)->value(),
+        .voice = m_sound.voice(),
+        .baseTone = m_sound.baseTone(),
+    }));
 }
 
 void MainWindow::start()
@@ -292,6 +323,9 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->addAction(m_stopAction);
     menu->addSeparator();
     menu->addActions(m_pictureActions);
+    menu->addSeparator();
+    menu->addMenu(QStringLiteral("Příklady"))->addActions(m_presetActions);
+    menu->addAction(m_copySetUpAction);
     menu->addSeparator();
     QMenu *sound = menu->addMenu(QStringLiteral("Zvuk"));
     m_sound.fillMenu(*sound, m_soundActions.front(), m_soundActions.back(), readNumber(m_boxes.frequency->text()));

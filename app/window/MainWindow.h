@@ -20,6 +20,7 @@
 #include "app/run/EventLoopPacer.h"
 #include "app/run/HeldInput.h"
 #include "app/run/RasterSurface.h"
+#include "core/Presets.h"
 #include "core/SceneGeometry.h"
 
 #include <QWidget>
@@ -78,6 +79,8 @@ private:
     // Done at once, or after the run when one goes on and is not paused, as Start would be.
     void command(void (PictureCommands::*act)());
     void playSample();
+    void applyPreset(const Preset &preset);
+    void copySetUp();
     void showPauseState();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
     bool onDrawingArea(QPoint position) const;
@@ -105,6 +108,8 @@ private:
     QList<QAction *> m_viewActions;
     QList<QAction *> m_pictureActions;
     QList<QAction *> m_soundActions; // on and off, and the sample
+    QList<QAction *> m_presetActions;
+    QAction *m_copySetUpAction = nullptr;
     QAction *m_helpAction = nullptr;
 };
 

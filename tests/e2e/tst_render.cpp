@@ -65,6 +65,8 @@ void TestRender::writesEachFormat_data()
     // Scripts run under English and C locales: a decimal comma means the same there.
     QTest::newRow("decimal comma in English") << QStringList{"--render", "e.png", "--amplitude", "0,8", "--scale", "0,5"}
                                               << "e.png" << QSize(396, 261) << "en_US.UTF-8";
+    QTest::newRow("an example, its phase given") << QStringList{"--preset", "obdelnik", "--phase", "30", "--render", "h.svg"}
+                                                 << "h.svg" << QSize() << czech;
     QTest::newRow("WAV of the second voice, no sound server")
         << QStringList{"--render", "g.wav", "--sound", "second", "--duration", "0,5", "--tone", "440"} << "g.wav"
         << QSize() << czech;
@@ -140,6 +142,9 @@ void TestRender::refusesWhatCannotBeUsed_data()
                                            << true;
     QTest::newRow("sound file, values refused") << QStringList{"--render", "x.wav", "--amplitude", "2"} << 2
                                                 << "Aplikace nedovoluje větší amplitudu než 1,5" << false;
+    QTest::newRow("unknown example") << QStringList{"--preset", "ctvrt"} << 2
+                                     << "Příklad „ctvrt“ neznám; příklady jsou: stejna-faze, opacna-faze, ctvrt-periody, "
+                                        "zazneje, druha-harmonicka, obdelnik." << true;
     QTest::newRow("groups on the command line") << QStringList{"--render", "x.png", "--phase", "1.000.000"} << 2
                                                 << "Fázový posun musí být číslo." << false;
 }

@@ -1,0 +1,45 @@
+#include "SetUpCommand.h"
+
+#include "NumberText.h"
+
+#include <QRegularExpression>
+
+namespace vlnokres {
+namespace {
+
+QString shellWord(const QString &text)
+{
+    static const QRegularExpression kPlain(QStringLiteral("^[A-Za-z0-9,._+-]+$"));
+    if (kPlain.match(text).hasMatch())
+        return text;
+    QString quoted = text;
+    return u'\'' + quoted.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
+}
+
+QString voiceName(sound::Voice voice)
+{
+    switch (voice) {
+    case sound::Voice::First: return QStringLiteral("first");
+    case sound::Voice::Second: return QStringLiteral("second");
+    case sound::Voice::Sum: break;
+    }
+    return QStringLiteral("sum");
+}
+
+} // namespace
+
+QString commandFor(const SetUp &setUp)
+{
+    QStringList words{QStringLiteral("vlnokres"), QStringLiteral("--amplitude"), shellWord(setUp.amplitude.trimmed()),
+                      QStringLiteral("--frequency"), shellWord(setUp.frequency.trimmed()), QStringLiteral("--phase"),
+                      shellWord(setUp.phase.trimmed())};
+    if (setUp.slowdown != 1)
+        words << QStringLiteral("--slowdown") << QString::number(setUp.slowdown);
+    if (setUp.voice)
+        words << QStringLiteral("--sound") << voiceName(*setUp.voice);
+    if (setUp.baseTone != sound::kDefaultBaseTone)
+        words << QStringLiteral("--tone") << writeNumber(setUp.baseTone);
+    return words.join(u' ');
+}
+
+} // namespace vlnokres

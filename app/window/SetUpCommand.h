@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/ToneGenerator.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace vlnokres {
+
+// What the window holds that a command line can give again: the boxes' texts, the slowdown
+// and the sound.
+struct SetUp {
+    QString amplitude, frequency, phase;
+    int slowdown = 1;
+    std::optional<sound::Voice> voice;
+    double baseTone = sound::kDefaultBaseTone;
+};
+
+// The command line that opens the same set-up, as a shell takes it ("vlnokres --amplitude 0,8
+// --frequency 3 --phase 45 --slowdown 2"): values as the boxes show them, what is as at
+// start-up left out, and any text a shell would read otherwise quoted.
+QString commandFor(const SetUp &setUp);
+
+} // namespace vlnokres

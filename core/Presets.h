@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vlnokres {
+
+// Ready examples of the second sinusoid that a teacher starts from: what the menu calls them,
+// the name the command line takes, and the three values they fill the boxes with.
+struct Preset {
+    const char *title; // UTF-8
+    const char *name;
+    double amplitude;
+    double frequency;
+    double phaseDegrees;
+};
+
+inline constexpr std::array<Preset, 6> kPresets{{
+    {"Stejná fáze", "stejna-faze", 1, 1, 0},
+    {"Opačná fáze", "opacna-faze", 1, 1, 180},
+    {"Posun o čtvrt periody", "ctvrt-periody", 1, 1, 90},
+    {"Zázněje", "zazneje", 1, 1.1, 0},
+    {"Druhá harmonická", "druha-harmonicka", 0.5, 2, 0},
+    {"Začátek obdélníkového průběhu", "obdelnik", 0.333, 3, 0},
+}};
+
+// The example of that name, or none.
+constexpr const Preset *presetNamed(std::string_view name)
+{
+    for (const Preset &preset : kPresets)
+        if (name == preset.name)
+            return &preset;
+    return nullptr;
+}
+
+} // namespace vlnokres
