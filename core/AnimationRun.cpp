@@ -7,14 +7,25 @@
 namespace vlnokres {
 
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
-                  Pacer &pacer)
+                  Pacer &pacer, RunCursor *cursor)
 {
+    RunCursor own;
+    RunCursor &at = cursor ? *cursor : own;
+    at = {};
     canvas.beginScene();
     canvas.draw(sceneSetup());
     pacer.start();
     for (int t = 1; t <= kSteps; ++t) {
         canvas.draw(stepOps(second, t));
-        if (pacer.waitUntil(t * pausePerStep))
+        at.shown = t;
+        const bool goOn = pacer.waitUntil(t * pausePerStep);
+        if (at.movedTo) {
+            // The picture was drawn anew at that step; step t's deadline is now its.
+            pacer.shift((t - *at.movedTo) * pausePerStep);
+            t = *at.movedTo;
+            at.movedTo.reset();
+        }
+        if (goOn)
             continue;
         // A run stopped by its user ends as every run ends; a closed window needs no more.
         if (!pacer.isStopped())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunCursor.h"
 #include "StepOperations.h"
 
 #include <chrono>
@@ -11,9 +12,11 @@ class Pacer;
 
 // Clears the band and draws the axes, then draws the kSteps steps of the phasors and their
 // traces, pausing after each, and restores the axes. A run that the pacer stops restores the
-// axes where it stands; one whose window has been closed returns at once.
+// axes where it stands; one whose window has been closed returns at once. The cursor, where
+// one is given, tells which step shows; a run moved to another step while paused goes on from
+// there, its remaining steps taking their own time.
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
-                  Pacer &pacer);
+                  Pacer &pacer, RunCursor *cursor = nullptr);
 
 // The same run at once, without pauses, as it stands after step lastStep (1 … kSteps); only
 // a whole run gets its finishing axes.

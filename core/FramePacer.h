@@ -25,6 +25,7 @@ public:
     bool isPaused() const override { return m_paused; }
     void stop() override { m_stopped = true; }
     bool isStopped() const override { return m_stopped; }
+    void shift(std::chrono::nanoseconds by) override { m_start += by; }
 
 protected:
     // Handles what the window system has sent; false when the run must stop (its window has

@@ -24,6 +24,8 @@ public:
     virtual bool isPaused() const { return false; }
     virtual void stop() {}
     virtual bool isStopped() const { return false; }
+    // Moves the run's clock: later deadlines come by that much later (earlier, if negative).
+    virtual void shift(std::chrono::nanoseconds) {}
 };
 
 } // namespace vlnokres

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void pacerServicesEventsAboutOnceAFrame();
     void closedWindowEndsTheRunWithinAFrame();
     void pauseStopsTheRunsClock();
+    void movedWhilePausedGoesOnFromThere();
     void stopEndsTheRunAtItsNextWait();
 };
 
@@ -185,6 +186,36 @@ void TestRun::closedWindowEndsTheRunWithinAFrame()
     QCOMPARE(pacer.services.size(), std::size_t(3));
     QVERIFY(canvas.batches.size() >= 45 && canvas.batches.size() <= 52);
     QVERIFY(!(canvas.batches.back() == finishingOps()));
+}
+
+// Paused, moved back to step 100, and resumed: the run draws steps 101 to 1300 next, and they
+// take their own time, 1200 ms, from the moment it resumes.
+void TestRun::movedWhilePausedGoesOnFromThere()
+{
+    RecordingCanvas canvas;
+    FakeClock clock;
+    CountingPacer pacer(clock);
+    RunCursor cursor;
+    Clock::time_point resumedAt;
+    std::size_t batchesWhenMoved = 0;
+    pacer.onService = [&](std::size_t service) {
+        if (service == 30)
+            pacer.setPaused(true);
+        if (service == 32) {
+            QVERIFY(cursor.shown > 100);
+            cursor.movedTo = cursor.shown = 100;
+            batchesWhenMoved = canvas.batches.size();
+        }
+        if (service == 34) {
+            pacer.setPaused(false);
+            resumedAt = clock.now();
+        }
+    };
+    runAnimation(kDefaults, 1ms, canvas, pacer, &cursor);
+    QVERIFY(canvas.batches[batchesWhenMoved] == stepOps(kDefaults, 101));
+    QCOMPARE(canvas.batches.size(), batchesWhenMoved + 1200 + 1);
+    QCOMPARE(clock.at - resumedAt, std::chrono::nanoseconds(1200ms));
+    QCOMPARE(cursor.shown, kSteps);
 }
 
 void TestRun::pauseStopsTheRunsClock()

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void contextMenuOffersTheViewAndTheRun();
     void helpKeyListsTheKeys();
     void soundFollowsTheRun();
+    void pausedRunStepsBackAndForth();
     void soundMenuSaysWhatCannotBeHeard();
 };
 
@@ -229,7 +230,7 @@ void TestZoom::runKeysPauseResumeAndStop()
         }
     };
     w.clickStart();
-    QCOMPARE(titles, QStringList({title + QStringLiteral(" – pozastaveno"), title}));
+    QCOMPARE(titles, QStringList({title + QStringLiteral(" – krok 10 z 1300 – pozastaveno"), title}));
     QVERIFY(pausedAt20);
     // Stopped while paused at step 30: the picture stands as it was, and the run ends as every
     // run does, with the axes drawn again and the title no longer paused.
@@ -286,7 +287,8 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
     };
     const QStringList enabledOutside = openMenu();
     QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
-                                   "Zmenšit\tCtrl+-", "Pozastavit\tP", "Zastavit\tEsc",
+                                   "Zmenšit\tCtrl+-", "Pozastavit\tP", "O krok zpět\tLeft",
+                                   "O krok vpřed\tRight", "Zastavit\tEsc",
                                    "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Příklady\t",
                                    "Kopírovat jako příkaz\t", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
@@ -319,6 +321,40 @@ void TestZoom::helpKeyListsTheKeys()
     for (const QAction *action : w.window.actions())
         if (!action->shortcut().isEmpty() && action->shortcut()[0].key() == Qt::Key_Minus)
             QVERIFY2(text.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
+}
+
+// While paused, the step keys move the run; the picture is the run's own at that step, and
+// the run goes on from the step shown.
+void TestZoom::pausedRunStepsBackAndForth()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QWindow *handle = w.window.windowHandle();
+    QStringList titles;
+    QImage reached649, movedTo649;
+    w.pacer->atStep = [&](int) {
+        if (w.pacer->deadlines.size() == 649)
+            reached649 = w.window.surface().image();
+        if (w.pacer->deadlines.size() != 650)
+            return;
+        QTest::keyClick(handle, Qt::Key_P);
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Left})
+            QTest::keyClick(handle, key);
+        titles << w.window.windowTitle().section(u'–', 1);
+        QTest::keyClick(handle, Qt::Key_PageUp);
+        QTest::keyClick(handle, Qt::Key_PageDown);
+        QTest::keyClick(handle, Qt::Key_End);
+        QTest::keyClick(handle, Qt::Key_Home);
+        for (int i = 0; i < 648; ++i)
+            QTest::keyClick(handle, Qt::Key_Right);
+        movedTo649 = w.window.surface().image();
+        QTest::keyClick(handle, Qt::Key_P);
+    };
+    w.clickStart();
+    QCOMPARE(titles, QStringList(QStringLiteral(" krok 51 z 1300 – pozastaveno")));
+    QVERIFY(movedTo649 == reached649);
+    // 650 steps, then from step 649 on: 651 more.
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(650 + 651));
 }
 
 // Ctrl+M turns the sound on with the sum; it starts with the run, pauses and resumes with it,

@@ -8,6 +8,7 @@
 #include "PaceControl.h"
 #include "SetUpCommand.h"
 #include "app/sound/SoundOutput.h"
+#include "core/SceneSetup.h"
 #include "core/StartUpValues.h"
 #include "core/Zoom.h"
 
@@ -26,7 +27,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace vlnokres {
 
@@ -141,6 +144,12 @@ void MainWindow::createActions()
     m_pauseAction->setShortcut(QKeySequence(Qt::Key_P));
     m_pauseAction->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken by duringRun
     connect(m_pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
+    m_stepActions = {new QAction(QStringLiteral("O krok zpět"), this), new QAction(QStringLiteral("O krok vpřed"), this)};
+    for (int i = 0; i < 2; ++i) {
+        m_stepActions[i]->setShortcut(QKeySequence(i == 0 ? Qt::Key_Left : Qt::Key_Right));
+        m_stepActions[i]->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken by duringRun
+        connect(m_stepActions[i], &QAction::triggered, this, [this, i] { moveToStep(m_cursor.shown + (i == 0 ? -1 : 1)); });
+    }
     m_stopAction = new QAction(QStringLiteral("Zastavit"), this);
     m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_stopAction->setShortcutContext(Qt::WidgetShortcut);
@@ -220,7 +229,7 @@ void MainWindow::copySetUp()
 void MainWindow::start()
 {
     runStartCommand(m_boxes, {m_surface, *m_pacer, m_heldInput, m_refuse,
-                              [this](const Parameters *running) { setRunning(running); }});
+                              [this](const Parameters *running) { setRunning(running); }, &m_cursor});
 }
 
 // While a run goes on the pointer is the busy one, so that users see that what they click now
@@ -232,8 +241,10 @@ void MainWindow::setRunning(const Parameters *parameters)
         QApplication::setOverrideCursor(Qt::BusyCursor);
     else if (!running && m_running)
         QApplication::restoreOverrideCursor();
-    if (parameters)
+    if (parameters) {
         m_picture.setRunParameters(*parameters);
+        m_runSecond = secondSinusoidOf(*parameters);
+    }
     if (parameters && !m_running)
         m_sound.runStarted(*parameters);
     else if (!running && m_running)
@@ -243,6 +254,28 @@ void MainWindow::setRunning(const Parameters *parameters)
     m_running = running;
     m_pauseAction->setEnabled(running);
     m_stopAction->setEnabled(running);
+    showPauseState();
+}
+
+void MainWindow::moveToStep(int step)
+{
+    if (!m_running || !m_pacer->isPaused())
+        return;
+    step = std::clamp(step, 1, kSteps);
+    if (step == m_cursor.shown)
+        return;
+    // One step on is what the run itself would draw next; any other is drawn from the start.
+    if (step == m_cursor.shown + 1) {
+        m_surface.draw(stepOps(m_runSecond, step));
+    } else {
+        DrawOps ops = sceneSetup();
+        for (int t = 1; t <= step; ++t)
+            std::ranges::copy(stepOps(m_runSecond, t), std::back_inserter(ops));
+        m_surface.beginScene();
+        m_surface.draw(ops);
+    }
+    m_cursor.shown = step;
+    m_cursor.movedTo = step;
     showPauseState();
 }
 
@@ -265,7 +298,10 @@ void MainWindow::stopRun()
 void MainWindow::showPauseState()
 {
     const bool paused = m_running && m_pacer->isPaused();
-    setWindowTitle(QString::fromUtf8(kCaption) + (paused ? QString::fromUtf8(kPausedSuffix) : QString()));
+    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_cursor.shown).arg(kSteps);
+    setWindowTitle(QString::fromUtf8(kCaption) + (paused ? where + QString::fromUtf8(kPausedSuffix) : QString()));
+    for (QAction *action : std::as_const(m_stepActions))
+        action->setEnabled(paused);
     m_pauseAction->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
 }
 
@@ -286,6 +322,13 @@ HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
             togglePause();
         return HeldInput::Immediate::Handled;
     }
+    if (key && m_pacer->isPaused()) {
+        if (const auto to = stepKeyTarget(key->key(), m_cursor.shown)) {
+            if (event.type() == QEvent::KeyPress)
+                moveToStep(*to);
+            return HeldInput::Immediate::Handled;
+        }
+    }
     if (key) {
         if (!pauseKey && key->key() != Qt::Key_Escape)
             return HeldInput::Immediate::No;
@@ -304,6 +347,20 @@ HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
     return HeldInput::Immediate::No;
 }
 
+// The step a key moves a paused run to: one back or on, fifty back or on, the first or the last.
+std::optional<int> MainWindow::stepKeyTarget(int key, int shown)
+{
+    switch (key) {
+    case Qt::Key_Left: return shown - 1;
+    case Qt::Key_Right: return shown + 1;
+    case Qt::Key_PageUp: return shown - 50;
+    case Qt::Key_PageDown: return shown + 50;
+    case Qt::Key_Home: return 1;
+    case Qt::Key_End: return kSteps;
+    default: return std::nullopt;
+    }
+}
+
 bool MainWindow::onDrawingArea(QPoint position) const
 {
     const QWidget *child = childAt(position);
@@ -320,6 +377,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->addActions(m_viewActions);
     menu->addSeparator();
     menu->addAction(m_pauseAction);
+    menu->addActions(m_stepActions);
     menu->addAction(m_stopAction);
     menu->addSeparator();
     menu->addActions(m_pictureActions);

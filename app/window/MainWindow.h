@@ -55,6 +55,10 @@ public:
     // The run's own keys: pause and resume, and stop. They act only while a run goes on.
     void togglePause();
     void stopRun();
+    // While a run is paused: its picture drawn anew as the run shows it at that step (1 …
+    // 1300), from which the run goes on when resumed.
+    void moveToStep(int step);
+    int shownStep() const { return m_cursor.shown; }
 
     // The values the command line gave, written into the boxes and the pace control; with
     // start, "Start" is pressed as soon as the window shows.
@@ -84,6 +88,7 @@ private:
     void showPauseState();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
     bool onDrawingArea(QPoint position) const;
+    static std::optional<int> stepKeyTarget(int key, int shown);
 
     void toggleFullScreen();
     void showOriginalSize();
@@ -103,8 +108,11 @@ private:
     SoundCommands m_sound;
     double m_zoom = 1;
     bool m_running = false;
+    RunCursor m_cursor;
+    SecondSinusoid m_runSecond; // the run's, while one goes on
     QAction *m_pauseAction = nullptr;
     QAction *m_stopAction = nullptr;
+    QList<QAction *> m_stepActions; // back and forward, while paused
     QList<QAction *> m_viewActions;
     QList<QAction *> m_pictureActions;
     QList<QAction *> m_soundActions; // on and off, and the sample

@@ -55,7 +55,7 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
     const HeldInput::Hold hold(target.heldInput);
     // Told of the end before the held input is delivered, which may start the next run.
     target.running(&parameters);
-    runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer);
+    runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer, target.cursor);
     target.running(nullptr);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RunCursor.h"
 #include "core/StartChecks.h"
 
 #include <functional>
@@ -30,6 +31,7 @@ struct StartTarget {
     HeldInput &heldInput;
     std::function<void(const Message &)> refuse;
     std::function<void(const Parameters *running)> running = [](const Parameters *) {};
+    RunCursor *cursor = nullptr; // which step shows, and where a paused run was moved to
 };
 
 // The boxes read and checked, as a run would take them, or what the user is told of them.
