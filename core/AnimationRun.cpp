@@ -7,13 +7,15 @@
 namespace vlnokres {
 
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
-                  Pacer &pacer, RunCursor *cursor)
+                  Pacer &pacer, RunCursor *cursor, const DrawOps &underlay)
 {
     RunCursor own;
     RunCursor &at = cursor ? *cursor : own;
     at = {};
     canvas.beginScene();
     canvas.draw(sceneSetup());
+    if (!underlay.empty())
+        canvas.draw(underlay);
     pacer.start();
     for (int t = 1; t <= kSteps; ++t) {
         canvas.draw(stepOps(second, t));
@@ -54,10 +56,10 @@ private:
 
 } // namespace
 
-void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas)
+void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas, const DrawOps &underlay)
 {
     StopAfter pacer(lastStep);
-    runAnimation(second, std::chrono::nanoseconds(0), canvas, pacer);
+    runAnimation(second, std::chrono::nanoseconds(0), canvas, pacer, nullptr, underlay);
 }
 
 } // namespace vlnokres

@@ -14,12 +14,13 @@ class Pacer;
 // traces, pausing after each, and restores the axes. A run that the pacer stops restores the
 // axes where it stands; one whose window has been closed returns at once. The cursor, where
 // one is given, tells which step shows; a run moved to another step while paused goes on from
-// there, its remaining steps taking their own time.
+// there, its remaining steps taking their own time. The underlay (the readouts' envelope) is
+// drawn with the set-up, under the run.
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
-                  Pacer &pacer, RunCursor *cursor = nullptr);
+                  Pacer &pacer, RunCursor *cursor = nullptr, const DrawOps &underlay = {});
 
 // The same run at once, without pauses, as it stands after step lastStep (1 … kSteps); only
 // a whole run gets its finishing axes.
-void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas);
+void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas, const DrawOps &underlay = {});
 
 } // namespace vlnokres

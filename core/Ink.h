@@ -6,7 +6,7 @@ namespace vlnokres {
 
 // The colours the scene is drawn in. Foreground is the window's text colour, which the
 // window fixes to black so that a dark desktop theme cannot make the axes light on grey.
-enum class Ink { Foreground, BackgroundGrey, White, Green, LightYellow, Red };
+enum class Ink { Foreground, BackgroundGrey, White, Green, LightYellow, Red, MidGrey };
 
 // 0xRRGGBB.
 constexpr std::uint32_t rgbOf(Ink ink)
@@ -18,6 +18,7 @@ constexpr std::uint32_t rgbOf(Ink ink)
     case Ink::Green: return 0x00C000;
     case Ink::LightYellow: return 0xFFFFC0;
     case Ink::Red: return 0xFF0000;
+    case Ink::MidGrey: return 0x808080; // the readouts' envelope
     }
     return 0x000000;
 }

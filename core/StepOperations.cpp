@@ -8,15 +8,6 @@
 namespace vlnokres {
 namespace {
 
-// A vector of the given length at the given angle, as an offset on screen, where y grows
-// downward. Each is computed once a step and drawn from both diagrams' origins.
-struct Arrow {
-    double dx;
-    double dy;
-};
-
-Arrow arrow(double length, double angle) { return {length * std::cos(angle), -length * std::sin(angle)}; }
-
 Point operator+(Point origin, Arrow v) { return {origin.x + v.dx, origin.y + v.dy}; }
 
 // Every trace advances kPixelsPerRadian / kStepsPerRadian pixels a step. The second wave's
@@ -38,18 +29,23 @@ double secondTurn(double frequency, int t)
 
 } // namespace
 
+// Each vector is computed once a step and drawn from both diagrams' origins.
+Arrow arrowAt(double length, double angle) { return {length * std::cos(angle), -length * std::sin(angle)}; }
+
+double secondAngle(const SecondSinusoid &second, int t)
+{
+    return second.phaseDegrees * kRadiansPerDegree + secondTurn(second.frequency, t);
+}
+
 DrawOps stepOps(const SecondSinusoid &second, int t)
 {
     using namespace scene;
     const double a = t / kStepsPerRadian;
     const double aBefore = (t - 1) / kStepsPerRadian;
-    const double phase = second.phaseDegrees * kRadiansPerDegree;
-    const double theta = phase + secondTurn(second.frequency, t);
-    const double thetaBefore = phase + secondTurn(second.frequency, t - 1);
-    const Arrow firstBefore = arrow(kFirstLength, aBefore);
-    const Arrow first = arrow(kFirstLength, a);
-    const Arrow secondBefore = arrow(second.length, thetaBefore);
-    const Arrow secondNow = arrow(second.length, theta);
+    const Arrow firstBefore = arrowAt(kFirstLength, aBefore);
+    const Arrow first = arrowAt(kFirstLength, a);
+    const Arrow secondBefore = arrowAt(second.length, secondAngle(second, t - 1));
+    const Arrow secondNow = arrowAt(second.length, secondAngle(second, t));
 
     const Point upperFirst{kFirstOriginX, kUpperY};
     const Point upperSecond{kSecondOriginX, kUpperY};

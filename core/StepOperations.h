@@ -25,6 +25,17 @@ inline constexpr double kDotRadius = 0.3;
 // to tail, and the three dots of the time graph are added. Pen width 2 is already set.
 DrawOps stepOps(const SecondSinusoid &second, int t);
 
+// A vector of the given length at the given angle, as an offset on screen, where y grows
+// downward.
+struct Arrow {
+    double dx;
+    double dy;
+};
+Arrow arrowAt(double length, double angle);
+
+// The second vector's angle at step t, in radians.
+double secondAngle(const SecondSinusoid &second, int t);
+
 // After the last step the two horizontal axes, which the swept discs have covered, come back.
 DrawOps finishingOps();
 

@@ -1,6 +1,8 @@
 #include "Colours.h"
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
+#include "app/picture/ReadoutText.h"
+#include "core/Readouts.h"
 #include "core/AnimationRun.h"
 #include "core/Drawing.h"
 #include "core/Picture.h"
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void formatFollowsTheExtension();
     void failedWriteLeavesNothing();
     void writesOnlyRegularFiles();
+    void readoutsAreWordsInEveryPicture();
 
 private:
     DrawOps m_run; // a whole run at amplitude 0.8, frequency 3, phase 45
@@ -316,6 +319,21 @@ void TestPicture::writesOnlyRegularFiles()
     QFile written(target);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), QByteArray("new"));
+}
+
+// The readouts in Czech notation with a true minus sign; in a vector picture they are text,
+// and the envelope is drawn in mid-grey.
+void TestPicture::readoutsAreWordsInEveryPicture()
+{
+    QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
+                                                        "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
+    QCOMPARE(readoutLines({1, 1.1, 0}, 1).first(), QStringLiteral("Obálka součtu: 0,00 až 2,00, perioda 10,0 T₁"));
+    Drawing drawing;
+    drawAnimationUpTo(kSecond, kSteps, drawing, readouts::envelopeOps({0.8, 3, 45}));
+    const QStringList lines = readoutLines({0.8, 3, 45}, kSteps);
+    const QString svg = QString::fromUtf8(pictureSvg(drawing.sceneOps(), PictureText(m_caption, lines)));
+    QVERIFY(svg.contains(lines[0].toHtmlEscaped()) && svg.contains(lines[1]));
+    QVERIFY(svg.contains(QStringLiteral("#808080;stroke-width:1")));
 }
 
 QTEST_MAIN(TestPicture)

@@ -1,4 +1,5 @@
 #include "core/Pace.h"
+#include "core/Readouts.h"
 #include "core/StepOperations.h"
 #include "core/SceneGeometry.h"
 
@@ -23,6 +24,8 @@ private Q_SLOTS:
     void zeroFrequencyHoldsTheSecondVectorStill();
     void hugeValuesStayDrawable();
     void finishingRedrawsBothHorizontalAxes();
+    void readoutsOfTheSum_data();
+    void readoutsOfTheSum();
     void pauseGrowsWithTheSquareOfTheSlowdown_data();
     void pauseGrowsWithTheSquareOfTheSlowdown();
 };
@@ -128,6 +131,49 @@ void TestSteps::hugeValuesStayDrawable()
                 const Point at = line ? line->to : std::get<Circle>(op).centre;
                 QVERIFY2(std::isfinite(at.x) && std::isfinite(at.y), qPrintable(QString::number(second.frequency)));
             }
+}
+
+void TestSteps::readoutsOfTheSum_data()
+{
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("phase");
+    QTest::addColumn<QList<double>>("expected"); // amplitude and phase, or least, most and period
+    QTest::newRow("a quarter turn ahead") << 1.0 << 1.0 << 90.0 << QList<double>{1.41121, 45.0};
+    QTest::newRow("half as strong") << 0.5 << 1.0 << 90.0 << QList<double>{1.11617, 26.5421};
+    QTest::newRow("opposite, nearly silent") << 1.0 << 1.0 << 180.0 << QList<double>{0.008407, -89.5196};
+    QTest::newRow("beats") << 1.0 << 1.1 << 0.0 << QList<double>{0, 2, 10};
+    QTest::newRow("negative amplitude, second harmonic") << -1.5 << 2.0 << 0.0 << QList<double>{0.5, 2.5, 1};
+}
+
+// The sum's amplitude and phase (in the phase box's degrees) or its envelope; the values at a
+// step as the run draws them; and the envelope's dashes, 50 · E(a) about the zero line.
+void TestSteps::readoutsOfTheSum()
+{
+    QFETCH(double, amplitude);
+    QFETCH(double, frequency);
+    QFETCH(double, phase);
+    QFETCH(QList<double>, expected);
+    const Parameters p{amplitude, frequency, phase};
+    QList<double> got;
+    if (const auto sum = readouts::sumSinusoid(p))
+        got = {sum->amplitude, sum->phaseDegrees};
+    else
+        got = {readouts::envelope(p).least, readouts::envelope(p).most, readouts::envelope(p).periodInFirstPeriods};
+    for (qsizetype i = 0; i < got.size(); ++i)
+        QVERIFY2(std::abs(got[i] - expected[i]) < 1e-3, qPrintable(QString::number(got[i])));
+    const readouts::Values v = readouts::valuesAt(p, 650);
+    const DrawOps step = stepOps({50 * amplitude, frequency, phase}, 650);
+    QVERIFY(near(390.5 - 50 * v.first, dotAt(step, 2).centre.y) && near(390.5 - 50 * v.second, dotAt(step, 5).centre.y));
+    QVERIFY(near(v.sum, v.first + v.second));
+    for (const DrawOp &op : readouts::envelopeOps(p))
+        if (const auto *dash = std::get_if<Line>(&op)) {
+            const double a = (dash->from.x - 340) / 31.4;
+            const double height = 50 * std::hypot(1 + amplitude * std::cos((frequency - 1) * a + phase * 0.0175),
+                                                  amplitude * std::sin((frequency - 1) * a + phase * 0.0175));
+            QVERIFY(dash->ink == Ink::MidGrey && dash->from.x >= 340 && dash->to.x <= 748.2);
+            QVERIFY(near(std::abs(dash->from.y - 390.5), height));
+        }
 }
 
 void TestSteps::finishingRedrawsBothHorizontalAxes()

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void helpKeyListsTheKeys();
     void soundFollowsTheRun();
     void pausedRunStepsBackAndForth();
+    void readoutsShowBesideTheDiagram();
     void soundMenuSaysWhatCannotBeHeard();
 };
 
@@ -289,7 +291,7 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
     QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
                                    "Zmenšit\tCtrl+-", "Pozastavit\tP", "O krok zpět\tLeft",
                                    "O krok vpřed\tRight", "Zastavit\tEsc",
-                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Příklady\t",
+                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Hodnoty\tCtrl+H", "Příklady\t",
                                    "Kopírovat jako příkaz\t", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
     // Before the first run there is nothing to pause, stop, save or copy.
@@ -355,6 +357,35 @@ void TestZoom::pausedRunStepsBackAndForth()
     QVERIFY(movedTo649 == reached649);
     // 650 steps, then from step 649 on: 651 more.
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(650 + 651));
+}
+
+// Ctrl+H shows the readouts beside the upper diagram and the envelope under the run, and
+// takes them away again; the set-up copied as a command keeps them.
+void TestZoom::readoutsShowBesideTheDiagram()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.run(QStringLiteral("1"), QStringLiteral("1,1"), QStringLiteral("0"));
+    auto dark = [&] {
+        const QImage shown = w.window.grab(QRect(540, 60, 250, 80)).toImage();
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += qGray(shown.pixel(x, y)) < 80;
+        return count;
+    };
+    const QPoint dash(342, 290); // the upper envelope's first dash, 50 · 2 above the zero line
+    QCOMPARE(dark(), 0);
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(dark() > 100);
+    QCOMPARE(w.window.surface().image().pixel(dash), 0xFF808080);
+    for (QAction *action : w.window.actions())
+        if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
+            action->trigger();
+    QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral(" --values")));
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(dark(), 0);
+    QCOMPARE(w.window.surface().image().pixel(dash), kGrey);
 }
 
 // Ctrl+M turns the sound on with the sum; it starts with the run, pauses and resumes with it,

@@ -37,7 +37,7 @@ constexpr const char *kToolkitOptionsWithValue[] = {
     "title", "visual", "ncols", "cmap", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button"};
 constexpr const char *kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 // Our options that take no value.
-constexpr const char *kFlags[] = {"start", "h", "help", "v", "version"};
+constexpr const char *kFlags[] = {"start", "values", "h", "help", "v", "version"};
 
 // "--name=value" or "-name" as name, value and whether a value was joined to it.
 struct Option {
@@ -135,6 +135,7 @@ QString helpText()
         "  --tone HZ         základní tón první sinusoidy, 55 až 1760 Hz (výchozí 220)\n"
         "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
         "  --duration S      s --render do WAV: délka zvuku v sekundách, 0,1 až 60 (výchozí 4)\n"
+        "  --values          hodnoty součtu a obálka v okně i v obrázku\n"
         "  --preset JMÉNO    hodnoty příkladu: stejna-faze, opacna-faze, ctvrt-periody,\n"
         "                    zazneje, druha-harmonicka, obdelnik (volby hodnot mají přednost)\n"
         "  -h, --help        vypíše tuto nápovědu\n"
@@ -163,12 +164,13 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("K"));
     const QCommandLineOption voice(QStringLiteral("sound"), {}, QStringLiteral("VOICE"));
     const QCommandLineOption example(QStringLiteral("preset"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption withReadouts(QStringLiteral("values"));
     const QCommandLineOption tone(QStringLiteral("tone"), {}, QStringLiteral("HZ"));
     const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
-                       help, version});
+                       withReadouts, help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
@@ -208,6 +210,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
             return CommandLineError{QStringLiteral("Zpomalení musí být celé číslo od 1 do 10.")};
     }
     line.window.start = parser.isSet(start);
+    line.window.readouts = line.readouts = parser.isSet(withReadouts);
     if (parser.isSet(render)) {
         line.renderFile = parser.value(render);
         line.action = isSoundFile(line.renderFile) ? CommandLine::Action::RenderSound : CommandLine::Action::Render;

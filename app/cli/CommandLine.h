@@ -24,6 +24,7 @@ struct CommandLine {
     sound::Voice voice = sound::Voice::Sum; // what a sound file holds
     double baseTone = sound::kDefaultBaseTone;
     double duration = kDefaultDuration;     // seconds of a sound file
+    bool readouts = false;                  // the readouts and the envelope in a picture
 
     static constexpr double kDefaultDuration = 4;
 };

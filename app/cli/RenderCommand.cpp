@@ -4,7 +4,9 @@
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
 #include "core/AnimationRun.h"
+#include "app/picture/ReadoutText.h"
 #include "core/Drawing.h"
+#include "core/Readouts.h"
 #include "core/ToneGenerator.h"
 #include "core/WavFile.h"
 
@@ -31,9 +33,12 @@ int written(const CommandLine &line, const QByteArray &bytes, const QString &wha
 int renderPicture(const CommandLine &line)
 {
     Drawing drawing;
-    drawAnimationUpTo(secondSinusoidOf(line.parameters), line.step, drawing);
+    drawAnimationUpTo(secondSinusoidOf(line.parameters), line.step, drawing,
+                      line.readouts ? readouts::envelopeOps(line.parameters) : DrawOps{});
     const auto format = pictureFormatOf(line.renderFile);
-    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), pictureCaption(line.parameters), line.scale);
+    const PictureText text{pictureCaption(line.parameters),
+                           line.readouts ? readoutLines(line.parameters, line.step) : QStringList()};
+    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale);
     return written(line, bytes, QStringLiteral("Obrázek"));
 }
 

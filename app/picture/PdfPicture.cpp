@@ -12,7 +12,7 @@
 namespace vlnokres {
 
 // A page of the picture's size at 96 dots an inch, so that a scene pixel is a dot.
-QByteArray picturePdf(const DrawOps &sceneOps, const QString &caption)
+QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -31,7 +31,7 @@ QByteArray picturePdf(const DrawOps &sceneOps, const QString &caption)
         painter.setClipRect(page);
         painter.fillRect(page, QColor::fromRgb(rgbOf(Ink::BackgroundGrey)));
         PainterSink sink(painter);
-        emitPicture(sink, sceneOps, caption);
+        emitPicture(sink, sceneOps, text);
     }
     return bytes;
 }

@@ -40,7 +40,10 @@ QString suffixOf(const QString &filter)
 
 bool PictureCommands::available() const { return m_drawing.hasScene(); }
 
-QString PictureCommands::caption() const { return m_parameters ? pictureCaption(*m_parameters) : QString(); }
+PictureText PictureCommands::text() const
+{
+    return {m_parameters ? pictureCaption(*m_parameters) : QString(), m_readouts()};
+}
 
 void PictureCommands::tell(const QString &text) { m_tell({"Obrázek nelze uložit", text.toStdString()}); }
 
@@ -90,7 +93,7 @@ QString PictureCommands::saveTo(const QString &path)
     const auto format = pictureFormatOf(path);
     if (!format)
         return pictureFormatsSentence(QFileInfo(path).fileName());
-    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), caption(), picture::kDefaultScale));
+    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale));
 }
 
 void PictureCommands::copy()
@@ -99,8 +102,9 @@ void PictureCommands::copy()
         return;
     const DrawOps ops = m_drawing.sceneOps();
     auto *data = new QMimeData;
-    data->setImageData(pictureImage(ops, caption(), picture::kDefaultScale));
-    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, caption()));
+    const PictureText words = text();
+    data->setImageData(pictureImage(ops, words, picture::kDefaultScale));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words));
     QApplication::clipboard()->setMimeData(data);
 }
 

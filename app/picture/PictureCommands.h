@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureShapes.h"
 #include "core/StartChecks.h"
 
 #include <QString>
@@ -25,6 +26,8 @@ public:
     }
 
     void setRunParameters(const Parameters &parameters) { m_parameters = parameters; }
+    // The readouts' lines as the window shows them now, none while they are off.
+    void setReadouts(std::function<QStringList()> lines) { m_readouts = std::move(lines); }
     bool available() const;
 
     // Asks where, in a file dialog that starts in the pictures folder (or the folder chosen
@@ -40,13 +43,14 @@ public:
     QString saveTo(const QString &path);
 
 private:
-    QString caption() const;
+    PictureText text() const;
     void tell(const QString &text);
 
     QWidget &m_window;
     const Drawing &m_drawing;
     std::function<void(const Message &)> m_tell;
     std::optional<Parameters> m_parameters;
+    std::function<QStringList()> m_readouts = [] { return QStringList(); };
     QString m_folder;
 };
 

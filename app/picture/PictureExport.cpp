@@ -42,20 +42,20 @@ QString pictureFormatsSentence(const QString &fileName)
     return QStringLiteral("Soubor „%1“ nemá příponu .png, .svg ani .pdf.").arg(fileName);
 }
 
-QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QString &caption, double scale)
+QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale)
 {
     switch (format) {
     case PictureFormat::Svg:
-        return pictureSvg(sceneOps, caption);
+        return pictureSvg(sceneOps, text);
     case PictureFormat::Pdf:
-        return picturePdf(sceneOps, caption);
+        return picturePdf(sceneOps, text);
     case PictureFormat::Png:
         break;
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    pictureImage(sceneOps, caption, scale).save(&buffer, "PNG");
+    pictureImage(sceneOps, text, scale).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureShapes.h"
 #include "core/DrawOp.h"
 #include "core/StartChecks.h"
 
@@ -27,9 +28,9 @@ std::optional<PictureFormat> pictureFormatOf(const QString &fileName);
 // What the user is told where a file name's extension is none of these.
 QString pictureFormatsSentence(const QString &fileName);
 
-QImage pictureImage(const DrawOps &sceneOps, const QString &caption, double scale);
-QByteArray pictureSvg(const DrawOps &sceneOps, const QString &caption);
-QByteArray picturePdf(const DrawOps &sceneOps, const QString &caption);
-QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const QString &caption, double scale);
+QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale);
+QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text);
+QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text);
+QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale);
 
 } // namespace vlnokres

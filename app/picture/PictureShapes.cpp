@@ -28,7 +28,7 @@ QFont fontOf(const char *family, int pixels, bool bold)
 
 } // namespace
 
-void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const QString &caption)
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text)
 {
     // A margin keeps the caps at the picture's edges; beyond it nothing shows.
     constexpr double kMargin = 8;
@@ -55,9 +55,17 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const QString &captio
                 sink.ring(c, radius, pen, rgbOf(circle.ink));
         }
     }
+    emitOverlay(sink, text);
+}
+
+void emitOverlay(ShapeSink &sink, const PictureText &text)
+{
     sink.plusBox(picture::kPlusBox);
-    if (!caption.isEmpty())
-        sink.caption(picture::kCaptionAt, caption);
+    if (!text.caption.isEmpty())
+        sink.text(picture::kCaptionAt, text.caption, pictureStyle::kCaptionPixels);
+    for (qsizetype i = 0; i < text.readouts.size(); ++i)
+        sink.text({picture::kReadoutsAt.x, picture::kReadoutsAt.y + i * picture::kReadoutLineHeight}, text.readouts[i],
+                  pictureStyle::kReadoutPixels);
 }
 
 PlusBoxShape plusBoxShape(const Rect &box)
@@ -113,10 +121,10 @@ void PainterSink::plusBox(const Rect &box)
     m_painter.drawText(rect, Qt::AlignCenter, QStringLiteral("+"));
 }
 
-void PainterSink::caption(Point baselineStart, const QString &text)
+void PainterSink::text(Point baselineStart, const QString &text, int pixels)
 {
     m_painter.setPen(Qt::black);
-    m_painter.setFont(fontOf(pictureStyle::kCaptionFamily, pictureStyle::kCaptionPixels, false));
+    m_painter.setFont(fontOf(pictureStyle::kCaptionFamily, pixels, false));
     m_painter.drawText(QPointF(baselineStart.x, baselineStart.y), text);
 }
 

@@ -4,12 +4,21 @@
 
 #include <QPainterPath>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
 class QPainter;
 
 namespace vlnokres {
+
+// The words on a picture: the caption with the run's values, and the readouts where they are
+// on, written beside the upper diagram.
+struct PictureText {
+    PictureText(QString caption = {}, QStringList readouts = {}) : caption(std::move(caption)), readouts(std::move(readouts)) {}
+    QString caption;
+    QStringList readouts;
+};
 
 // Where a picture is drawn as shapes, in scene pixels: an SVG file being written, or a painter
 // on a PDF page or over a PNG. Colours are 0xRRGGBB.
@@ -22,13 +31,16 @@ public:
     virtual void ring(Point centre, double radius, double width, std::uint32_t rgb) = 0;
     // The "+" between the upper vectors, as the window shows its box.
     virtual void plusBox(const Rect &box) = 0;
-    virtual void caption(Point baselineStart, const QString &text) = 0;
+    // A line of text in the caption's font at that size.
+    virtual void text(Point baselineStart, const QString &text, int pixels) = 0;
 };
 
 // The picture's shapes: the scene's visible operations, clipped to the picture (so that no
-// coordinate is huge or not finite), then the "+" box and the caption. A dot, a circle
-// smaller than its pen, is a filled disc.
-void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const QString &caption);
+// coordinate is huge or not finite), then the "+" box and the words. A dot, a circle smaller
+// than its pen, is a filled disc.
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text);
+// The "+" box and the words alone, as a PNG takes them over its raster.
+void emitOverlay(ShapeSink &sink, const PictureText &text);
 
 // Shapes onto a painter in scene pixels: the PDF's page, and the PNG's box and caption.
 class PainterSink final : public ShapeSink
@@ -40,7 +52,7 @@ public:
     void disc(Point centre, double radius, std::uint32_t rgb) override;
     void ring(Point centre, double radius, double width, std::uint32_t rgb) override;
     void plusBox(const Rect &box) override;
-    void caption(Point baselineStart, const QString &text) override;
+    void text(Point baselineStart, const QString &text, int pixels) override;
 
 private:
     QPainter &m_painter;
@@ -50,6 +62,7 @@ private:
 namespace pictureStyle {
 inline constexpr auto kCaptionFamily = "Times New Roman";
 inline constexpr int kCaptionPixels = 14;
+inline constexpr int kReadoutPixels = 12; // two lines in the free area beside the upper diagram
 inline constexpr std::uint32_t kBoxEdge = 0x808080;
 } // namespace pictureStyle
 

@@ -14,7 +14,7 @@ namespace vlnokres {
 
 // The band as the window draws it at this zoom, cut from the whole scene, then the "+" box
 // and the caption on top, as the window shows them.
-QImage pictureImage(const DrawOps &sceneOps, const QString &caption, double scale)
+QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale)
 {
     constexpr QSize kSceneSize{scene::kClientWidth, scene::kClientHeight};
     QImage scene(QSize(int(std::lround(kSceneSize.width() * scale)), int(std::lround(kSceneSize.height() * scale))),
@@ -35,9 +35,7 @@ QImage pictureImage(const DrawOps &sceneOps, const QString &caption, double scal
     painter.scale(scale, scale);
     painter.translate(-a.left, -a.top);
     PainterSink sink(painter);
-    sink.plusBox(picture::kPlusBox);
-    if (!caption.isEmpty())
-        sink.caption(picture::kCaptionAt, caption);
+    emitOverlay(sink, text);
     return image;
 }
 

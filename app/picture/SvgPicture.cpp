@@ -40,13 +40,13 @@ public:
                            hex(rgbOf(Ink::BackgroundGrey)), hex(pictureStyle::kBoxEdge));
         m_body += QStringLiteral("<path fill=\"#000000\" d=\"%1\"/>\n").arg(pathData(plusGlyph(box)));
     }
-    void caption(Point baselineStart, const QString &text) override
+    void text(Point baselineStart, const QString &text, int pixels) override
     {
         m_body += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3, Liberation Serif, serif\" "
                                  "font-size=\"%4\">%5</text>\n")
                       .arg(number(baselineStart.x), number(baselineStart.y),
                            QString::fromLatin1(pictureStyle::kCaptionFamily),
-                           QString::number(pictureStyle::kCaptionPixels), text.toHtmlEscaped());
+                           QString::number(pixels), text.toHtmlEscaped());
     }
 
     QByteArray document(const QString &title) const
@@ -105,12 +105,12 @@ private:
 
 } // namespace
 
-QByteArray pictureSvg(const DrawOps &sceneOps, const QString &caption)
+QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text)
 {
     const QString title = QStringLiteral("Součet dvou sinusovek");
     SvgSink sink;
-    emitPicture(sink, sceneOps, caption);
-    return sink.document(caption.isEmpty() ? title : title + QStringLiteral(": ") + caption);
+    emitPicture(sink, sceneOps, text);
+    return sink.document(text.caption.isEmpty() ? title : title + QStringLiteral(": ") + text.caption);
 }
 
 } // namespace vlnokres

@@ -19,6 +19,7 @@ constexpr const char *kKeys[][2] = {
     {"←, →", "v pozastavené animaci o krok zpět a vpřed"},
     {"PgUp, PgDn", "v pozastavené animaci o 50 kroků zpět a vpřed"},
     {"Home, End", "v pozastavené animaci na první a poslední krok"},
+    {"Ctrl+H", "hodnoty součtu a obálka, zapnout a vypnout"},
     {"Ctrl+M", "zvuk zapnout a vypnout"},
     {"Ctrl+Shift+M", "přehrát zvuk hodnot z políček (4 s)"},
     {"F1", "tento přehled kláves"},

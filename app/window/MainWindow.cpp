@@ -8,6 +8,10 @@
 #include "PaceControl.h"
 #include "SetUpCommand.h"
 #include "app/sound/SoundOutput.h"
+#include "app/picture/PictureShapes.h"
+#include "app/picture/ReadoutText.h"
+#include "core/Picture.h"
+#include "core/Readouts.h"
 #include "core/SceneSetup.h"
 #include "core/StartUpValues.h"
 #include "core/Zoom.h"
@@ -138,6 +142,12 @@ void MainWindow::createActions()
     for (const Preset &preset : kPresets)
         m_presetActions << addWindowAction(preset.title, {}, [this, &preset] { applyPreset(preset); });
     m_copySetUpAction = addWindowAction("Kopírovat jako příkaz", {}, &MainWindow::copySetUp);
+    m_readoutsAction = addWindowAction("Hodnoty", {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] { setReadouts(!m_readouts); });
+    m_readoutsAction->setCheckable(true);
+    m_readoutTicker = new QTimer(this);
+    m_readoutTicker->setInterval(30);
+    connect(m_readoutTicker, &QTimer::timeout, this, [this] { update(readoutArea()); });
+    m_picture.setReadouts([this] { return readoutLines(); });
     m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
 
     m_pauseAction = new QAction(this); // named by showPauseState
@@ -181,6 +191,8 @@ void MainWindow::apply(const WindowOptions &options)
         m_sound.setVoice(options.sound);
     if (options.baseTone)
         m_sound.setBaseTone(*options.baseTone);
+    if (options.readouts)
+        setReadouts(true);
     if (options.start)
         QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
 }
@@ -223,13 +235,14 @@ void MainWindow::copySetUp()
         .slowdown = control<QScrollBar>(names::kPace)->value(),
         .voice = m_sound.voice(),
         .baseTone = m_sound.baseTone(),
+        .readouts = m_readouts,
     }));
 }
 
 void MainWindow::start()
 {
     runStartCommand(m_boxes, {m_surface, *m_pacer, m_heldInput, m_refuse,
-                              [this](const Parameters *running) { setRunning(running); }, &m_cursor});
+                              [this](const Parameters *running) { setRunning(running); }, &m_cursor, m_readouts});
 }
 
 // While a run goes on the pointer is the busy one, so that users see that what they click now
@@ -243,8 +256,10 @@ void MainWindow::setRunning(const Parameters *parameters)
         QApplication::restoreOverrideCursor();
     if (parameters) {
         m_picture.setRunParameters(*parameters);
-        m_runSecond = secondSinusoidOf(*parameters);
+        m_lastRun = *parameters;
     }
+    running && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
+    update(readoutArea());
     if (parameters && !m_running)
         m_sound.runStarted(*parameters);
     else if (!running && m_running)
@@ -265,18 +280,54 @@ void MainWindow::moveToStep(int step)
     if (step == m_cursor.shown)
         return;
     // One step on is what the run itself would draw next; any other is drawn from the start.
-    if (step == m_cursor.shown + 1) {
-        m_surface.draw(stepOps(m_runSecond, step));
-    } else {
-        DrawOps ops = sceneSetup();
-        for (int t = 1; t <= step; ++t)
-            std::ranges::copy(stepOps(m_runSecond, t), std::back_inserter(ops));
-        m_surface.beginScene();
-        m_surface.draw(ops);
-    }
+    if (step == m_cursor.shown + 1)
+        m_surface.draw(stepOps(secondSinusoidOf(*m_lastRun), step));
+    else
+        redrawAt(step, false);
     m_cursor.shown = step;
     m_cursor.movedTo = step;
     showPauseState();
+    update(readoutArea());
+}
+
+void MainWindow::redrawAt(int step, bool ended)
+{
+    const SecondSinusoid second = secondSinusoidOf(*m_lastRun);
+    DrawOps ops = sceneSetup();
+    if (m_readouts)
+        std::ranges::copy(readouts::envelopeOps(*m_lastRun), std::back_inserter(ops));
+    for (int t = 1; t <= step; ++t)
+        std::ranges::copy(stepOps(second, t), std::back_inserter(ops));
+    if (ended)
+        std::ranges::copy(finishingOps(), std::back_inserter(ops));
+    m_surface.beginScene();
+    m_surface.draw(ops);
+}
+
+// The readouts show at once; the envelope, drawn under the run, comes with the picture drawn
+// anew, now where no run is going on, or with the next run.
+void MainWindow::setReadouts(bool on)
+{
+    m_readouts = on;
+    m_readoutsAction->setChecked(on);
+    if (m_lastRun && m_cursor.shown > 0 && (!m_running || m_pacer->isPaused()))
+        redrawAt(m_cursor.shown, !m_running);
+    m_running && on ? m_readoutTicker->start() : m_readoutTicker->stop();
+    update(readoutArea());
+}
+
+QStringList MainWindow::readoutLines() const
+{
+    if (!m_readouts || !m_lastRun)
+        return {};
+    return vlnokres::readoutLines(*m_lastRun, std::max(1, m_cursor.shown));
+}
+
+QRect MainWindow::readoutArea() const
+{
+    const QRectF design(540, 60, 250, 80);
+    const QRect shown = m_surface.shownArea();
+    return QRectF(shown.topLeft() + design.topLeft() * m_zoom, design.size() * m_zoom).toAlignedRect();
 }
 
 void MainWindow::togglePause()
@@ -382,6 +433,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->addSeparator();
     menu->addActions(m_pictureActions);
     menu->addSeparator();
+    menu->addAction(m_readoutsAction);
     menu->addMenu(QStringLiteral("Příklady"))->addActions(m_presetActions);
     menu->addAction(m_copySetUpAction);
     menu->addSeparator();
@@ -441,6 +493,19 @@ void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     m_surface.paint(painter, event->rect());
+    const QStringList lines = readoutLines();
+    if (lines.isEmpty() || !event->rect().intersects(readoutArea()))
+        return;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(m_surface.shownArea().topLeft());
+    painter.scale(m_zoom, m_zoom);
+    painter.setPen(Qt::black);
+    QFont font(QString::fromLatin1(pictureStyle::kCaptionFamily));
+    font.setPixelSize(pictureStyle::kReadoutPixels);
+    painter.setFont(font);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        painter.drawText(QPointF(picture::kReadoutsAt.x, picture::kReadoutsAt.y + double(i) * picture::kReadoutLineHeight),
+                         lines[i]);
 }
 
 } // namespace vlnokres

@@ -29,6 +29,7 @@
 #include <memory>
 
 class QAction;
+class QTimer;
 
 namespace vlnokres {
 
@@ -85,6 +86,12 @@ private:
     void playSample();
     void applyPreset(const Preset &preset);
     void copySetUp();
+    void setReadouts(bool on);
+    QStringList readoutLines() const;
+    QRect readoutArea() const;
+    // The scene drawn anew as it stands at the step, with the envelope where the readouts are
+    // on; a run that has ended gets its closing axes.
+    void redrawAt(int step, bool ended);
     void showPauseState();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
     bool onDrawingArea(QPoint position) const;
@@ -109,7 +116,10 @@ private:
     double m_zoom = 1;
     bool m_running = false;
     RunCursor m_cursor;
-    SecondSinusoid m_runSecond; // the run's, while one goes on
+    std::optional<Parameters> m_lastRun; // the run's, while one goes on, or the last one's
+    bool m_readouts = false;
+    QAction *m_readoutsAction = nullptr;
+    QTimer *m_readoutTicker = nullptr; // repaints the values as the run's steps go by
     QAction *m_pauseAction = nullptr;
     QAction *m_stopAction = nullptr;
     QList<QAction *> m_stepActions; // back and forward, while paused

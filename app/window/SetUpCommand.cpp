@@ -39,6 +39,8 @@ QString commandFor(const SetUp &setUp)
         words << QStringLiteral("--sound") << voiceName(*setUp.voice);
     if (setUp.baseTone != sound::kDefaultBaseTone)
         words << QStringLiteral("--tone") << writeNumber(setUp.baseTone);
+    if (setUp.readouts)
+        words << QStringLiteral("--values");
     return words.join(u' ');
 }
 

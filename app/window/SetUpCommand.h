@@ -15,11 +15,13 @@ struct SetUp {
     int slowdown = 1;
     std::optional<sound::Voice> voice;
     double baseTone = sound::kDefaultBaseTone;
+    bool readouts = false;
 };
 
 // The command line that opens the same set-up, as a shell takes it ("vlnokres --amplitude 0,8
 // --frequency 3 --phase 45 --slowdown 2"): values as the boxes show them, what is as at
-// start-up left out, and any text a shell would read otherwise quoted.
+// start-up left out, and any text a shell would read otherwise quoted; --values where the
+// readouts are on.
 QString commandFor(const SetUp &setUp);
 
 } // namespace vlnokres

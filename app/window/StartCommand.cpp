@@ -5,6 +5,7 @@
 #include "core/AnimationRun.h"
 #include "core/Canvas.h"
 #include "core/Pace.h"
+#include "core/Readouts.h"
 
 #include <QLineEdit>
 
@@ -55,7 +56,8 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
     const HeldInput::Hold hold(target.heldInput);
     // Told of the end before the held input is delivered, which may start the next run.
     target.running(&parameters);
-    runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer, target.cursor);
+    runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer, target.cursor,
+                 target.readouts ? readouts::envelopeOps(parameters) : DrawOps{});
     target.running(nullptr);
 }
 

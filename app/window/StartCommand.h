@@ -32,6 +32,7 @@ struct StartTarget {
     std::function<void(const Message &)> refuse;
     std::function<void(const Parameters *running)> running = [](const Parameters *) {};
     RunCursor *cursor = nullptr; // which step shows, and where a paused run was moved to
+    bool readouts = false;       // the envelope drawn under the run
 };
 
 // The boxes read and checked, as a run would take them, or what the user is told of them.

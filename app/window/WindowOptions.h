@@ -15,6 +15,7 @@ struct WindowOptions {
     std::optional<int> slowdown;
     std::optional<sound::Voice> sound; // on with this voice; off where none is given
     std::optional<double> baseTone;
+    bool readouts = false;
     bool start = false;
 };
 

@@ -67,6 +67,8 @@ void TestRender::writesEachFormat_data()
                                               << "e.png" << QSize(396, 261) << "en_US.UTF-8";
     QTest::newRow("an example, its phase given") << QStringList{"--preset", "obdelnik", "--phase", "30", "--render", "h.svg"}
                                                  << "h.svg" << QSize() << czech;
+    QTest::newRow("readouts and envelope") << QStringList{"--render", "i.pdf", "--values", "--step", "650"} << "i.pdf"
+                                           << QSize() << czech;
     QTest::newRow("WAV of the second voice, no sound server")
         << QStringList{"--render", "g.wav", "--sound", "second", "--duration", "0,5", "--tone", "440"} << "g.wav"
         << QSize() << czech;
