@@ -21,7 +21,9 @@ Place placeOf(const Line &line)
 
 } // namespace
 
-DrawOps visibleOps(const DrawOps &sceneOps)
+namespace {
+
+DrawOps withoutCovered(const DrawOps &sceneOps, bool dropClear)
 {
     // The pen each operation is drawn with.
     std::vector<int> pens(sceneOps.size());
@@ -42,7 +44,7 @@ DrawOps visibleOps(const DrawOps &sceneOps)
             keep[i] = std::holds_alternative<Circle>(sceneOps[i]);
             continue;
         }
-        if (line->ink == Ink::BackgroundGrey)
+        if (dropClear && line->ink == Ink::BackgroundGrey)
             continue;
         const Place place = placeOf(*line);
         const auto found = later.lower_bound({place, pens[i]});
@@ -63,5 +65,11 @@ DrawOps visibleOps(const DrawOps &sceneOps)
     }
     return visible;
 }
+
+} // namespace
+
+DrawOps visibleOps(const DrawOps &sceneOps) { return withoutCovered(sceneOps, true); }
+
+DrawOps uncoveredOps(const DrawOps &sceneOps) { return withoutCovered(sceneOps, false); }
 
 } // namespace vlnokres::picture

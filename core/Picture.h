@@ -26,4 +26,8 @@ inline constexpr double kDefaultScale = 2;  // a PNG's pixels per designed pixel
 // left out, nothing of them can show. Pen widths stay as drawn.
 DrawOps visibleOps(const DrawOps &sceneOps);
 
+// The same, but for the clearing lines, which stay: a scene drawn again over an old one on a
+// raster, as a paused run moved to another step is, pixel for pixel as it was drawn at first.
+DrawOps uncoveredOps(const DrawOps &sceneOps);
+
 } // namespace vlnokres::picture

@@ -301,7 +301,7 @@ void MainWindow::redrawAt(int step, bool ended)
     if (ended)
         std::ranges::copy(finishingOps(), std::back_inserter(ops));
     m_surface.beginScene();
-    m_surface.draw(ops);
+    m_surface.draw(picture::uncoveredOps(ops));
 }
 
 // The readouts show at once; the envelope, drawn under the run, comes with the picture drawn

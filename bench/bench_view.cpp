@@ -1,0 +1,75 @@
+#include "app/picture/ReadoutText.h"
+#include "app/window/ControlNames.h"
+#include "app/window/MainWindow.h"
+#include "core/Pacer.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+using namespace vlnokres;
+
+namespace {
+
+// Runs without waiting, and at the given step hands the paused run to the benchmark.
+struct PausingPacer final : Pacer {
+    int step = 0;
+    bool paused = false;
+    std::function<void()> whenPaused;
+    void start() override { step = 0; }
+    bool waitUntil(std::chrono::nanoseconds) override
+    {
+        if (++step == kSteps) {
+            paused = true;
+            whenPaused();
+            paused = false;
+        }
+        return true;
+    }
+    void finish() override {}
+    void setPaused(bool p) override { paused = p; }
+    bool isPaused() const override { return paused; }
+};
+
+// A paused run full screen at 3840 × 2160, moved to the first step and back to the last, each
+// move drawn and painted. Target: each within a frame, 16 ms.
+void stepWhilePaused(benchmark::State &state)
+{
+    MainWindow window;
+    auto *pacer = new PausingPacer;
+    window.setPacer(std::unique_ptr<Pacer>(pacer));
+    window.resize(3840, 2160);
+    window.show();
+    QCoreApplication::processEvents();
+    const int jump = int(state.range(0));
+    pacer->whenPaused = [&] {
+        bool back = true;
+        for (auto _ : state) {
+            window.moveToStep(back ? kSteps - jump : kSteps);
+            window.repaint();
+            back = !back;
+        }
+    };
+    window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
+}
+BENCHMARK(stepWhilePaused)->Arg(1)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
+
+// The readouts' words at a step, as they are written each time the window repaints them (about
+// every 30 ms, once in 30 steps at the fastest pace, not at every step). Target: the share of
+// a step at most 1 µs.
+void readoutsAtAStep(benchmark::State &state)
+{
+    int step = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readoutLines({0.5, 1.1, 90}, step));
+        step = step % kSteps + 1;
+    }
+    state.counters["per_step_at_S1_us"] =
+        benchmark::Counter(30, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(readoutsAtAStep)->Unit(benchmark::kMicrosecond);
+
+} // namespace
