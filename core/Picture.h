@@ -13,9 +13,10 @@ inline constexpr double kWidth = kArea.right - kArea.left;
 inline constexpr double kHeight = kArea.bottom - kArea.top;
 inline constexpr Rect kPlusBox{312, 136, 337, 166};
 inline constexpr Point kCaptionAt{8, 68}; // the caption's baseline starts here
-// The readouts' first baseline, in the free area right of the upper diagram (x 540 to 790,
-// y 60 to 140), and the distance between their lines.
-inline constexpr Point kReadoutsAt{540, 80};
+// The readouts' place, the free area right of the upper diagram; their first baseline, and
+// the distance between their lines.
+inline constexpr Rect kReadoutArea{540, 60, 790, 140};
+inline constexpr Point kReadoutsAt{kReadoutArea.left, 80};
 inline constexpr double kReadoutLineHeight = 20;
 inline constexpr double kDefaultScale = 2;  // a PNG's pixels per designed pixel
 

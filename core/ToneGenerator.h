@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace vlnokres::sound {
@@ -8,6 +9,21 @@ namespace vlnokres::sound {
 // The time graph's three waves as tones, played in real time: the first sinusoid at the base
 // tone b, the second at f × b with its amplitude and phase, and their sum.
 enum class Voice { First, Second, Sum };
+
+// The voices' names on the command line (--sound); "off" is none.
+struct VoiceName {
+    const char *name;
+    std::optional<Voice> voice;
+};
+inline constexpr VoiceName kVoiceNames[] = {
+    {"off", std::nullopt}, {"first", Voice::First}, {"second", Voice::Second}, {"sum", Voice::Sum}};
+constexpr const char *nameOf(Voice voice)
+{
+    for (const VoiceName &named : kVoiceNames)
+        if (named.voice == voice)
+            return named.name;
+    return "sum";
+}
 
 // One unit of amplitude is 0.36 of full scale, the same for every voice, so that loudness is
 // honest and the largest sum (1 + 1.5) peaks at 0.9 without clipping.

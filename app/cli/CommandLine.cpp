@@ -20,13 +20,6 @@ constexpr double kLargestScale = 8;
 constexpr double kShortestDuration = 0.1;
 constexpr double kLongestDuration = 60;
 
-struct VoiceName {
-    const char *name;
-    std::optional<sound::Voice> voice;
-};
-constexpr VoiceName kVoiceNames[] = {
-    {"off", std::nullopt}, {"first", sound::Voice::First}, {"second", sound::Voice::Second}, {"sum", sound::Voice::Sum}};
-
 bool isSoundFile(const QString &fileName) { return QFileInfo(fileName).suffix().toLower() == u"wav"; }
 
 // The toolkit's own options, which it reads itself when the application is made: with one
@@ -229,8 +222,10 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
                                              action == CommandLine::Action::Render ? QStringLiteral("do obrázku")
                                                                                    : QStringLiteral("do souboru .wav"))};
     if (parser.isSet(voice)) {
-        const auto named = std::ranges::find_if(kVoiceNames, [&](const VoiceName &v) { return parser.value(voice) == QLatin1String(v.name); });
-        if (named == std::end(kVoiceNames))
+        const auto named = std::ranges::find_if(sound::kVoiceNames, [&](const sound::VoiceName &v) {
+            return parser.value(voice) == QLatin1String(v.name);
+        });
+        if (named == std::end(sound::kVoiceNames))
             return CommandLineError{QStringLiteral("Hlas %1 neznám: volba „--sound“ bere off, first, second nebo sum.")
                                         .arg(quoted(parser.value(voice)))};
         if (!named->voice && line.action == CommandLine::Action::RenderSound)

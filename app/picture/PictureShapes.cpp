@@ -63,8 +63,13 @@ void emitOverlay(ShapeSink &sink, const PictureText &text)
     sink.plusBox(picture::kPlusBox);
     if (!text.caption.isEmpty())
         sink.text(picture::kCaptionAt, text.caption, pictureStyle::kCaptionPixels);
-    for (qsizetype i = 0; i < text.readouts.size(); ++i)
-        sink.text({picture::kReadoutsAt.x, picture::kReadoutsAt.y + i * picture::kReadoutLineHeight}, text.readouts[i],
+    emitReadouts(sink, text.readouts);
+}
+
+void emitReadouts(ShapeSink &sink, const QStringList &lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        sink.text({picture::kReadoutsAt.x, picture::kReadoutsAt.y + double(i) * picture::kReadoutLineHeight}, lines[i],
                   pictureStyle::kReadoutPixels);
 }
 

@@ -41,6 +41,8 @@ public:
 void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text);
 // The "+" box and the words alone, as a PNG takes them over its raster.
 void emitOverlay(ShapeSink &sink, const PictureText &text);
+// The readouts' lines beside the upper diagram, as the window shows them too.
+void emitReadouts(ShapeSink &sink, const QStringList &lines);
 
 // Shapes onto a painter in scene pixels: the PDF's page, and the PNG's box and caption.
 class PainterSink final : public ShapeSink

@@ -325,7 +325,8 @@ QStringList MainWindow::readoutLines() const
 
 QRect MainWindow::readoutArea() const
 {
-    const QRectF design(540, 60, 250, 80);
+    const Rect &a = picture::kReadoutArea;
+    const QRectF design(a.left, a.top, a.right - a.left, a.bottom - a.top);
     const QRect shown = m_surface.shownArea();
     return QRectF(shown.topLeft() + design.topLeft() * m_zoom, design.size() * m_zoom).toAlignedRect();
 }
@@ -493,19 +494,13 @@ void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     m_surface.paint(painter, event->rect());
-    const QStringList lines = readoutLines();
-    if (lines.isEmpty() || !event->rect().intersects(readoutArea()))
+    if (!m_readouts || !event->rect().intersects(readoutArea()))
         return;
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(m_surface.shownArea().topLeft());
     painter.scale(m_zoom, m_zoom);
-    painter.setPen(Qt::black);
-    QFont font(QString::fromLatin1(pictureStyle::kCaptionFamily));
-    font.setPixelSize(pictureStyle::kReadoutPixels);
-    painter.setFont(font);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        painter.drawText(QPointF(picture::kReadoutsAt.x, picture::kReadoutsAt.y + double(i) * picture::kReadoutLineHeight),
-                         lines[i]);
+    PainterSink sink(painter);
+    emitReadouts(sink, readoutLines());
 }
 
 } // namespace vlnokres

@@ -16,16 +16,6 @@ QString shellWord(const QString &text)
     return u'\'' + quoted.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }
 
-QString voiceName(sound::Voice voice)
-{
-    switch (voice) {
-    case sound::Voice::First: return QStringLiteral("first");
-    case sound::Voice::Second: return QStringLiteral("second");
-    case sound::Voice::Sum: break;
-    }
-    return QStringLiteral("sum");
-}
-
 } // namespace
 
 QString commandFor(const SetUp &setUp)
@@ -36,7 +26,7 @@ QString commandFor(const SetUp &setUp)
     if (setUp.slowdown != 1)
         words << QStringLiteral("--slowdown") << QString::number(setUp.slowdown);
     if (setUp.voice)
-        words << QStringLiteral("--sound") << voiceName(*setUp.voice);
+        words << QStringLiteral("--sound") << QString::fromLatin1(sound::nameOf(*setUp.voice));
     if (setUp.baseTone != sound::kDefaultBaseTone)
         words << QStringLiteral("--tone") << writeNumber(setUp.baseTone);
     if (setUp.readouts)
