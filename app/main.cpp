@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
     const auto app = vlnokres::connectToDisplay(argc, argv);
     vlnokres::setUpApplication(*app);
     vlnokres::MainWindow window;
+    const bool fullScreen = window.restore(std::make_unique<vlnokres::SettingsFile>());
     window.apply(line.window);
-    window.show();
+    fullScreen ? window.showFullScreen() : window.show();
     return QApplication::exec();
 }

@@ -8,16 +8,30 @@ namespace vlnokres {
 // window fixes to black so that a dark desktop theme cannot make the axes light on grey.
 enum class Ink { Foreground, BackgroundGrey, White, Green, LightYellow, Red, MidGrey };
 
+// The palettes the scene is drawn in: the original one, and one in which the first wave and
+// the second stay apart for colour-blind eyes. Its blue and vermillion are Okabe and Ito's,
+// told apart in every common kind of colour blindness; the sum stays black, and the discs,
+// axes and background stay as they are.
+enum class Colours { Standard, ColourBlind };
+
+// Their names on the command line and in the settings.
+struct ColoursName {
+    const char *name;
+    Colours colours;
+};
+inline constexpr ColoursName kColoursNames[] = {{"standard", Colours::Standard}, {"colour-blind", Colours::ColourBlind}};
+
 // 0xRRGGBB.
-constexpr std::uint32_t rgbOf(Ink ink)
+constexpr std::uint32_t rgbOf(Ink ink, Colours colours = Colours::Standard)
 {
+    const bool colourBlind = colours == Colours::ColourBlind;
     switch (ink) {
     case Ink::Foreground: return 0x000000;
     case Ink::BackgroundGrey: return 0xC0C0C0;
     case Ink::White: return 0xFFFFFF;
-    case Ink::Green: return 0x00C000;
+    case Ink::Green: return colourBlind ? 0x0072B2 : 0x00C000;
     case Ink::LightYellow: return 0xFFFFC0;
-    case Ink::Red: return 0xFF0000;
+    case Ink::Red: return colourBlind ? 0xD55E00 : 0xFF0000;
     case Ink::MidGrey: return 0x808080; // the readouts' envelope
     }
     return 0x000000;

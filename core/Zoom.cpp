@@ -15,9 +15,9 @@ double larger(double zoom) { return zoom * kStep; }
 
 double smaller(double zoom) { return std::max(kSmallest, zoom / kStep); }
 
-double atStart(double freeWidth, double freeHeight)
+double atStart(double freeWidth, double freeHeight, double wanted)
 {
-    return std::clamp(toFit(freeWidth, freeHeight), kSmallest, 1.0);
+    return std::max(kSmallest, std::min(wanted, toFit(freeWidth, freeHeight)));
 }
 
 } // namespace vlnokres::zoom

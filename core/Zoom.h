@@ -14,8 +14,9 @@ double toFit(double width, double height);
 double larger(double zoom);
 double smaller(double zoom);
 
-// The zoom a window starts at: 1, unless the screen's free area (less the window's frame) is
-// too small, and then the largest zoom below 1 that fits, but never below kSmallest.
-double atStart(double freeWidth, double freeHeight);
+// The zoom a window starts at: the one wanted (1, or the one its user left it at), unless the
+// screen's free area (less the window's frame) is too small, and then the largest that fits,
+// but never below kSmallest.
+double atStart(double freeWidth, double freeHeight, double wanted = 1);
 
 } // namespace vlnokres::zoom

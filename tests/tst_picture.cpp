@@ -1,8 +1,10 @@
 #include "Colours.h"
+#include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
 #include "app/picture/ReadoutText.h"
 #include "core/Readouts.h"
+#include "core/AnimationFrames.h"
 #include "core/AnimationRun.h"
 #include "core/Drawing.h"
 #include "core/Picture.h"
@@ -15,11 +17,14 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <gif_lib.h>
 #include <sys/stat.h>
 #include <map>
 #include <set>
 
 using namespace vlnokres;
+
+Q_DECLARE_METATYPE(vlnokres::Colours)
 
 // The picture handed out to documents: what it leaves out of the drawing, and what the PNG,
 // the SVG and the PDF show, the vector ones rendered by renderers that are not ours.
@@ -39,6 +44,8 @@ private Q_SLOTS:
     void failedWriteLeavesNothing();
     void writesOnlyRegularFiles();
     void readoutsAreWordsInEveryPicture();
+    void animationShowsTheRunInRealTime_data();
+    void animationShowsTheRunInRealTime();
 
 private:
     DrawOps m_run; // a whole run at amplitude 0.8, frequency 3, phase 45
@@ -334,6 +341,87 @@ void TestPicture::readoutsAreWordsInEveryPicture()
     const QString svg = QString::fromUtf8(pictureSvg(drawing.sceneOps(), PictureText(m_caption, lines)));
     QVERIFY(svg.contains(lines[0].toHtmlEscaped()) && svg.contains(lines[1]));
     QVERIFY(svg.contains(QStringLiteral("#808080;stroke-width:1")));
+}
+
+void TestPicture::animationShowsTheRunInRealTime_data()
+{
+    QTest::addColumn<int>("slowdown");
+    QTest::addColumn<Colours>("colours");
+    QTest::addColumn<bool>("readouts");
+    QTest::newRow("original") << 1 << Colours::Standard << false;
+    QTest::newRow("colour-blind, readouts, slower") << 3 << Colours::ColourBlind << true;
+}
+
+// Laid frame over frame as a player does, every frame is the PNG's picture at its step in the
+// GIF's palette, and the frames before the last last as long as the run.
+void TestPicture::animationShowsTheRunInRealTime()
+{
+    QFETCH(int, slowdown);
+    QFETCH(Colours, colours);
+    QFETCH(bool, readouts);
+    const Parameters parameters{0.8, 3, 45};
+    const QByteArray gif = animationGif({parameters, slowdown, 1, colours, readouts});
+    struct Reader {
+        const QByteArray &bytes;
+        int at = 0;
+    } reader{gif};
+    int error = 0;
+    GifFileType *file = DGifOpen(&reader, [](GifFileType *g, GifByteType *to, int n) {
+        auto &r = *static_cast<Reader *>(g->UserData);
+        n = std::min<int>(n, int(r.bytes.size()) - r.at);
+        std::memcpy(to, r.bytes.constData() + r.at, std::size_t(n));
+        r.at += n;
+        return n;
+    }, &error);
+    QVERIFY(file && DGifSlurp(file) == GIF_OK);
+    const SavedImage &first = file->SavedImages[0];
+    QVERIFY(first.ExtensionBlockCount >= 2 && first.ExtensionBlocks[0].Function == APPLICATION_EXT_FUNC_CODE);
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(first.ExtensionBlocks[1].Bytes), 3), QByteArray("\x01\0\0", 3));
+
+    QImage shown(file->SWidth, file->SHeight, QImage::Format_RGB32);
+    const auto frames = animation::framesOf(slowdown);
+    QCOMPARE(file->ImageCount, int(frames.size()));
+    int runCentiseconds = 0;
+    for (int i = 0; i < file->ImageCount; ++i) {
+        const SavedImage &frame = file->SavedImages[i];
+        GraphicsControlBlock control;
+        DGifSavedExtensionToGCB(file, i, &control);
+        QVERIFY(control.DelayTime >= animation::kShortestFrame);
+        runCentiseconds += i + 1 < file->ImageCount ? control.DelayTime : 0;
+        const GifImageDesc &d = frame.ImageDesc;
+        for (int y = 0; y < d.Height; ++y)
+            for (int x = 0; x < d.Width; ++x)
+                if (const int index = frame.RasterBits[y * d.Width + x]; index != control.TransparentColor) {
+                    const GifColorType c = file->SColorMap->Colors[index];
+                    shown.setPixel(d.Left + x, d.Top + y, qRgb(c.Red, c.Green, c.Blue));
+                }
+        if (i != file->ImageCount / 2 && i + 1 != file->ImageCount)
+            continue;
+        const int step = frames[std::size_t(i)].step;
+        Drawing drawing;
+        drawAnimationUpTo(secondSinusoidOf(parameters), step, drawing,
+                          readouts ? readouts::envelopeOps(parameters) : DrawOps{});
+        const QImage png = pictureImage(
+            drawing.sceneOps(), {pictureCaption(parameters), readouts ? readoutLines(parameters, step) : QStringList()}, 1,
+            colours);
+        QCOMPARE(shown.size(), png.size());
+        // Exact colours; the text's anti-aliased greys may take the nearest grey.
+        int differing = 0;
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x) {
+                const QRgb want = png.pixel(x, y), got = shown.pixel(x, y);
+                const bool grey = qRed(want) == qGreen(want) && qGreen(want) == qBlue(want);
+                differing += grey ? std::abs(qRed(got) - qRed(want)) > 1 || qRed(got) != qBlue(got) : got != want;
+            }
+        QCOMPARE(differing, 0);
+    }
+    QCOMPARE(runCentiseconds, 130 * slowdown * slowdown);
+    QCOMPARE(frames.back().centiseconds, 300);
+    DGifCloseFile(file, &error);
+    // The original palette's first wave is green, the other's blue; in every format.
+    const QString svg = QString::fromUtf8(pictureSvg(m_run, {}, colours));
+    QCOMPARE(svg.contains(u"#00c000"), colours == Colours::Standard);
+    QCOMPARE(svg.contains(u"#0072b2"), colours == Colours::ColourBlind);
 }
 
 QTEST_MAIN(TestPicture)

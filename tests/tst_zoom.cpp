@@ -3,6 +3,7 @@
 #include "app/run/RasterPainter.h"
 #include "app/window/NumberText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void soundFollowsTheRun();
     void pausedRunStepsBackAndForth();
     void readoutsShowBesideTheDiagram();
+    void screenReaderHearsWhatThePictureShows();
+    void colourBlindPaletteRedrawsTheRun();
     void soundMenuSaysWhatCannotBeHeard();
 };
 
@@ -292,7 +295,7 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
                                    "Zmenšit\tCtrl+-", "Pozastavit\tP", "O krok zpět\tLeft",
                                    "O krok vpřed\tRight", "Zastavit\tEsc",
                                    "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Hodnoty\tCtrl+H", "Příklady\t",
-                                   "Kopírovat jako příkaz\t", "Zvuk\t",
+                                   "Kopírovat jako příkaz\t", "Barvy\t", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
     // Before the first run there is nothing to pause, stop, save or copy.
     for (const char *idle : {"Pozastavit", "Zastavit", "Uložit obrázek…", "Kopírovat obrázek"})
@@ -386,6 +389,56 @@ void TestZoom::readoutsShowBesideTheDiagram()
     QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier);
     QCOMPARE(dark(), 0);
     QCOMPARE(w.window.surface().image().pixel(dash), kGrey);
+}
+
+// The drawing area's description follows the run: at a pause, at each step while paused, and
+// at its end, with the readouts' numbers.
+void TestZoom::screenReaderHearsWhatThePictureShows()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(&w.window.drawingArea()));
+    QCOMPARE(area->text(QAccessible::Name), QStringLiteral("Kresba součtu dvou sinusoid"));
+    QVERIFY(area->text(QAccessible::Description).startsWith(QStringLiteral("Zatím prázdná")));
+    QStringList heard;
+    w.pacer->atStep = [&](int step) {
+        if (step != 100)
+            return;
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+        heard << area->text(QAccessible::Description).section(u'.', -2);
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_Right);
+        heard << area->text(QAccessible::Description).section(u'.', -2);
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+    };
+    w.run();
+    QCOMPARE(heard, QStringList({" Krok 100 z 1300, pozastaveno.", " Krok 101 z 1300, pozastaveno."}));
+    QCOMPARE(area->text(QAccessible::Description),
+             QStringLiteral("Amplituda 0,5, kmitočet 1, fázový posun 90°. Součet: amplituda 1,12, fázový posun 26,5°. "
+                            "Krok 1300 z 1300."));
+}
+
+// The palette for colour-blind eyes draws the run again at once: no green is left, and the
+// first wave is blue.
+void TestZoom::colourBlindPaletteRedrawsTheRun()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.run();
+    auto count = [&](QRgb colour) {
+        const QImage &shown = w.window.surface().image();
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                n += shown.pixel(x, y) == colour;
+        return n;
+    };
+    const int green = count(0xFF00C000);
+    QVERIFY(green > 200);
+    for (QAction *action : w.window.actions())
+        if (action->text() == QStringLiteral("Pro barvoslepé"))
+            action->trigger();
+    QCOMPARE(count(0xFF00C000), 0);
+    QCOMPARE(count(0xFF0072B2), green);
 }
 
 // Ctrl+M turns the sound on with the sum; it starts with the run, pauses and resumes with it,

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/window/NumberText.h"
 #include "core/Pace.h"
@@ -119,10 +120,14 @@ QString helpText()
         "  --slowdown S      zpomalení animace, celé číslo od 1 do 10\n"
         "  --start           spustí animaci, jakmile se okno ukáže\n"
         "  --render SOUBOR   neotevře okno: nakreslí celou animaci naráz a uloží obrázek;\n"
-        "                    formát podle přípony: .png, .svg nebo .pdf\n"
+        "                    formát podle přípony: .png, .svg nebo .pdf; .gif zapíše celý\n"
+        "                    běh jako animaci GIF ve skutečném čase podle zpomalení\n"
         "  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až 1300,\n"
         "                    jinak po posledním)\n"
-        "  --scale K         s --render do PNG: pixelů obrázku na pixel okna (výchozí 2)\n"
+        "  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna\n"
+        "                    (výchozí 2, pro GIF 1)\n"
+        "  --colours BARVY   standard (výchozí) nebo colour-blind: první sinusoida modře,\n"
+        "                    druhá rumělkově, pro barvoslepé; v okně i v obrázcích\n"
         "  --sound HLAS      zvuk v okně: off (výchozí), first, second nebo sum\n"
         "                    (první sinusoida, druhá, součet)\n"
         "  --tone HZ         základní tón první sinusoidy, 55 až 1760 Hz (výchozí 220)\n"
@@ -160,10 +165,11 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption withReadouts(QStringLiteral("values"));
     const QCommandLineOption tone(QStringLiteral("tone"), {}, QStringLiteral("HZ"));
     const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
+    const QCommandLineOption colours(QStringLiteral("colours"), {}, QStringLiteral("PALETTE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
-                       withReadouts, help, version});
+                       withReadouts, colours, help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
@@ -207,9 +213,25 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(render)) {
         line.renderFile = parser.value(render);
         line.action = isSoundFile(line.renderFile) ? CommandLine::Action::RenderSound : CommandLine::Action::Render;
-        if (line.action == CommandLine::Action::Render && !pictureFormatOf(line.renderFile))
+        if (line.action == CommandLine::Action::Render && !pictureFormatOf(line.renderFile) &&
+            !isAnimationFile(line.renderFile))
             return CommandLineError{
-                QStringLiteral("Soubor %1 nemá příponu .png, .svg, .pdf ani .wav.").arg(quoted(line.renderFile))};
+                QStringLiteral("Soubor %1 nemá příponu .png, .svg, .pdf, .gif ani .wav.").arg(quoted(line.renderFile))};
+        if (isAnimationFile(line.renderFile)) {
+            if (parser.isSet(step))
+                return CommandLineError{QStringLiteral("Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek.")};
+            line.scale = kAnimationScale;
+        }
+    }
+    if (parser.isSet(colours)) {
+        const auto named = std::ranges::find_if(kColoursNames, [&](const ColoursName &c) {
+            return parser.value(colours) == QLatin1String(c.name);
+        });
+        if (named == std::end(kColoursNames))
+            return CommandLineError{QStringLiteral("Barvy %1 neznám: volba „--colours“ bere standard nebo colour-blind.")
+                                        .arg(quoted(parser.value(colours)))};
+        line.colours = named->colours;
+        line.window.colours = named->colours;
     }
     // Options that say how to write a file of the one kind, and that nothing else reads.
     const std::pair<const QCommandLineOption *, CommandLine::Action> belonging[] = {

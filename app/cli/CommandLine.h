@@ -25,6 +25,7 @@ struct CommandLine {
     double baseTone = sound::kDefaultBaseTone;
     double duration = kDefaultDuration;     // seconds of a sound file
     bool readouts = false;                  // the readouts and the envelope in a picture
+    Colours colours = Colours::Standard;    // of a picture
 
     static constexpr double kDefaultDuration = 4;
 };

@@ -1,12 +1,14 @@
 #include "RenderCommand.h"
 
 #include "CommandLine.h"
+#include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
 #include "core/AnimationRun.h"
 #include "app/picture/ReadoutText.h"
 #include "core/Drawing.h"
 #include "core/Readouts.h"
+#include "core/StartUpValues.h"
 #include "core/ToneGenerator.h"
 #include "core/WavFile.h"
 
@@ -21,7 +23,7 @@ constexpr int kWavRate = 48000;
 
 int written(const CommandLine &line, const QByteArray &bytes, const QString &what)
 {
-    const QString failure = writeWhole(line.renderFile, bytes);
+    const QString failure = bytes.isEmpty() ? kNotEncoded : writeWhole(line.renderFile, bytes);
     if (failure.isEmpty())
         return 0;
     std::fprintf(stderr, "%s\n", qPrintable(cannotSaveSentence(line.renderFile, failure, what)));
@@ -32,13 +34,18 @@ int written(const CommandLine &line, const QByteArray &bytes, const QString &wha
 
 int renderPicture(const CommandLine &line)
 {
+    if (isAnimationFile(line.renderFile)) {
+        const QByteArray gif = animationGif({line.parameters, line.window.slowdown.value_or(startup::kSlowdown),
+                                             line.scale, line.colours, line.readouts});
+        return written(line, gif, QStringLiteral("Animaci"));
+    }
     Drawing drawing;
     drawAnimationUpTo(secondSinusoidOf(line.parameters), line.step, drawing,
                       line.readouts ? readouts::envelopeOps(line.parameters) : DrawOps{});
     const auto format = pictureFormatOf(line.renderFile);
     const PictureText text{pictureCaption(line.parameters),
                            line.readouts ? readoutLines(line.parameters, line.step) : QStringList()};
-    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale);
+    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, line.colours);
     return written(line, bytes, QStringLiteral("Obrázek"));
 }
 

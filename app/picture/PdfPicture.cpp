@@ -12,7 +12,7 @@
 namespace vlnokres {
 
 // A page of the picture's size at 96 dots an inch, so that a scene pixel is a dot.
-QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text)
+QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text, Colours colours)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -31,7 +31,7 @@ QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text)
         painter.setClipRect(page);
         painter.fillRect(page, QColor::fromRgb(rgbOf(Ink::BackgroundGrey)));
         PainterSink sink(painter);
-        emitPicture(sink, sceneOps, text);
+        emitPicture(sink, sceneOps, text, colours);
     }
     return bytes;
 }

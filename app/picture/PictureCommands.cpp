@@ -1,5 +1,6 @@
 #include "PictureCommands.h"
 
+#include "AnimationGif.h"
 #include "PictureExport.h"
 #include "PictureFile.h"
 #include "core/Drawing.h"
@@ -26,6 +27,7 @@ constexpr Filter kFilters[] = {
     {"Obrázek PNG (*.png)", "png"},
     {"Obrázek SVG (*.svg)", "svg"},
     {"Dokument PDF (*.pdf)", "pdf"},
+    {"Animace GIF (*.gif)", "gif"},
 };
 
 QString suffixOf(const QString &filter)
@@ -76,24 +78,31 @@ void PictureCommands::save()
     dialog.selectFile(suggestedPath());
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().constFirst();
-        if (!pictureFormatOf(path)) {
+        if (!pictureFormatOf(path) && !isAnimationFile(path)) {
             tell(pictureFormatsSentence(QFileInfo(path).fileName()));
             continue;
         }
         m_folder = QFileInfo(path).absolutePath();
         if (const QString failure = saveTo(path); !failure.isEmpty())
-            tell(cannotSaveSentence(path, failure));
+            tell(cannotSaveSentence(path, failure, isAnimationFile(path) ? QStringLiteral("Animaci") : QStringLiteral("Obrázek")));
         break;
     }
     m_window.activateWindow();
 }
 
+// An animation is of the whole run the window ran last, whatever step it shows.
 QString PictureCommands::saveTo(const QString &path)
 {
+    if (isAnimationFile(path) && m_parameters) {
+        // The readouts are on where the window shows their lines.
+        const QByteArray gif =
+            animationGif({*m_parameters, m_slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty()});
+        return gif.isEmpty() ? kNotEncoded : writeWhole(path, gif);
+    }
     const auto format = pictureFormatOf(path);
     if (!format)
         return pictureFormatsSentence(QFileInfo(path).fileName());
-    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale));
+    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, m_colours));
 }
 
 void PictureCommands::copy()
@@ -103,8 +112,8 @@ void PictureCommands::copy()
     const DrawOps ops = m_drawing.sceneOps();
     auto *data = new QMimeData;
     const PictureText words = text();
-    data->setImageData(pictureImage(ops, words, picture::kDefaultScale));
-    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words));
+    data->setImageData(pictureImage(ops, words, picture::kDefaultScale, m_colours));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words, m_colours));
     QApplication::clipboard()->setMimeData(data);
 }
 

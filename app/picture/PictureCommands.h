@@ -25,17 +25,27 @@ public:
     {
     }
 
-    void setRunParameters(const Parameters &parameters) { m_parameters = parameters; }
+    // The last run's values and slowdown, which an animation runs again.
+    void setRunParameters(const Parameters &parameters, int slowdown)
+    {
+        m_parameters = parameters;
+        m_slowdown = slowdown;
+    }
+    void setColours(Colours colours) { m_colours = colours; }
     // The readouts' lines as the window shows them now, none while they are off.
     void setReadouts(std::function<QStringList()> lines) { m_readouts = std::move(lines); }
     bool available() const;
 
     // Asks where, in a file dialog that starts in the pictures folder (or the folder chosen
-    // last), and writes the file whole or not at all; a failure is told in a message box.
+    // last), and writes the file whole or not at all; a failure is told in a message box. A
+    // name ending in .gif gets the whole run as an animation.
     void save();
     // Puts the picture on the clipboard as an image, and as SVG too.
     void copy();
 
+    // The folder a picture was saved in last, where the file dialog starts.
+    const QString &folder() const { return m_folder; }
+    void setFolder(const QString &folder) { m_folder = folder; }
     // Where the file dialog starts: the folder chosen last, or else the pictures folder.
     QString suggestedPath() const;
     // Writes the picture to the path, in the format its extension names; returns the Czech
@@ -50,6 +60,8 @@ private:
     const Drawing &m_drawing;
     std::function<void(const Message &)> m_tell;
     std::optional<Parameters> m_parameters;
+    int m_slowdown = 1;
+    Colours m_colours = Colours::Standard;
     std::function<QStringList()> m_readouts = [] { return QStringList(); };
     QString m_folder;
 };

@@ -10,19 +10,19 @@ namespace {
 // the picture.
 constexpr int kCaptionDigits = 6;
 
-QString captionNumber(double value, QLocale locale)
+} // namespace
+
+QString pictureNumber(double value, QLocale locale)
 {
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return locale.toString(value, 'g', kCaptionDigits);
 }
 
-} // namespace
-
 QString pictureCaption(const Parameters &parameters, const QLocale &locale)
 {
     return QStringLiteral("Amplituda %1 · Kmitočet %2 · Fázový posun %3°")
-        .arg(captionNumber(parameters.amplitude, locale), captionNumber(parameters.frequency, locale),
-             captionNumber(parameters.phaseDegrees, locale));
+        .arg(pictureNumber(parameters.amplitude, locale), pictureNumber(parameters.frequency, locale),
+             pictureNumber(parameters.phaseDegrees, locale));
 }
 
 std::optional<PictureFormat> pictureFormatOf(const QString &fileName)
@@ -39,23 +39,24 @@ std::optional<PictureFormat> pictureFormatOf(const QString &fileName)
 
 QString pictureFormatsSentence(const QString &fileName)
 {
-    return QStringLiteral("Soubor „%1“ nemá příponu .png, .svg ani .pdf.").arg(fileName);
+    return QStringLiteral("Soubor „%1“ nemá příponu .png, .svg, .pdf ani .gif.").arg(fileName);
 }
 
-QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale)
+QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale,
+                        Colours colours)
 {
     switch (format) {
     case PictureFormat::Svg:
-        return pictureSvg(sceneOps, text);
+        return pictureSvg(sceneOps, text, colours);
     case PictureFormat::Pdf:
-        return picturePdf(sceneOps, text);
+        return picturePdf(sceneOps, text, colours);
     case PictureFormat::Png:
         break;
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    pictureImage(sceneOps, text, scale).save(&buffer, "PNG");
+    pictureImage(sceneOps, text, scale, colours).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -21,6 +21,8 @@ enum class PictureFormat { Png, Svg, Pdf };
 
 // The caption with the run's values, each to six significant digits at the most: "Amplituda
 // 0,8 · Kmitočet 3 · Fázový posun 45°".
+// A value as the caption writes it.
+QString pictureNumber(double value, QLocale locale);
 QString pictureCaption(const Parameters &parameters, const QLocale &locale = QLocale());
 
 // By the file name's extension, whatever its case; nullopt for any other.
@@ -28,9 +30,16 @@ std::optional<PictureFormat> pictureFormatOf(const QString &fileName);
 // What the user is told where a file name's extension is none of these.
 QString pictureFormatsSentence(const QString &fileName);
 
-QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale);
-QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text);
-QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text);
-QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale);
+// The whole scene's raster at that scale, still grey; and the picture cut from a scene drawn
+// on it, with the "+" box and the words on top.
+QImage blankScene(double scale);
+QImage pictureOfScene(const QImage &scene, const PictureText &text, double scale);
+
+QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale,
+                    Colours colours = Colours::Standard);
+QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Colours colours = Colours::Standard);
+QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text, Colours colours = Colours::Standard);
+QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale,
+                        Colours colours = Colours::Standard);
 
 } // namespace vlnokres

@@ -13,6 +13,9 @@ QString writeWhole(const QString &path, const QByteArray &bytes);
 
 // What the user is told when it failed: the picture ("Obrázek") or the sound ("Zvuk") at the
 // path cannot be saved, and why.
+// Why nothing was written where a picture could not be made at all.
+inline const QString kNotEncoded = QStringLiteral("obrázek se nepodařilo sestavit");
+
 QString cannotSaveSentence(const QString &path, const QString &reason, const QString &what = QStringLiteral("Obrázek"));
 
 } // namespace vlnokres

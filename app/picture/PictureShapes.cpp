@@ -28,7 +28,7 @@ QFont fontOf(const char *family, int pixels, bool bold)
 
 } // namespace
 
-void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text)
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Colours colours)
 {
     // A margin keeps the caps at the picture's edges; beyond it nothing shows.
     constexpr double kMargin = 8;
@@ -40,7 +40,7 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
             pen = width->pixels;
         } else if (const auto *line = std::get_if<Line>(&op)) {
             if (const auto clipped = clipSegment(line->from, line->to, area))
-                sink.line(clipped->first, clipped->second, pen, rgbOf(line->ink));
+                sink.line(clipped->first, clipped->second, pen, rgbOf(line->ink, colours));
         } else {
             const auto &circle = std::get<Circle>(op);
             const double radius = std::abs(circle.radius);
@@ -50,9 +50,9 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
                 c.x - reach > area.right || c.y + reach < area.top || c.y - reach > area.bottom)
                 continue;
             if (radius <= pen / 2.0)
-                sink.disc(c, reach, rgbOf(circle.ink));
+                sink.disc(c, reach, rgbOf(circle.ink, colours));
             else
-                sink.ring(c, radius, pen, rgbOf(circle.ink));
+                sink.ring(c, radius, pen, rgbOf(circle.ink, colours));
         }
     }
     emitOverlay(sink, text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DrawOp.h"
+#include "core/Ink.h"
 
 #include <QPainterPath>
 #include <QString>
@@ -38,7 +39,7 @@ public:
 // The picture's shapes: the scene's visible operations, clipped to the picture (so that no
 // coordinate is huge or not finite), then the "+" box and the words. A dot, a circle smaller
 // than its pen, is a filled disc.
-void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text);
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Colours colours);
 // The "+" box and the words alone, as a PNG takes them over its raster.
 void emitOverlay(ShapeSink &sink, const PictureText &text);
 // The readouts' lines beside the upper diagram, as the window shows them too.

@@ -12,19 +12,16 @@
 
 namespace vlnokres {
 
-// The band as the window draws it at this zoom, cut from the whole scene, then the "+" box
-// and the caption on top, as the window shows them.
-QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale)
+QImage blankScene(double scale)
 {
-    constexpr QSize kSceneSize{scene::kClientWidth, scene::kClientHeight};
-    QImage scene(QSize(int(std::lround(kSceneSize.width() * scale)), int(std::lround(kSceneSize.height() * scale))),
+    QImage scene(QSize(int(std::lround(scene::kClientWidth * scale)), int(std::lround(scene::kClientHeight * scale))),
                  QImage::Format_RGB32);
     scene.fill(QColor::fromRgb(rgbOf(Ink::BackgroundGrey)));
-    {
-        RasterPainter painter(scene, scale, kSceneSize);
-        for (const DrawOp &op : sceneOps)
-            painter.paint(op);
-    }
+    return scene;
+}
+
+QImage pictureOfScene(const QImage &scene, const PictureText &text, double scale)
+{
     const Rect &a = picture::kArea;
     QImage image = scene.copy(QRect(QPoint(0, int(std::lround(a.top * scale))),
                                     QSize(int(std::lround(picture::kWidth * scale)),
@@ -37,6 +34,19 @@ QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double sca
     PainterSink sink(painter);
     emitOverlay(sink, text);
     return image;
+}
+
+// The band as the window draws it at this zoom, cut from the whole scene, then the "+" box
+// and the caption on top, as the window shows them.
+QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale, Colours colours)
+{
+    QImage scene = blankScene(scale);
+    {
+        RasterPainter painter(scene, scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {}, colours);
+        for (const DrawOp &op : sceneOps)
+            painter.paint(op);
+    }
+    return pictureOfScene(scene, text, scale);
 }
 
 } // namespace vlnokres

@@ -1,5 +1,6 @@
 #include "ReadoutText.h"
 
+#include "PictureExport.h"
 #include "core/Readouts.h"
 
 #include <cmath>
@@ -15,22 +16,37 @@ QString decimals(double value, int places, QLocale locale)
     return locale.toString(value, huge ? 'g' : 'f', huge ? 3 : places).replace(u'-', u'\u2212');
 }
 
+// The sum as a sinusoid, or its envelope with its period in the unit given.
+QString sumLine(const Parameters &parameters, const QLocale &locale, const QString &periodUnit)
+{
+    if (const auto sum = readouts::sumSinusoid(parameters))
+        return QStringLiteral("Součet: amplituda %1, fázový posun %2°")
+            .arg(decimals(sum->amplitude, 2, locale), decimals(sum->phaseDegrees, 1, locale));
+    const readouts::Envelope e = readouts::envelope(parameters);
+    return QStringLiteral("Obálka součtu: %1 až %2, perioda %3 %4")
+        .arg(decimals(e.least, 2, locale), decimals(e.most, 2, locale), decimals(e.periodInFirstPeriods, 1, locale),
+             periodUnit);
+}
+
 } // namespace
+
+QString pictureDescription(const Parameters *parameters, int step, bool paused)
+{
+    if (!parameters)
+        return QStringLiteral("Zatím prázdná: hodnoty druhé sinusoidy se zadají do polí a animaci spustí tlačítko Start.");
+    const QLocale czech(QLocale::Czech, QLocale::Czechia);
+    const QString values = QStringLiteral("Amplituda %1, kmitočet %2, fázový posun %3°.")
+                               .arg(pictureNumber(parameters->amplitude, czech), pictureNumber(parameters->frequency, czech),
+                                    pictureNumber(parameters->phaseDegrees, czech));
+    const QString where = step == 0 ? QStringLiteral("Animace běží.")
+                                    : QStringLiteral("Krok %1 z %2%3.").arg(step).arg(kSteps).arg(paused ? QStringLiteral(", pozastaveno") : QString());
+    return QStringLiteral("%1 %2. %3").arg(values, sumLine(*parameters, czech, QStringLiteral("period první sinusoidy")), where);
+}
 
 QStringList readoutLines(const Parameters &parameters, int step, const QLocale &locale)
 {
-    QString first;
-    if (const auto sum = readouts::sumSinusoid(parameters)) {
-        first = QStringLiteral("Součet: amplituda %1, fázový posun %2°")
-                    .arg(decimals(sum->amplitude, 2, locale), decimals(sum->phaseDegrees, 1, locale));
-    } else {
-        const readouts::Envelope e = readouts::envelope(parameters);
-        first = QStringLiteral("Obálka součtu: %1 až %2, perioda %3 T₁")
-                    .arg(decimals(e.least, 2, locale), decimals(e.most, 2, locale),
-                         decimals(e.periodInFirstPeriods, 1, locale));
-    }
     const readouts::Values v = readouts::valuesAt(parameters, step);
-    return {first, QStringLiteral("y₁ = %1   y₂ = %2   y = %3")
+    return {sumLine(parameters, locale, QStringLiteral("T₁")), QStringLiteral("y₁ = %1   y₂ = %2   y = %3")
                        .arg(decimals(v.first, 2, locale), decimals(v.second, 2, locale), decimals(v.sum, 2, locale))};
 }
 

@@ -14,4 +14,10 @@ namespace vlnokres {
 QStringList readoutLines(const Parameters &parameters, int step,
                          const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
 
+// The picture in words, for screen readers: the run's values, the sum as the readouts give it,
+// and the step shown ("Amplituda 0,5, kmitočet 1, fázový posun 90°. Součet: amplituda 1,12,
+// fázový posun 26,5°. Krok 1300 z 1300."); step 0 while the run goes on, and no parameters
+// before any run, which is told what to do to get one.
+QString pictureDescription(const Parameters *parameters, int step, bool paused);
+
 } // namespace vlnokres

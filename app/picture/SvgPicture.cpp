@@ -105,11 +105,11 @@ private:
 
 } // namespace
 
-QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text)
+QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Colours colours)
 {
     const QString title = QStringLiteral("Součet dvou sinusovek");
     SvgSink sink;
-    emitPicture(sink, sceneOps, text);
+    emitPicture(sink, sceneOps, text, colours);
     return sink.document(text.caption.isEmpty() ? title : title + QStringLiteral(": ") + text.caption);
 }
 

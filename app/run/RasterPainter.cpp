@@ -14,16 +14,14 @@ namespace {
 // and the painter never sees a coordinate it could mishandle.
 constexpr double kClipMargin = 8;
 
-QColor colourOf(Ink ink) { return QColor::fromRgb(rgbOf(ink)); }
-
 } // namespace
 
 // The image holds device pixels; the painter draws in scene pixels, scaled to them. (The
 // image's own pixel ratio is left at 1: a painter would not scale below it.)
 RasterPainter::RasterPainter(QImage &image, double ratio, QSize sceneSize, int penWidth,
-                             std::function<void(QPainter &, const QRect &)> before)
+                             std::function<void(QPainter &, const QRect &)> before, Colours colours)
     : m_painter(&image), m_ratio(ratio), m_size(sceneSize), m_deviceSize(image.size()), m_penWidth(penWidth),
-      m_before(std::move(before))
+      m_before(std::move(before)), m_colours(colours)
 {
     m_painter.setWorldTransform(QTransform::fromScale(ratio, ratio));
 }
@@ -60,7 +58,7 @@ QRect RasterPainter::paintLine(const Line &line)
         m_before(m_painter, bounds);
     // Square rather than round caps: at two pixels they look the same, and round ones cost
     // the painter a curve each, more than doubling the time of a step.
-    m_painter.setPen(QPen(colourOf(line.ink), devicePen() / m_ratio, Qt::SolidLine, Qt::SquareCap));
+    m_painter.setPen(QPen(QColor::fromRgb(rgbOf(line.ink, m_colours)), devicePen() / m_ratio, Qt::SolidLine, Qt::SquareCap));
     m_painter.drawLine(from, to);
     return bounds;
 }
@@ -83,7 +81,7 @@ QRect RasterPainter::paintCircle(const Circle &circle)
     // The painter scales scene pixels to device pixels; undo that to fill device pixels.
     m_painter.save();
     m_painter.resetTransform();
-    const QColor colour = colourOf(circle.ink);
+    const QColor colour = QColor::fromRgb(rgbOf(circle.ink, m_colours));
     for (const PixelSpan &span : spans)
         m_painter.fillRect(QRect(QPoint(span.xFirst, span.y), QPoint(span.xLast, span.y)), colour);
     m_painter.restore();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DrawOp.h"
+#include "core/Ink.h"
 
 #include <QPainter>
 #include <QRect>
@@ -20,7 +21,7 @@ public:
     // before, if given, is called with the scene pixels that an operation is about to paint,
     // before it paints them.
     RasterPainter(QImage &image, double ratio, QSize sceneSize, int penWidth = 1,
-                  std::function<void(QPainter &, const QRect &)> before = {});
+                  std::function<void(QPainter &, const QRect &)> before = {}, Colours colours = Colours::Standard);
 
     // The scene pixels it painted, or an empty rectangle.
     QRect paint(const DrawOp &op);
@@ -38,6 +39,7 @@ private:
     QSize m_deviceSize;
     int m_penWidth;
     std::function<void(QPainter &, const QRect &)> m_before;
+    Colours m_colours;
 };
 
 } // namespace vlnokres

@@ -31,8 +31,20 @@ void RasterSurface::draw(const DrawOps &ops)
 // Starts with the current pen; the labels that drawing is about to reach are painted first.
 RasterPainter RasterSurface::painterOnImage()
 {
-    return RasterPainter(m_image, m_ratio, m_size, m_penWidth,
-                         [this](QPainter &onImage, const QRect &area) { paintOverLabels(onImage, area); });
+    return RasterPainter(
+        m_image, m_ratio, m_size, m_penWidth,
+        [this](QPainter &onImage, const QRect &area) { paintOverLabels(onImage, area); }, m_colours);
+}
+
+void RasterSurface::setColours(Colours colours)
+{
+    if (colours == m_colours)
+        return;
+    m_colours = colours;
+    if (m_ratio > 0) {
+        render();
+        m_window.update();
+    }
 }
 
 void RasterSurface::setPlacement(QPoint origin, double zoom)

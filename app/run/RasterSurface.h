@@ -36,6 +36,9 @@ public:
     // Where the scene shows in the window: its top-left corner, in the window's pixels, and
     // how many window pixels a scene pixel takes.
     void setPlacement(QPoint origin, double zoom);
+    // The palette the drawing shows in; a change draws it again.
+    void setColours(Colours colours);
+    Colours colours() const { return m_colours; }
     QRect shownArea() const;
 
     // Labels lie on the surface itself rather than above it: the first drawing that reaches
@@ -72,6 +75,7 @@ private:
     QPoint m_origin;
     double m_zoom = 1;
     double m_ratio = 0; // none yet
+    Colours m_colours = Colours::Standard;
     QList<SurfaceLabel> m_labels;
 };
 

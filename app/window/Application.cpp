@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "Preferences.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,6 +14,7 @@ void setUpApplication(QApplication &app)
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    keepNoToolkitSettings();
     // Without the translations installed the toolkit speaks English, which is no reason to
     // stop: the program's own texts are Czech regardless.
     auto *translator = new QTranslator(&app);

@@ -17,6 +17,7 @@
 #include "core/Zoom.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -62,6 +63,12 @@ MainWindow::MainWindow(QWidget *parent)
 
     for (QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         m_surface.addLabel(label, m_form.designRectOf(label));
+    // The drawing is painted by the window itself; this widget, under every control, invisible
+    // and letting every click through, gives it words for screen readers.
+    m_drawingArea = new QWidget(this);
+    m_drawingArea->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_drawingArea->setAccessibleName(QStringLiteral("Kresba součtu dvou sinusoid"));
+    m_drawingArea->lower();
     m_boxes = {
         .amplitude = control<QLineEdit>(names::kAmplitude),
         .frequency = control<QLineEdit>(names::kFrequency),
@@ -71,6 +78,8 @@ MainWindow::MainWindow(QWidget *parent)
     connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown);
     writeStartUpValues();
     createActions();
+    m_sound.setChoiceListeners([this] { remember([this](Preferences &p) { p.voice = m_sound.voice(); }); },
+                               [this] { remember([this](Preferences &p) { p.baseTone = m_sound.baseTone(); }); });
     m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
 
     connect(control<QPushButton>(names::kStart), &QPushButton::clicked, this, &MainWindow::start);
@@ -81,6 +90,43 @@ MainWindow::MainWindow(QWidget *parent)
     const double startZoom =
         zoom::atStart(free.width() - kFrameAllowance.width(), free.height() - kFrameAllowance.height());
     resize(QSizeF(QSizeF(kClientSize) * startZoom).toSize());
+}
+
+bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
+{
+    m_store = std::move(store);
+    m_remembered = m_store->load();
+    const Preferences &p = m_remembered;
+    const QRect free = screen()->availableGeometry();
+    resize(QSizeF(QSizeF(kClientSize) * zoom::atStart(free.width() - kFrameAllowance.width(),
+                                                      free.height() - kFrameAllowance.height(), p.zoom))
+               .toSize());
+    m_sound.setVoice(p.voice);
+    m_sound.setBaseTone(p.baseTone);
+    setReadouts(p.readouts);
+    setColours(p.colours);
+    m_picture.setFolder(p.saveFolder);
+    return p.fullScreen;
+}
+
+void MainWindow::remember(const std::function<void(Preferences &)> &change)
+{
+    if (!m_store)
+        return;
+    change(m_remembered);
+    m_store->save(m_remembered);
+}
+
+// The view as it is left; a full-screen window's zoom is the one it goes back to.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    remember([this](Preferences &p) {
+        p.fullScreen = isFullScreen();
+        const QSize normal = isFullScreen() || isMaximized() ? normalGeometry().size() : size();
+        p.zoom = zoom::toFit(normal.width(), normal.height());
+        p.saveFolder = m_picture.folder();
+    });
+    QWidget::closeEvent(event);
 }
 
 // The form is built from a fixed table, so a missing control is a fault of the program itself.
@@ -142,13 +188,28 @@ void MainWindow::createActions()
     for (const Preset &preset : kPresets)
         m_presetActions << addWindowAction(preset.title, {}, [this, &preset] { applyPreset(preset); });
     m_copySetUpAction = addWindowAction("Kopírovat jako příkaz", {}, &MainWindow::copySetUp);
-    m_readoutsAction = addWindowAction("Hodnoty", {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] { setReadouts(!m_readouts); });
+    m_readoutsAction = addWindowAction("Hodnoty", {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] {
+        setReadouts(!m_readouts);
+        remember([this](Preferences &p) { p.readouts = m_readouts; });
+    });
     m_readoutsAction->setCheckable(true);
     m_readoutTicker = new QTimer(this);
     m_readoutTicker->setInterval(30);
     connect(m_readoutTicker, &QTimer::timeout, this, [this] { update(readoutArea()); });
     m_picture.setReadouts([this] { return readoutLines(); });
     m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
+    auto *palettes = new QActionGroup(this);
+    for (const auto &[text, colours] : {std::pair{"Původní", Colours::Standard}, {"Pro barvoslepé", Colours::ColourBlind}}) {
+        QAction *action = addWindowAction(text, {}, [this, colours] {
+            setColours(colours);
+            remember([colours](Preferences &p) { p.colours = colours; });
+        });
+        action->setCheckable(true);
+        action->setChecked(colours == Colours::Standard);
+        action->setData(int(colours));
+        palettes->addAction(action);
+        m_colourActions << action;
+    }
 
     m_pauseAction = new QAction(this); // named by showPauseState
     m_pauseAction->setShortcut(QKeySequence(Qt::Key_P));
@@ -193,6 +254,8 @@ void MainWindow::apply(const WindowOptions &options)
         m_sound.setBaseTone(*options.baseTone);
     if (options.readouts)
         setReadouts(true);
+    if (options.colours)
+        setColours(*options.colours);
     if (options.start)
         QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
 }
@@ -255,7 +318,7 @@ void MainWindow::setRunning(const Parameters *parameters)
     else if (!running && m_running)
         QApplication::restoreOverrideCursor();
     if (parameters) {
-        m_picture.setRunParameters(*parameters);
+        m_picture.setRunParameters(*parameters, control<QScrollBar>(names::kPace)->value());
         m_lastRun = *parameters;
     }
     running && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
@@ -316,6 +379,15 @@ void MainWindow::setReadouts(bool on)
     update(readoutArea());
 }
 
+// The drawing, the pictures and the animations all take the palette from now on.
+void MainWindow::setColours(Colours colours)
+{
+    m_surface.setColours(colours);
+    m_picture.setColours(colours);
+    for (QAction *action : std::as_const(m_colourActions))
+        action->setChecked(Colours(action->data().toInt()) == colours);
+}
+
 QStringList MainWindow::readoutLines() const
 {
     if (!m_readouts || !m_lastRun)
@@ -355,6 +427,8 @@ void MainWindow::showPauseState()
     for (QAction *action : std::as_const(m_stepActions))
         action->setEnabled(paused);
     m_pauseAction->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
+    m_drawingArea->setAccessibleDescription(
+        pictureDescription(m_lastRun ? &*m_lastRun : nullptr, m_running && !paused ? 0 : m_cursor.shown, paused));
 }
 
 // During a run: P and Pause pause or resume it, Escape stops it, and a right click on the
@@ -437,6 +511,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->addAction(m_readoutsAction);
     menu->addMenu(QStringLiteral("Příklady"))->addActions(m_presetActions);
     menu->addAction(m_copySetUpAction);
+    menu->addMenu(QStringLiteral("Barvy"))->addActions(m_colourActions);
     menu->addSeparator();
     QMenu *sound = menu->addMenu(QStringLiteral("Zvuk"));
     m_sound.fillMenu(*sound, m_soundActions.front(), m_soundActions.back(), readNumber(m_boxes.frequency->text()));
@@ -487,6 +562,10 @@ void MainWindow::resizeEvent(QResizeEvent *event)
                         int(std::lround((height() - content.height()) / 2)));
     m_form.place(m_zoom, origin);
     m_surface.setPlacement(origin, m_zoom);
+    const Rect &band = picture::kArea;
+    m_drawingArea->setGeometry(QRectF(origin + QPointF(band.left, band.top) * m_zoom,
+                                      QSizeF(picture::kWidth, picture::kHeight) * m_zoom)
+                                   .toAlignedRect());
     update();
 }
 

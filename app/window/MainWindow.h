@@ -13,6 +13,7 @@
 // other input to the main window during a run waits for its end.
 
 #include "Form.h"
+#include "Preferences.h"
 #include "SoundCommands.h"
 #include "StartCommand.h"
 #include "WindowOptions.h"
@@ -60,17 +61,25 @@ public:
     // 1300), from which the run goes on when resumed.
     void moveToStep(int step);
     int shownStep() const { return m_cursor.shown; }
+    const QWidget &drawingArea() const { return *m_drawingArea; }
 
     // The values the command line gave, written into the boxes and the pace control; with
     // start, "Start" is pressed as soon as the window shows.
     void apply(const WindowOptions &options);
     PictureCommands &pictureCommands() { return m_picture; }
 
+    // The preferences kept in the store, shown from now on: the zoom, the sound, the readouts,
+    // the palette and the save folder. What the user then changes in the menu, and how the
+    // window is left, are kept there; what apply() gives is not. Returns whether the window
+    // was left full screen.
+    bool restore(std::unique_ptr<PreferenceStore> store);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     template <typename Control>
@@ -87,6 +96,8 @@ private:
     void applyPreset(const Preset &preset);
     void copySetUp();
     void setReadouts(bool on);
+    void setColours(Colours colours);
+    void remember(const std::function<void(Preferences &)> &change);
     QStringList readoutLines() const;
     QRect readoutArea() const;
     // The scene drawn anew as it stands at the step, with the envelope where the readouts are
@@ -114,6 +125,8 @@ private:
     PictureCommands m_picture;
     SoundCommands m_sound;
     double m_zoom = 1;
+    std::unique_ptr<PreferenceStore> m_store; // none: nothing is kept
+    Preferences m_remembered;
     bool m_running = false;
     RunCursor m_cursor;
     std::optional<Parameters> m_lastRun; // the run's, while one goes on, or the last one's
@@ -127,8 +140,10 @@ private:
     QList<QAction *> m_pictureActions;
     QList<QAction *> m_soundActions; // on and off, and the sample
     QList<QAction *> m_presetActions;
+    QList<QAction *> m_colourActions; // the original palette and the colour-blind one
     QAction *m_copySetUpAction = nullptr;
     QAction *m_helpAction = nullptr;
+    QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it
 };
 
 } // namespace vlnokres

@@ -24,6 +24,9 @@ const VoiceItem kVoiceItems[] = {
     {"Součet", Voice::Sum},
 };
 
+// The base tones a user picks from: the lowest A's of an ordinary voice and instrument.
+constexpr double kBaseTones[] = {110, 220, 440, 880};
+
 std::optional<Voice> voiceOf(const QAction *action)
 {
     const QVariant data = action->data();
@@ -33,7 +36,7 @@ std::optional<Voice> voiceOf(const QAction *action)
 } // namespace
 
 SoundCommands::SoundCommands(QWidget &window, std::unique_ptr<SoundPlayer> player)
-    : m_player(std::move(player)), m_voices(new QActionGroup(&window))
+    : m_player(std::move(player)), m_voices(new QActionGroup(&window)), m_tones(new QActionGroup(&window))
 {
     for (const VoiceItem &item : kVoiceItems) {
         auto *action = new QAction(QString::fromUtf8(item.text), m_voices);
@@ -43,6 +46,32 @@ SoundCommands::SoundCommands(QWidget &window, std::unique_ptr<SoundPlayer> playe
             action->setData(int(*item.voice));
         QObject::connect(action, &QAction::triggered, &window, [this, voice = item.voice] { voiceChosen(voice); });
     }
+    for (double hertz : kBaseTones) {
+        auto *action = new QAction(QStringLiteral("Základní tón %1 Hz").arg(hertz), m_tones);
+        action->setCheckable(true);
+        action->setData(hertz);
+        QObject::connect(action, &QAction::triggered, &window, [this, hertz] { baseToneChosen(hertz); });
+    }
+    setBaseTone(m_baseTone);
+}
+
+void SoundCommands::setBaseTone(double hertz)
+{
+    m_baseTone = hertz;
+    for (QAction *action : m_tones->actions())
+        action->setChecked(action->data().toDouble() == hertz);
+}
+
+// A tone chosen during a run is heard from now on.
+void SoundCommands::baseToneChosen(double hertz)
+{
+    setBaseTone(hertz);
+    if (m_running && m_voice && m_player->available()) {
+        m_player->play(tonesOf(*m_running), *m_voice);
+        if (m_paused)
+            m_player->setPaused(true);
+    }
+    m_toneChosen();
 }
 
 SoundCommands::~SoundCommands() = default;
@@ -64,6 +93,7 @@ void SoundCommands::voiceChosen(std::optional<Voice> voice)
     if (voice && !m_player->available())
         voice.reset();
     setVoice(voice);
+    m_voiceChosen();
     if (!m_running)
         return;
     if (!voice) {
@@ -116,6 +146,11 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
     toggle->setEnabled(available);
     menu.addAction(toggle);
     for (QAction *action : m_voices->actions()) {
+        action->setEnabled(available);
+        menu.addAction(action);
+    }
+    menu.addSeparator();
+    for (QAction *action : m_tones->actions()) {
         action->setEnabled(available);
         menu.addAction(action);
     }

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 
@@ -31,7 +33,13 @@ public:
     std::optional<sound::Voice> voice() const { return m_voice; }
     void setVoice(std::optional<sound::Voice> voice);
     double baseTone() const { return m_baseTone; }
-    void setBaseTone(double hertz) { m_baseTone = hertz; }
+    void setBaseTone(double hertz);
+    // Told when the user chooses a voice, or a base tone, in the menu.
+    void setChoiceListeners(std::function<void()> voiceChosen, std::function<void()> toneChosen)
+    {
+        m_voiceChosen = std::move(voiceChosen);
+        m_toneChosen = std::move(toneChosen);
+    }
     // On with the voice chosen last (the sum at first), or off.
     void toggle();
 
@@ -50,6 +58,7 @@ public:
 private:
     sound::Tones tonesOf(const Parameters &parameters) const;
     void voiceChosen(std::optional<sound::Voice> voice);
+    void baseToneChosen(double hertz);
 
     std::unique_ptr<SoundPlayer> m_player;
     std::optional<sound::Voice> m_voice;
@@ -58,6 +67,9 @@ private:
     std::optional<Parameters> m_running; // the run's, while one goes on
     bool m_paused = false;
     QActionGroup *m_voices;
+    QActionGroup *m_tones;
+    std::function<void()> m_voiceChosen = [] {};
+    std::function<void()> m_toneChosen = [] {};
 };
 
 } // namespace vlnokres

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Ink.h"
 #include "core/ToneGenerator.h"
 
 #include <optional>
@@ -16,6 +17,7 @@ struct WindowOptions {
     std::optional<sound::Voice> sound; // on with this voice; off where none is given
     std::optional<double> baseTone;
     bool readouts = false;
+    std::optional<Colours> colours;
     bool start = false;
 };
 

@@ -72,6 +72,8 @@ void TestRender::writesEachFormat_data()
     QTest::newRow("WAV of the second voice, no sound server")
         << QStringList{"--render", "g.wav", "--sound", "second", "--duration", "0,5", "--tone", "440"} << "g.wav"
         << QSize() << czech;
+    QTest::newRow("GIF at scale 1, colour-blind") << QStringList{"--render", "j.gif", "--colours", "colour-blind"} << "j.gif"
+                                                  << QSize(792, 522) << czech;
     QTest::newRow("decimal comma in C, toolkit options")
         << QStringList{"-style", "fusion", "--render", "f.png", "-reverse", "--platform", "xcb", "--amplitude", "0,8"}
         << "f.png" << QSize(1584, 1044) << "C.UTF-8";
@@ -112,7 +114,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("step beyond the run") << QStringList{"--render", "x.png", "--step", "1301"} << 2
                                          << "Krok musí být celé číslo od 1 do 1300." << true;
     QTest::newRow("unknown extension") << QStringList{"--render", "x.jpg"} << 2
-                                       << "Soubor „x.jpg“ nemá příponu .png, .svg, .pdf ani .wav." << true;
+                                       << "Soubor „x.jpg“ nemá příponu .png, .svg, .pdf, .gif ani .wav." << true;
     QTest::newRow("a stray argument") << QStringList{"--render", "x.png", "more"} << 2
                                       << "Nečekaný argument „more“." << true;
     QTest::newRow("amplitude over the limit") << QStringList{"--render", "x.png", "--amplitude", "1,6"} << 2
@@ -144,6 +146,10 @@ void TestRender::refusesWhatCannotBeUsed_data()
                                            << true;
     QTest::newRow("sound file, values refused") << QStringList{"--render", "x.wav", "--amplitude", "2"} << 2
                                                 << "Aplikace nedovoluje větší amplitudu než 1,5" << false;
+    QTest::newRow("unknown palette") << QStringList{"--colours", "red"} << 2
+                                     << "Barvy „red“ neznám: volba „--colours“ bere standard nebo colour-blind." << true;
+    QTest::newRow("step of an animation") << QStringList{"--render", "x.gif", "--step", "5"} << 2
+                                          << "Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek." << true;
     QTest::newRow("unknown example") << QStringList{"--preset", "ctvrt"} << 2
                                      << "Příklad „ctvrt“ neznám; příklady jsou: stejna-faze, opacna-faze, ctvrt-periody, "
                                         "zazneje, druha-harmonicka, obdelnik." << true;
@@ -188,6 +194,7 @@ void TestRender::unwritableFileIsNamedAndLeavesNothing_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing folder") << "" << "missing/folder/y.svg" << "složka %1/missing/folder neexistuje";
     QTest::newRow("full disk") << "size=4k" << "disk/y.png" << "disk je plný";
+    QTest::newRow("full disk, an animation") << "size=16k" << "disk/y.gif" << "disk je plný";
     QTest::newRow("read-only disk") << "ro" << "disk/y.png" << "systém souborů je jen pro čtení";
 }
 
@@ -212,7 +219,8 @@ void TestRender::unwritableFileIsNamedAndLeavesNothing()
             QSKIP("No mount namespace can be made here");
     }
     QCOMPARE(result.status, 1);
-    const QString said = QStringLiteral("Obrázek „%1“ nelze uložit: %2.\n").arg(path, QString(reason).replace(QStringLiteral("%1"), m_dir.path()));
+    const QString what = path.endsWith(u".gif") ? QStringLiteral("Animaci") : QStringLiteral("Obrázek");
+    const QString said = QStringLiteral("%1 „%2“ nelze uložit: %3.\n").arg(what, path, QString(reason).replace(QStringLiteral("%1"), m_dir.path()));
     QCOMPARE(result.err, said);
     QVERIFY(!QFileInfo::exists(path));
 }

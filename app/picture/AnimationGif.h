@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/Ink.h"
+#include "core/StartChecks.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace vlnokres {
+
+// What an animation of a run is made of: the run's values and slowdown, the picture's scale,
+// its palette, and whether the readouts and the envelope show.
+struct AnimationRequest {
+    Parameters parameters;
+    int slowdown = 1;
+    double scale = 1;
+    Colours colours = Colours::Standard;
+    bool readouts = false;
+};
+
+// A GIF at a scale of 1 is as large as the window shows the picture.
+inline constexpr double kAnimationScale = 1;
+
+// Whether the file name's extension, whatever its case, is that of an animated GIF.
+bool isAnimationFile(const QString &fileName);
+
+// The whole run as an animated GIF in real time: every frame the PNG's picture at its step,
+// the finished picture held at the end, looping for ever. Empty where it cannot be made.
+QByteArray animationGif(const AnimationRequest &request);
+
+} // namespace vlnokres

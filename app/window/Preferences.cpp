@@ -1,0 +1,93 @@
+#include "Preferences.h"
+
+#include "core/Zoom.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vlnokres {
+namespace {
+
+// No screen needs a window larger than this many times its design.
+constexpr double kLargestZoom = 20;
+
+QString yesNo(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+
+std::optional<bool> yesNoOf(const QVariant &value)
+{
+    if (value.toString() == u"true")
+        return true;
+    if (value.toString() == u"false")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> numberIn(const QVariant &value, double least, double most)
+{
+    bool ok = false;
+    const double number = value.toString().toDouble(&ok);
+    return ok && number >= least && number <= most ? std::optional(number) : std::nullopt;
+}
+
+template <typename Named, std::size_t N>
+const Named *named(const QVariant &value, const Named (&names)[N])
+{
+    const auto found = std::ranges::find_if(names, [&](const Named &n) { return value.toString() == QLatin1String(n.name); });
+    return found == std::end(names) ? nullptr : found;
+}
+
+} // namespace
+
+QString SettingsFile::standardPath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/vlnokres/vlnokres.conf");
+}
+
+Preferences SettingsFile::load() const
+{
+    Preferences p;
+    if (m_path.isEmpty())
+        return p;
+    const QSettings file(m_path, QSettings::IniFormat);
+    p.zoom = numberIn(file.value("view/zoom"), zoom::kSmallest, kLargestZoom).value_or(p.zoom);
+    p.fullScreen = yesNoOf(file.value("view/fullScreen")).value_or(p.fullScreen);
+    if (const auto *voice = named(file.value("sound/voice"), sound::kVoiceNames))
+        p.voice = voice->voice;
+    p.baseTone = numberIn(file.value("sound/baseTone"), sound::kLowestBaseTone, sound::kHighestBaseTone).value_or(p.baseTone);
+    p.readouts = yesNoOf(file.value("view/readouts")).value_or(p.readouts);
+    if (const auto *colours = named(file.value("view/colours"), kColoursNames))
+        p.colours = colours->colours;
+    p.saveFolder = file.value("pictures/folder").toString();
+    return p;
+}
+
+void SettingsFile::save(const Preferences &p)
+{
+    if (m_path.isEmpty())
+        return;
+    QSettings file(m_path, QSettings::IniFormat);
+    file.setValue("view/zoom", QString::number(p.zoom, 'g', 17));
+    file.setValue("view/fullScreen", yesNo(p.fullScreen));
+    file.setValue("sound/voice", QLatin1String(p.voice ? sound::nameOf(*p.voice) : "off"));
+    file.setValue("sound/baseTone", QString::number(p.baseTone, 'g', 17));
+    file.setValue("view/readouts", yesNo(p.readouts));
+    const auto colours = std::ranges::find(kColoursNames, p.colours, &ColoursName::colours);
+    file.setValue("view/colours", QLatin1String(colours->name));
+    file.setValue("pictures/folder", p.saveFolder);
+    file.sync(); // a failure leaves the file as it was
+}
+
+// The toolkit's dialogs open their settings by organisation name in the user's folder; that
+// folder becomes /dev/null, which holds no files, so they read nothing and write nowhere. The
+// program's own file is opened by its path, which this does not touch.
+void keepNoToolkitSettings()
+{
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+} // namespace vlnokres

@@ -1,0 +1,128 @@
+#include "TestWindow.h"
+#include "app/window/Preferences.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+
+using namespace vlnokres;
+
+Q_DECLARE_METATYPE(vlnokres::Preferences)
+
+// What the program remembers between sessions, and what it never does.
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
+    void settingsFileGivesWhatItCanUse_data();
+    void settingsFileGivesWhatItCanUse();
+    void windowKeepsItsViewButNeverTheValues();
+    void fileDialogLeavesNoFileOfItsOwn();
+};
+
+namespace {
+
+struct MemoryStore final : PreferenceStore {
+    Preferences *kept;
+    int *saves;
+    MemoryStore(Preferences *kept, int *saves) : kept(kept), saves(saves) {}
+    Preferences load() const override { return *kept; }
+    void save(const Preferences &p) override
+    {
+        *kept = p;
+        ++*saves;
+    }
+};
+
+const Preferences kChanged{1.5625, true, sound::Voice::Second, 440, true, Colours::ColourBlind, QStringLiteral("/tmp/ř")};
+
+} // namespace
+
+void TestPreferences::settingsFileGivesWhatItCanUse_data()
+{
+    QTest::addColumn<QByteArray>("content"); // of the file, or of a file where its folder should be
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::addColumn<Preferences>("expected");
+    QTest::newRow("none yet") << QByteArray() << false << Preferences{};
+    QTest::newRow("as saved") << QByteArray("saved") << false << kChanged;
+    QTest::newRow("corrupt") << QByteArray("[view]\nzoom=nan\nfullScreen=maybe\ncolours=pink\n[sound]\nbaseTone=1e400\n"
+                                           "voice=")
+                                    + QByteArray(10000, '\xff')
+                             << false << Preferences{};
+    QTest::newRow("half usable") << QByteArray("[view]\nzoom=0,8\nreadouts=true\n[sound]\nvoice=first\nbaseTone=20000\n")
+                                 << false << Preferences{1, false, sound::Voice::First, 220, true, Colours::Standard, {}};
+    QTest::newRow("folder is a file") << QByteArray("x") << true << Preferences{};
+}
+
+// Whatever the file holds, and wherever it cannot be, the program gets preferences it can use.
+void TestPreferences::settingsFileGivesWhatItCanUse()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, folderIsAFile);
+    QFETCH(Preferences, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(folderIsAFile ? QStringLiteral("config/vlnokres.conf") : QStringLiteral("vlnokres.conf"));
+    QFile file(folderIsAFile ? dir.filePath(QStringLiteral("config")) : path);
+    if (content == "saved")
+        SettingsFile(path).save(kChanged);
+    else if (!content.isEmpty())
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    QCOMPARE(SettingsFile(path).load(), expected);
+    if (folderIsAFile) {
+        SettingsFile(path).save(kChanged);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList("config"));
+    }
+}
+
+// Restored preferences show at once; the command line's values and the boxes are never kept;
+// a choice in the menu and the zoom the window is left at are.
+void TestPreferences::windowKeepsItsViewButNeverTheValues()
+{
+    Preferences kept = kChanged;
+    int saves = 0;
+    TestWindow w;
+    QVERIFY(w.window.restore(std::make_unique<MemoryStore>(&kept, &saves)));
+    QCOMPARE(w.window.surface().colours(), Colours::ColourBlind);
+    QCOMPARE(w.window.soundCommands().voice(), std::optional(sound::Voice::Second));
+    QCOMPARE(w.window.soundCommands().baseTone(), 440.0);
+    QCOMPARE(w.window.pictureCommands().folder(), QStringLiteral("/tmp/ř"));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
+
+    WindowOptions commandLine;
+    commandLine.amplitude = 0.7;
+    commandLine.sound = sound::Voice::First;
+    commandLine.baseTone = 110;
+    commandLine.colours = Colours::Standard;
+    w.window.apply(commandLine);
+    QVERIFY(w.showActive());
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier); // readouts off
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_0, Qt::ControlModifier); // original size
+    w.window.close();
+    QCOMPARE(saves, 2);
+    QCOMPARE(kept, (Preferences{1, false, sound::Voice::Second, 440, false, Colours::ColourBlind, QStringLiteral("/tmp/ř")}));
+}
+
+// The file dialog's history and view are the toolkit's to keep, in QtProject.conf; the
+// program keeps its folder itself, and no second file appears.
+void TestPreferences::fileDialogLeavesNoFileOfItsOwn()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    keepNoToolkitSettings();
+    {
+        QFileDialog dialog(nullptr, QStringLiteral("Uložit obrázek"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        QTest::qWait(50);
+    }
+    const QStringList left = QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+}
+
+QTEST_MAIN(TestPreferences)
+#include "tst_preferences.moc"
