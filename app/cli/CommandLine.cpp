@@ -18,6 +18,7 @@ namespace {
 
 constexpr double kSmallestScale = 0.25;
 constexpr double kLargestScale = 8;
+constexpr double kLargestAnimationScale = 2;
 constexpr double kShortestDuration = 0.1;
 constexpr double kLongestDuration = 60;
 
@@ -125,7 +126,7 @@ QString helpText()
         "  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až 1300,\n"
         "                    jinak po posledním)\n"
         "  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna\n"
-        "                    (výchozí 2, pro GIF 1)\n"
+        "                    (výchozí 2, pro GIF 1 a nejvýš 2)\n"
         "  --colours BARVY   standard (výchozí) nebo colour-blind: první sinusoida modře,\n"
         "                    druhá rumělkově, pro barvoslepé; v okně i v obrázcích\n"
         "  --sound HLAS      zvuk v okně: off (výchozí), first, second nebo sum\n"
@@ -278,6 +279,9 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         const auto k = read(scale);
         if (!k || *k < kSmallestScale || *k > kLargestScale)
             return CommandLineError{QStringLiteral("Měřítko musí být číslo od 0,25 do 8.")};
+        // Every frame of an animation is a whole picture; at 8 a slow run takes minutes.
+        if (isAnimationFile(line.renderFile) && *k > kLargestAnimationScale)
+            return CommandLineError{QStringLiteral("Měřítko animace GIF musí být číslo od 0,25 do 2.")};
         line.scale = *k;
     }
     // The Start command's own checks and texts, and no usage after them: the command line

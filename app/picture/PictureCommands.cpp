@@ -94,9 +94,12 @@ void PictureCommands::save()
 QString PictureCommands::saveTo(const QString &path)
 {
     if (isAnimationFile(path) && m_parameters) {
-        // The readouts are on where the window shows their lines.
+        // The readouts are on where the window shows their lines. A slow run takes a second or
+        // so to encode.
+        QApplication::setOverrideCursor(Qt::BusyCursor);
         const QByteArray gif =
             animationGif({*m_parameters, m_slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty()});
+        QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? kNotEncoded : writeWhole(path, gif);
     }
     const auto format = pictureFormatOf(path);

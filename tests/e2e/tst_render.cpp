@@ -148,6 +148,8 @@ void TestRender::refusesWhatCannotBeUsed_data()
                                                 << "Aplikace nedovoluje větší amplitudu než 1,5" << false;
     QTest::newRow("unknown palette") << QStringList{"--colours", "red"} << 2
                                      << "Barvy „red“ neznám: volba „--colours“ bere standard nebo colour-blind." << true;
+    QTest::newRow("animation too large") << QStringList{"--render", "x.gif", "--scale", "3"} << 2
+                                         << "Měřítko animace GIF musí být číslo od 0,25 do 2." << true;
     QTest::newRow("step of an animation") << QStringList{"--render", "x.gif", "--step", "5"} << 2
                                           << "Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek." << true;
     QTest::newRow("unknown example") << QStringList{"--preset", "ctvrt"} << 2
