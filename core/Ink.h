@@ -20,6 +20,13 @@ struct ColoursName {
     Colours colours;
 };
 inline constexpr ColoursName kColoursNames[] = {{"standard", Colours::Standard}, {"colour-blind", Colours::ColourBlind}};
+constexpr const char *nameOf(Colours colours)
+{
+    for (const ColoursName &named : kColoursNames)
+        if (named.colours == colours)
+            return named.name;
+    return "standard";
+}
 
 // 0xRRGGBB.
 constexpr std::uint32_t rgbOf(Ink ink, Colours colours = Colours::Standard)

@@ -309,9 +309,10 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     QCOMPARE(QApplication::clipboard()->text(),
              QStringLiteral("vlnokres --amplitude 0,8 --frequency 1 --phase '1 5' --slowdown 2 --sound second"));
     w.box(names::kPhase)->setText(QStringLiteral("45"));
-    for (QAction *action : w.window.actions())
-        if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
-            action->trigger();
+    for (const QString &text : {QStringLiteral("Pro barvoslepé"), QStringLiteral("Kopírovat jako příkaz")})
+        for (QAction *action : w.window.actions())
+            if (action->text() == text)
+                action->trigger();
     const auto again = parseCommandLine(QApplication::clipboard()->text().split(u' '));
     QVERIFY(std::holds_alternative<CommandLine>(again));
     TestWindow other;
@@ -320,6 +321,7 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     QCOMPARE(other.box(names::kPhase)->text(), QStringLiteral("45"));
     QCOMPARE(other.pace()->value(), 2);
     QCOMPARE(other.window.soundCommands().voice(), std::optional(vlnokres::sound::Voice::Second));
+    QCOMPARE(other.window.surface().colours(), Colours::ColourBlind);
 }
 
 // Given on the command line with a comma or a dot under any locale, shown in the user's;

@@ -299,6 +299,7 @@ void MainWindow::copySetUp()
         .voice = m_sound.voice(),
         .baseTone = m_sound.baseTone(),
         .readouts = m_readouts,
+        .colours = m_surface.colours(),
     }));
 }
 

@@ -75,8 +75,7 @@ void SettingsFile::save(const Preferences &p)
     file.setValue("sound/voice", QLatin1String(p.voice ? sound::nameOf(*p.voice) : "off"));
     file.setValue("sound/baseTone", QString::number(p.baseTone, 'g', 17));
     file.setValue("view/readouts", yesNo(p.readouts));
-    const auto colours = std::ranges::find(kColoursNames, p.colours, &ColoursName::colours);
-    file.setValue("view/colours", QLatin1String(colours->name));
+    file.setValue("view/colours", QLatin1String(nameOf(p.colours)));
     file.setValue("pictures/folder", p.saveFolder);
     file.sync(); // a failure leaves the file as it was
 }

@@ -31,6 +31,8 @@ QString commandFor(const SetUp &setUp)
         words << QStringLiteral("--tone") << writeNumber(setUp.baseTone);
     if (setUp.readouts)
         words << QStringLiteral("--values");
+    if (setUp.colours != Colours::Standard)
+        words << QStringLiteral("--colours") << QLatin1String(nameOf(setUp.colours));
     return words.join(u' ');
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Ink.h"
 #include "core/ToneGenerator.h"
 
 #include <QString>
@@ -16,12 +17,13 @@ struct SetUp {
     std::optional<sound::Voice> voice;
     double baseTone = sound::kDefaultBaseTone;
     bool readouts = false;
+    Colours colours = Colours::Standard;
 };
 
 // The command line that opens the same set-up, as a shell takes it ("vlnokres --amplitude 0,8
 // --frequency 3 --phase 45 --slowdown 2"): values as the boxes show them, what is as at
 // start-up left out, and any text a shell would read otherwise quoted; --values where the
-// readouts are on.
+// readouts are on, --colours colour-blind where that palette is.
 QString commandFor(const SetUp &setUp);
 
 } // namespace vlnokres
