@@ -199,8 +199,9 @@ void MainWindow::createActions()
     m_picture.setReadouts([this] { return readoutLines(); });
     m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
     auto *palettes = new QActionGroup(this);
-    for (const auto &[text, colours] : {std::pair{"Původní", Colours::Standard}, {"Pro barvoslepé", Colours::ColourBlind}}) {
-        QAction *action = addWindowAction(text, {}, [this, colours] {
+    for (const auto &palette : {std::pair{"Původní", Colours::Standard}, {"Pro barvoslepé", Colours::ColourBlind}}) {
+        const Colours colours = palette.second;
+        QAction *action = addWindowAction(palette.first, {}, [this, colours] {
             setColours(colours);
             remember([colours](Preferences &p) { p.colours = colours; });
         });
