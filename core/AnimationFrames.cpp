@@ -27,7 +27,9 @@ std::vector<Frame> framesOf(int slowdown)
 
     // Rounded where each frame begins rather than frame by frame, so that the rounding never
     // adds up over the run.
-    auto centisecondsAt = [&](long long step) { return std::llround(double(step * perStep.count()) / double(kCentisecond.count())); };
+    auto centisecondsAt = [&](long long step) {
+        return std::llround(double(step * perStep.count()) / double(kCentisecond.count()));
+    };
     std::vector<Frame> frames;
     for (std::size_t i = 0; i + 1 < begins.size(); ++i)
         frames.push_back({int(begins[i] + 1), int(centisecondsAt(begins[i + 1]) - centisecondsAt(begins[i]))});

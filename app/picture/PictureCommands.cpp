@@ -84,7 +84,8 @@ void PictureCommands::save()
         }
         m_folder = QFileInfo(path).absolutePath();
         if (const QString failure = saveTo(path); !failure.isEmpty())
-            tell(cannotSaveSentence(path, failure, isAnimationFile(path) ? QStringLiteral("Animaci") : QStringLiteral("Obrázek")));
+            tell(cannotSaveSentence(path, failure,
+                                    isAnimationFile(path) ? QStringLiteral("Animaci") : QStringLiteral("Obrázek")));
         break;
     }
     m_window.activateWindow();

@@ -35,12 +35,16 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused)
     if (!parameters)
         return QStringLiteral("Zatím prázdná: hodnoty druhé sinusoidy se zadají do polí a animaci spustí tlačítko Start.");
     const QLocale czech(QLocale::Czech, QLocale::Czechia);
+    const Parameters &p = *parameters;
     const QString values = QStringLiteral("Amplituda %1, kmitočet %2, fázový posun %3°.")
-                               .arg(pictureNumber(parameters->amplitude, czech), pictureNumber(parameters->frequency, czech),
-                                    pictureNumber(parameters->phaseDegrees, czech));
-    const QString where = step == 0 ? QStringLiteral("Animace běží.")
-                                    : QStringLiteral("Krok %1 z %2%3.").arg(step).arg(kSteps).arg(paused ? QStringLiteral(", pozastaveno") : QString());
-    return QStringLiteral("%1 %2. %3").arg(values, sumLine(*parameters, czech, QStringLiteral("period první sinusoidy")), where);
+                               .arg(pictureNumber(p.amplitude, czech), pictureNumber(p.frequency, czech),
+                                    pictureNumber(p.phaseDegrees, czech));
+    const QString sum = sumLine(p, czech, QStringLiteral("period první sinusoidy"));
+    if (step == 0)
+        return QStringLiteral("%1 %2. Animace běží.").arg(values, sum);
+    return QStringLiteral("%1 %2. Krok %3 z %4%5.")
+        .arg(values, sum, QString::number(step), QString::number(kSteps),
+             paused ? QStringLiteral(", pozastaveno") : QString());
 }
 
 QStringList readoutLines(const Parameters &parameters, int step, const QLocale &locale)

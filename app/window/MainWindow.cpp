@@ -85,11 +85,16 @@ MainWindow::MainWindow(QWidget *parent)
     connect(control<QPushButton>(names::kStart), &QPushButton::clicked, this, &MainWindow::start);
     connect(control<QPushButton>(names::kExit), &QPushButton::clicked, this, &QWidget::close);
 
-    // The designed size, unless the screen's free area is smaller.
+    resizeAtStart(1);
+}
+
+// The zoom wanted, unless the screen's free area is smaller.
+void MainWindow::resizeAtStart(double wanted)
+{
     const QRect free = screen()->availableGeometry();
-    const double startZoom =
-        zoom::atStart(free.width() - kFrameAllowance.width(), free.height() - kFrameAllowance.height());
-    resize(QSizeF(QSizeF(kClientSize) * startZoom).toSize());
+    const double zoom =
+        zoom::atStart(free.width() - kFrameAllowance.width(), free.height() - kFrameAllowance.height(), wanted);
+    resize(QSizeF(QSizeF(kClientSize) * zoom).toSize());
 }
 
 bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
@@ -97,10 +102,7 @@ bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
     m_store = std::move(store);
     m_remembered = m_store->load();
     const Preferences &p = m_remembered;
-    const QRect free = screen()->availableGeometry();
-    resize(QSizeF(QSizeF(kClientSize) * zoom::atStart(free.width() - kFrameAllowance.width(),
-                                                      free.height() - kFrameAllowance.height(), p.zoom))
-               .toSize());
+    resizeAtStart(p.zoom);
     m_sound.setVoice(p.voice);
     m_sound.setBaseTone(p.baseTone);
     setReadouts(p.readouts);

@@ -113,6 +113,7 @@ private:
     void zoomIn();
     void zoomOut();
     void resizeForZoom(double zoom);
+    void resizeAtStart(double wanted);
     void showKeys();
 
     Form m_form;
