@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Named.h"
+
 #include <array>
 #include <string_view>
 
@@ -25,12 +27,6 @@ inline constexpr std::array<Preset, 6> kPresets{{
 }};
 
 // The example of that name, or none.
-constexpr const Preset *presetNamed(std::string_view name)
-{
-    for (const Preset &preset : kPresets)
-        if (name == preset.name)
-            return &preset;
-    return nullptr;
-}
+constexpr const Preset *presetNamed(std::string_view name) { return entryNamed(kPresets, name); }
 
 } // namespace vlnokres

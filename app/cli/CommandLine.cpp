@@ -3,6 +3,7 @@
 #include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/window/NumberText.h"
+#include "core/Named.h"
 #include "core/Pace.h"
 #include "core/Presets.h"
 #include "core/StartUpValues.h"
@@ -225,10 +226,8 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         }
     }
     if (parser.isSet(colours)) {
-        const auto named = std::ranges::find_if(kColoursNames, [&](const ColoursName &c) {
-            return parser.value(colours) == QLatin1String(c.name);
-        });
-        if (named == std::end(kColoursNames))
+        const ColoursName *named = entryNamed(kColoursNames, parser.value(colours).toStdString());
+        if (!named)
             return CommandLineError{QStringLiteral("Barvy %1 neznám: volba „--colours“ bere standard nebo colour-blind.")
                                         .arg(quoted(parser.value(colours)))};
         line.colours = named->colours;
@@ -245,10 +244,8 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
                                              action == CommandLine::Action::Render ? QStringLiteral("do obrázku")
                                                                                    : QStringLiteral("do souboru .wav"))};
     if (parser.isSet(voice)) {
-        const auto named = std::ranges::find_if(sound::kVoiceNames, [&](const sound::VoiceName &v) {
-            return parser.value(voice) == QLatin1String(v.name);
-        });
-        if (named == std::end(sound::kVoiceNames))
+        const sound::VoiceName *named = entryNamed(sound::kVoiceNames, parser.value(voice).toStdString());
+        if (!named)
             return CommandLineError{QStringLiteral("Hlas %1 neznám: volba „--sound“ bere off, first, second nebo sum.")
                                         .arg(quoted(parser.value(voice)))};
         if (!named->voice && line.action == CommandLine::Action::RenderSound)

@@ -1,5 +1,6 @@
 #include "Preferences.h"
 
+#include "core/Named.h"
 #include "core/Zoom.h"
 
 #include <QSettings>
@@ -32,11 +33,10 @@ std::optional<double> numberIn(const QVariant &value, double least, double most)
     return ok && number >= least && number <= most ? std::optional(number) : std::nullopt;
 }
 
-template <typename Named, std::size_t N>
-const Named *named(const QVariant &value, const Named (&names)[N])
+template <typename Table>
+auto named(const QVariant &value, const Table &table)
 {
-    const auto found = std::ranges::find_if(names, [&](const Named &n) { return value.toString() == QLatin1String(n.name); });
-    return found == std::end(names) ? nullptr : found;
+    return entryNamed(table, value.toString().toStdString());
 }
 
 } // namespace
