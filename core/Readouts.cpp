@@ -3,6 +3,7 @@
 #include "SceneGeometry.h"
 #include "StepOperations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,26 +17,60 @@ double sumLength(double amplitude, double lead)
     return std::hypot(1 + amplitude * std::cos(lead), amplitude * std::sin(lead));
 }
 
-double phaseRadians(const Parameters &p) { return p.phaseDegrees * kRadiansPerDegree; }
+// The second wave as one of positive frequency: A sin(−|f|a + φ) is A sin(|f|a + π − φ).
+struct Wave {
+    double amplitude;
+    double frequency; // |f|
+    double phase;     // radians
+};
+Wave positive(const Parameters &p)
+{
+    const double phase = p.phaseDegrees * kRadiansPerDegree;
+    if (p.frequency < 0)
+        return {p.amplitude, -p.frequency, std::numbers::pi - phase};
+    return {p.amplitude, p.frequency, phase};
+}
 
 // Dashes of three pixels with gaps of three, along the run's span of the time graph.
 constexpr double kDashPixels = 3;
+// The envelope's period is at least twice the slower wave's within these.
+constexpr double kSlowestBeating = 2.0 / 3.0;
+constexpr double kFastestBeating = 1.5;
 
 } // namespace
 
 std::optional<SumSinusoid> sumSinusoid(const Parameters &p)
 {
-    if (p.frequency != 1)
+    const Wave w = positive(p);
+    if (w.frequency != 1)
         return std::nullopt;
-    const double lead = std::remainder(phaseRadians(p), 2 * std::numbers::pi);
-    const double angle = std::atan2(p.amplitude * std::sin(lead), 1 + p.amplitude * std::cos(lead));
-    return SumSinusoid{sumLength(p.amplitude, lead), angle / kRadiansPerDegree};
+    const double lead = std::remainder(w.phase, 2 * std::numbers::pi);
+    const double angle = std::atan2(w.amplitude * std::sin(lead), 1 + w.amplitude * std::cos(lead));
+    return SumSinusoid{sumLength(w.amplitude, lead), angle / kRadiansPerDegree};
 }
 
-Envelope envelope(const Parameters &p)
+bool beats(const Parameters &p)
 {
+    const double f = std::abs(p.frequency);
+    return f >= kSlowestBeating && f <= kFastestBeating && f != 1;
+}
+
+std::optional<Envelope> envelope(const Parameters &p)
+{
+    if (!beats(p))
+        return std::nullopt;
     const double a = std::abs(p.amplitude);
-    return {std::abs(1 - a), 1 + a, 1 / std::abs(p.frequency - 1)};
+    return Envelope{std::abs(1 - a), 1 + a, 1 / std::abs(std::abs(p.frequency) - 1)};
+}
+
+Range range(const Parameters &p)
+{
+    Range r{valuesAt(p, 1).sum, valuesAt(p, 1).sum};
+    for (int t = 2; t <= kSteps; ++t) {
+        const double sum = valuesAt(p, t).sum;
+        r = {std::min(r.least, sum), std::max(r.most, sum)};
+    }
+    return r;
 }
 
 Values valuesAt(const Parameters &p, int step)
@@ -47,10 +82,13 @@ Values valuesAt(const Parameters &p, int step)
 
 DrawOps envelopeOps(const Parameters &p)
 {
+    if (!beats(p))
+        return {};
     using namespace scene;
+    const Wave w = positive(p);
     DrawOps ops{PenWidth{1}};
     const double lastA = kSteps / kStepsPerRadian;
-    auto heightAt = [&](double a) { return kFirstLength * sumLength(p.amplitude, (p.frequency - 1) * a + phaseRadians(p)); };
+    auto heightAt = [&](double a) { return kFirstLength * sumLength(w.amplitude, (w.frequency - 1) * a + w.phase); };
     for (double x = 0; x + kDashPixels <= lastA * kPixelsPerRadian; x += 2 * kDashPixels) {
         const double a0 = x / kPixelsPerRadian, a1 = (x + kDashPixels) / kPixelsPerRadian;
         for (double side : {-1.0, 1.0})

@@ -44,6 +44,22 @@ ToneGenerator::ToneGenerator(const Tones &tones, Voice voice, int sampleRate)
         m_secondStep = kTurn * second / sampleRate;
         m_secondPhase = wrapped(std::fmod(tones.phaseDegrees * kRadiansPerDegree, kTurn));
     }
+    // A negative amplitude beyond the limit's would pass full scale: the tone is made quieter
+    // as a whole, never clipped.
+    const double peak = m_firstAmplitude + std::abs(m_secondAmplitude);
+    if (peak > kHighestPeak) {
+        m_firstAmplitude *= kHighestPeak / peak;
+        m_secondAmplitude *= kHighestPeak / peak;
+    }
+}
+
+std::optional<double> inaudibleTone(const Tones &tones, Voice voice, int sampleRate)
+{
+    if (voice != Voice::Second && !audible(tones.baseTone, sampleRate))
+        return tones.baseTone;
+    if (voice != Voice::First && !audible(secondTone(tones), sampleRate))
+        return secondTone(tones);
+    return std::nullopt;
 }
 
 void ToneGenerator::generate(float *out, std::size_t count)
@@ -55,23 +71,28 @@ void ToneGenerator::generate(float *out, std::size_t count)
         }
         m_level = m_target > m_level ? std::min(m_target, m_level + m_fadeStep) : std::max(m_target, m_level - m_fadeStep);
         const double wave = m_firstAmplitude * std::sin(m_firstPhase) + m_secondAmplitude * std::sin(m_secondPhase);
-        // Only a negative amplitude beyond the limit's can pass full scale; it is clipped there.
-        out[i] = float(std::clamp(m_level * wave, -1.0, 1.0));
+        out[i] = float(m_level * wave);
         m_firstPhase = wrapped(m_firstPhase + m_firstStep);
         m_secondPhase = wrapped(m_secondPhase + m_secondStep);
     }
 }
 
+long long samplesBeforeFadeOut(double seconds, int sampleRate)
+{
+    const long long total = std::llround(seconds * sampleRate);
+    return total - std::min(total, std::llround(kFadeSeconds * sampleRate));
+}
+
 std::vector<float> toneOf(const Tones &tones, Voice voice, double seconds, int sampleRate)
 {
     const auto total = std::size_t(std::lround(seconds * sampleRate));
-    const auto fade = std::min(total, std::size_t(std::lround(kFadeSeconds * sampleRate)));
+    const auto before = std::size_t(samplesBeforeFadeOut(seconds, sampleRate));
     std::vector<float> samples(total);
     ToneGenerator generator(tones, voice, sampleRate);
     generator.fadeIn();
-    generator.generate(samples.data(), total - fade);
+    generator.generate(samples.data(), before);
     generator.fadeOut();
-    generator.generate(samples.data() + (total - fade), fade);
+    generator.generate(samples.data() + before, total - before);
     return samples;
 }
 

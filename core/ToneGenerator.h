@@ -28,6 +28,8 @@ constexpr const char *nameOf(Voice voice)
 // One unit of amplitude is 0.36 of full scale, the same for every voice, so that loudness is
 // honest and the largest sum (1 + 1.5) peaks at 0.9 without clipping.
 inline constexpr double kGain = 0.36;
+// No voice ever comes nearer full scale than this.
+inline constexpr double kHighestPeak = 0.9;
 inline constexpr double kDefaultBaseTone = 220;
 inline constexpr double kLowestBaseTone = 55;
 inline constexpr double kHighestBaseTone = 1760;
@@ -51,6 +53,10 @@ double secondTone(const Tones &tones);
 // Whether a tone of this pitch (either sign) is played at the sample rate; one that is not is
 // left out, never folded back.
 bool audible(double hertz, int sampleRate);
+
+// A tone of the voice that is left out as not audible (the base tone or the second), if any:
+// the second voice then is silence, and the sum only the first.
+std::optional<double> inaudibleTone(const Tones &tones, Voice voice, int sampleRate);
 
 // Samples of the chosen voice, from t = 0 at the first sample, in -1 … 1. Phases accumulate in
 // double precision, turn by turn, so that a minute's tone does not drift. A fade in or out
@@ -76,6 +82,10 @@ private:
     double m_firstPhase = 0, m_secondPhase = 0;
     double m_level = 0, m_target = 0, m_fadeStep = 0;
 };
+
+// How many samples a tone of that length plays at full level before it fades out, so that
+// with its fade it lasts the length.
+long long samplesBeforeFadeOut(double seconds, int sampleRate);
 
 // A tone of the given length from its first sample, faded in at its start and out at its end,
 // as a file holds it.

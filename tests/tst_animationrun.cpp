@@ -1,4 +1,5 @@
 #include "TestWindow.h"
+#include "app/window/PaceControl.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,6 +190,11 @@ void TestAnimationRun::keysStepThePace()
         QCOMPARE(bar->value(), expected);
         QCOMPARE(w.box(names::kSlowdown)->text(), QString::number(expected));
     }
+    // The bar says what it sets.
+    QCOMPARE(bar->toolTip(), QStringLiteral("Zpomalení 1: běh trvá 1,3 s"));
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_End);
+    QCOMPARE(bar->toolTip(), QStringLiteral("Zpomalení 10: běh trvá 130 s"));
+    QCOMPARE(paceText(3), QStringLiteral("Zpomalení 3: běh trvá 11,7 s"));
 }
 
 void TestAnimationRun::focusedPaceShowsAMark()

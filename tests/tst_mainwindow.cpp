@@ -303,11 +303,21 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     w.box(names::kPhase)->setText(QStringLiteral("1 5"));
     w.pace()->setValue(2);
     w.window.soundCommands().setVoice(vlnokres::sound::Voice::Second);
-    for (QAction *action : w.window.actions())
-        if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
-            action->trigger();
-    QCOMPARE(QApplication::clipboard()->text(),
-             QStringLiteral("vlnokres --amplitude 0,8 --frequency 1 --phase '1 5' --slowdown 2 --sound second"));
+    w.window.soundCommands().setBaseTone(110);
+    auto copy = [&] {
+        for (QAction *action : w.window.actions())
+            if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
+                action->trigger();
+        return QApplication::clipboard()->text();
+    };
+    QCOMPARE(copy(),
+             QStringLiteral("vlnokres --amplitude 0,8 --frequency 1 --phase '1 5' --slowdown 2 --sound second --tone 110"));
+    // Digits of another script, as typed under Arabic, read back on the command line.
+    QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
+    w.box(names::kPhase)->setText(QStringLiteral("-١٢٫٧٥"));
+    const QString arabic = copy();
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    QVERIFY2(arabic.contains(QStringLiteral(" --phase -12.75 ")), qPrintable(arabic));
     w.box(names::kPhase)->setText(QStringLiteral("45"));
     for (const QString &text : {QStringLiteral("Pro barvoslepé"), QStringLiteral("Kopírovat jako příkaz")})
         for (QAction *action : w.window.actions())

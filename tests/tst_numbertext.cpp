@@ -36,6 +36,8 @@ void TestNumberText::writes_data()
     QTest::newRow("en half") << "en_US" << 0.5 << "0.5";
     QTest::newRow("en whole") << "en_US" << 1.0 << "1";
     QTest::newRow("en no group separator") << "en_US" << 1234567.0 << "1234567";
+    QTest::newRow("ar western digits, a dot") << "ar_EG" << -12.75 << "-12.75";
+    QTest::newRow("fa western digits, a dot") << "fa_IR" << -12.75 << "-12.75";
 }
 
 void TestNumberText::writes()

@@ -109,6 +109,11 @@ void TestPicture::initTestCase()
     // At most six significant digits: a value of three hundred would run off the picture.
     QCOMPARE(pictureCaption({-1e300, 1.23456789, 0.001}),
              QStringLiteral("Amplituda -1E+300 · Kmitočet 1,23457 · Fázový posun 0,001°"));
+    // Czech words, Czech numbers, under every locale.
+    QLocale::setDefault(QLocale::c());
+    const QString underC = pictureCaption({0.8, 1.1, 45});
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    QCOMPARE(underC, QStringLiteral("Amplituda 0,8 · Kmitočet 1,1 · Fázový posun 45°"));
 }
 
 void TestPicture::erasedVectorsAreLeftOut()
@@ -334,10 +339,21 @@ void TestPicture::readoutsAreWordsInEveryPicture()
 {
     QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
                                                         "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
-    QCOMPARE(readoutLines({1, 1.1, 0}, 1).first(), QStringLiteral("Obálka součtu: 0,00 až 2,00, perioda 10,0 T₁"));
+    const std::pair<Parameters, const char *> sums[] = {
+        {{1, 1.1, 0}, "Obálka součtu: 0,00 až 2,00, perioda 10,0 T₁"},
+        {{0.5, -1, 90}, "Součet: amplituda 1,12, fázový posun 26,4°"},
+        {{1, 1, 180}, "Součet: amplituda 0,01, fázový posun neurčen"},
+        {{0.5, 1.3, 0}, "Obálka součtu: 0,50 až 1,50, perioda 3,33 T₁"},
+        {{0.5, 1.0002, 0}, "Obálka součtu: 0,50 až 1,50, perioda 5000 T₁"},
+        {{0.5, 1.0000000001, 0}, "Obálka součtu: 0,50 až 1,50, perioda delší než 10 000 T₁"},
+        {{0.5, 2, 0}, "Rozsah součtu: −1,30 až 1,30"},
+        {{0.5, 25, 0}, "Rozsah součtu: −1,50 až 1,50"},
+    };
+    for (const auto &[parameters, line] : sums)
+        QCOMPARE(readoutLines(parameters, 1).first(), QString::fromUtf8(line));
     Drawing drawing;
-    drawAnimationUpTo(kSecond, kSteps, drawing, readouts::envelopeOps({0.8, 3, 45}));
-    const QStringList lines = readoutLines({0.8, 3, 45}, kSteps);
+    drawAnimationUpTo(kSecond, kSteps, drawing, readouts::envelopeOps({0.8, 1.1, 45}));
+    const QStringList lines = readoutLines({0.8, 1.1, 45}, kSteps);
     const QString svg = QString::fromUtf8(pictureSvg(drawing.sceneOps(), PictureText(m_caption, lines)));
     QVERIFY(svg.contains(lines[0].toHtmlEscaped()) && svg.contains(lines[1]));
     QVERIFY(svg.contains(QStringLiteral("#808080;stroke-width:1")));
@@ -379,6 +395,7 @@ void TestPicture::animationShowsTheRunInRealTime()
         GraphicsControlBlock control;
         DGifSavedExtensionToGCB(file, i, &control);
         QVERIFY(control.DelayTime >= animation::kShortestFrame);
+        QCOMPARE(control.DisposalMode, DISPOSE_DO_NOT); // laid over the frame before, never blanked
         runCentiseconds += i + 1 < file->ImageCount ? control.DelayTime : 0;
         const GifImageDesc &d = frame.ImageDesc;
         for (int y = 0; y < d.Height; ++y)
@@ -414,6 +431,7 @@ void TestPicture::animationShowsTheRunInRealTime()
     const QString svg = QString::fromUtf8(pictureSvg(m_run, {}, colours));
     QCOMPARE(svg.contains(u"#00c000"), colours == Colours::Standard);
     QCOMPARE(svg.contains(u"#0072b2"), colours == Colours::ColourBlind);
+    QCOMPARE(svg.contains(u"#d55e00"), colours == Colours::ColourBlind);
 }
 
 QTEST_MAIN(TestPicture)

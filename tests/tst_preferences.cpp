@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace vlnokres;
 
 Q_DECLARE_METATYPE(vlnokres::Preferences)
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
     void settingsFileGivesWhatItCanUse_data();
     void settingsFileGivesWhatItCanUse();
+    void settingsFileKeepsOtherWindowsChoices();
     void windowKeepsItsViewButNeverTheValues();
     void fileDialogLeavesNoFileOfItsOwn();
 };
@@ -79,6 +82,32 @@ void TestPreferences::settingsFileGivesWhatItCanUse()
     }
 }
 
+// Two windows with one settings file keep each other's choices: each writes only what it
+// changed. Anything but a regular file where the file should be is left alone.
+void TestPreferences::settingsFileKeepsOtherWindowsChoices()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vlnokres.conf"));
+    SettingsFile one(path), other(path);
+    Preferences mine = one.load(), theirs = other.load();
+    mine.colours = Colours::ColourBlind;
+    one.save(mine);
+    theirs.voice = sound::Voice::First;
+    other.save(theirs);
+    theirs.voice.reset(); // the sound off
+    other.save(theirs);
+    Preferences both;
+    both.colours = Colours::ColourBlind;
+    QCOMPARE(SettingsFile(path).load(), both);
+
+    const QString fifo = dir.filePath(QStringLiteral("fifo.conf"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    SettingsFile pipe(fifo);
+    QCOMPARE(pipe.load(), Preferences{});
+    pipe.save(kChanged);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+}
+
 // Restored preferences show at once; the command line's values and the boxes are never kept;
 // a choice in the menu and the zoom the window is left at are.
 void TestPreferences::windowKeepsItsViewButNeverTheValues()
@@ -98,6 +127,7 @@ void TestPreferences::windowKeepsItsViewButNeverTheValues()
     commandLine.sound = sound::Voice::First;
     commandLine.baseTone = 110;
     commandLine.colours = Colours::Standard;
+    commandLine.readouts = true;
     w.window.apply(commandLine);
     QVERIFY(w.showActive());
     QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier); // readouts off

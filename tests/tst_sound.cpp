@@ -1,3 +1,4 @@
+#include "app/sound/SoundWorker.h"
 #include "core/ToneGenerator.h"
 #include "core/WavFile.h"
 
@@ -5,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 using namespace vlnokres::sound;
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void voicesPlayTheirTones();
     void fadesNeverClick();
     void aMinuteDoesNotDrift();
+    void deviceCrossFadesAndEndsASample();
     void wavFileIsPcm();
 };
 
@@ -52,6 +55,7 @@ void TestSound::voicesPlayTheirTones_data()
     QTest::newRow("above hearing is left out") << Voice::Second << 1.0 << 200.0 << 0.0 << 0 << 0.0;
     QTest::newRow("below hearing is left out") << Voice::Second << 1.0 << 0.05 << 0.0 << 0 << 0.0;
     QTest::newRow("sum without the unheard") << Voice::Sum << 1.0 << 200.0 << 0.0 << 220 << kGain;
+    QTest::newRow("huge negative amplitude, quieter, not clipped") << Voice::Sum << -1e6 << 1.0 << 0.0 << 220 << 0.9;
 }
 
 void TestSound::voicesPlayTheirTones()
@@ -103,6 +107,42 @@ void TestSound::aMinuteDoesNotDrift()
         const double exact = kGain * std::sin(2 * std::numbers::pi * 330 * double(n) / kRate + 90 * 0.0175);
         QVERIFY2(std::abs(minute[n] - exact) < 1e-5, qPrintable(QString::number(n)));
     }
+}
+
+// What the sink pulls: a new voice fades in as the one before fades out, with no step larger
+// than the two tones' own; a sample plays its length, the last 10 ms fading, then silence.
+void TestSound::deviceCrossFadesAndEndsASample()
+{
+    QAudioFormat format;
+    format.setSampleRate(kRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Float);
+    vlnokres::ToneDevice device;
+    device.setFormat(format);
+    QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    auto pull = [&](std::size_t count) {
+        const QByteArray bytes = device.read(qint64(count * sizeof(float)));
+        std::vector<float> samples(count);
+        std::memcpy(samples.data(), bytes.constData(), std::size_t(bytes.size()));
+        return samples;
+    };
+    const Tones tones{kDefaultBaseTone, 1, 2, 0};
+    device.play(std::make_unique<ToneGenerator>(tones, Voice::First, kRate), std::nullopt);
+    std::vector<float> heard = pull(1000);
+    device.play(std::make_unique<ToneGenerator>(tones, Voice::Second, kRate), std::nullopt);
+    std::ranges::copy(pull(2000), std::back_inserter(heard));
+    const double steepest = 2 * kGain * 2 * std::numbers::pi * 440 / kRate;
+    for (std::size_t i = 1; i < heard.size(); ++i)
+        QVERIFY2(std::abs(heard[i] - heard[i - 1]) <= steepest, qPrintable(QString::number(i)));
+    QCOMPARE(pitchOf(std::vector(heard.end() - 1000, heard.end())), 9); // 440 Hz over 1000 samples
+
+    device.play(std::make_unique<ToneGenerator>(tones, Voice::First, kRate), samplesBeforeFadeOut(4, kRate));
+    const std::vector<float> sample = pull(5 * kRate);
+    const auto last = std::ranges::find_if(sample.rbegin(), sample.rend(), [](float s) { return s != 0; });
+    QVERIFY(std::abs(std::distance(last, sample.rend()) - 4 * kRate) <= 480); // the old tone's fade overlaps
+    const float fading = *std::ranges::max_element(sample.end() - kRate - 240, sample.end() - kRate, {},
+                                                   [](float s) { return std::abs(s); });
+    QVERIFY(fading > 0 && fading < kGain / 2);
 }
 
 // RIFF, PCM, one channel, 48 kHz, 16 bits, then the samples, clipped at full scale.

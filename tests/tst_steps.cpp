@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numbers>
 #include <limits>
 
 using namespace vlnokres;
@@ -131,6 +132,11 @@ void TestSteps::hugeValuesStayDrawable()
                 const Point at = line ? line->to : std::get<Circle>(op).centre;
                 QVERIFY2(std::isfinite(at.x) && std::isfinite(at.y), qPrintable(QString::number(second.frequency)));
             }
+    // Where t · f no longer fits a double (from step 180 at 1e306), the vector still turns by
+    // the same angle a step as before.
+    const SecondSinusoid fast{25, 1e306, 0};
+    auto turn = [&](int t) { return std::remainder(secondAngle(fast, t + 1) - secondAngle(fast, t), 2 * std::numbers::pi); };
+    QVERIFY(near(turn(180), turn(1)) && near(turn(1299), turn(1)));
 }
 
 void TestSteps::readoutsOfTheSum_data()
@@ -138,12 +144,19 @@ void TestSteps::readoutsOfTheSum_data()
     QTest::addColumn<double>("amplitude");
     QTest::addColumn<double>("frequency");
     QTest::addColumn<double>("phase");
-    QTest::addColumn<QList<double>>("expected"); // amplitude and phase, or least, most and period
-    QTest::newRow("a quarter turn ahead") << 1.0 << 1.0 << 90.0 << QList<double>{1.41121, 45.0};
-    QTest::newRow("half as strong") << 0.5 << 1.0 << 90.0 << QList<double>{1.11617, 26.5421};
-    QTest::newRow("opposite, nearly silent") << 1.0 << 1.0 << 180.0 << QList<double>{0.008407, -89.5196};
-    QTest::newRow("beats") << 1.0 << 1.1 << 0.0 << QList<double>{0, 2, 10};
-    QTest::newRow("negative amplitude, second harmonic") << -1.5 << 2.0 << 0.0 << QList<double>{0.5, 2.5, 1};
+    // The sum's amplitude and phase; or its envelope's least, most and period; or its range.
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QList<double>>("expected");
+    QTest::newRow("a quarter turn ahead") << 1.0 << 1.0 << 90.0 << "sinusoid" << QList<double>{1.41121, 45.0};
+    QTest::newRow("half as strong") << 0.5 << 1.0 << 90.0 << "sinusoid" << QList<double>{1.11617, 26.5421};
+    QTest::newRow("opposite, nearly silent") << 1.0 << 1.0 << 180.0 << "sinusoid" << QList<double>{0.008407, -89.5196};
+    QTest::newRow("negative frequency, phase mirrored") << 0.5 << -1.0 << 90.0 << "sinusoid" << QList<double>{1.11991, 26.4460};
+    QTest::newRow("beats") << 1.0 << 1.1 << 0.0 << "envelope" << QList<double>{0, 2, 10};
+    QTest::newRow("beats below one, negative") << 0.5 << -0.9 << 0.0 << "envelope" << QList<double>{0.5, 1.5, 10};
+    QTest::newRow("slowest beats") << 1.0 << 2.0 / 3 << 0.0 << "envelope" << QList<double>{0, 2, 3};
+    QTest::newRow("negative amplitude, second harmonic") << -1.5 << 2.0 << 0.0 << "range" << QList<double>{-2.24435, 2.24437};
+    QTest::newRow("third harmonic") << 1.0 << 3.0 << 0.0 << "range" << QList<double>{-1.53960, 1.53960};
+    QTest::newRow("far apart") << 0.5 << 25.0 << 0.0 << "range" << QList<double>{-1.49911, 1.49990};
 }
 
 // The sum's amplitude and phase (in the phase box's degrees) or its envelope; the values at a
@@ -153,27 +166,40 @@ void TestSteps::readoutsOfTheSum()
     QFETCH(double, amplitude);
     QFETCH(double, frequency);
     QFETCH(double, phase);
+    QFETCH(QString, shape);
     QFETCH(QList<double>, expected);
     const Parameters p{amplitude, frequency, phase};
     QList<double> got;
     if (const auto sum = readouts::sumSinusoid(p))
         got = {sum->amplitude, sum->phaseDegrees};
+    else if (const auto e = readouts::envelope(p))
+        got = {e->least, e->most, e->periodInFirstPeriods};
     else
-        got = {readouts::envelope(p).least, readouts::envelope(p).most, readouts::envelope(p).periodInFirstPeriods};
+        got = {readouts::range(p).least, readouts::range(p).most};
+    QCOMPARE(shape, readouts::sumSinusoid(p) ? "sinusoid" : readouts::envelope(p) ? "envelope" : "range");
+    QCOMPARE(got.size(), expected.size());
+    QCOMPARE(readouts::envelopeOps(p).empty(), shape != "envelope");
     for (qsizetype i = 0; i < got.size(); ++i)
         QVERIFY2(std::abs(got[i] - expected[i]) < 1e-3, qPrintable(QString::number(got[i])));
     const readouts::Values v = readouts::valuesAt(p, 650);
     const DrawOps step = stepOps({50 * amplitude, frequency, phase}, 650);
     QVERIFY(near(390.5 - 50 * v.first, dotAt(step, 2).centre.y) && near(390.5 - 50 * v.second, dotAt(step, 5).centre.y));
     QVERIFY(near(v.sum, v.first + v.second));
+    int dashes = 0;
     for (const DrawOp &op : readouts::envelopeOps(p))
         if (const auto *dash = std::get_if<Line>(&op)) {
+            // Three pixels drawn, three left out, along the run's 408,2 pixels: 68 a side.
+            ++dashes;
+            QVERIFY(near(dash->to.x - dash->from.x, 3) && near(std::remainder(dash->from.x - 340, 6), 0));
             const double a = (dash->from.x - 340) / 31.4;
-            const double height = 50 * std::hypot(1 + amplitude * std::cos((frequency - 1) * a + phase * 0.0175),
-                                                  amplitude * std::sin((frequency - 1) * a + phase * 0.0175));
+            // A negative frequency turns the other way, its phase mirrored.
+            const double lead = frequency > 0 ? (frequency - 1) * a + phase * 0.0175
+                                              : (-frequency - 1) * a + std::numbers::pi - phase * 0.0175;
+            const double height = 50 * std::hypot(1 + amplitude * std::cos(lead), amplitude * std::sin(lead));
             QVERIFY(dash->ink == Ink::MidGrey && dash->from.x >= 340 && dash->to.x <= 748.2);
             QVERIFY(near(std::abs(dash->from.y - 390.5), height));
         }
+    QCOMPARE(dashes, shape == "envelope" ? 2 * 68 : 0);
 }
 
 void TestSteps::finishingRedrawsBothHorizontalAxes()

@@ -1,3 +1,4 @@
+#include "core/AnimationFrames.h"
 #include "core/Drawing.h"
 #include "core/SceneGeometry.h"
 #include "core/SceneSetup.h"
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void zoomStepsStayWithinTheirBounds();
     void windowStartsSmallerOnlyOnASmallScreen_data();
     void windowStartsSmallerOnlyOnASmallScreen();
+    void animationFramesKeepRealTime_data();
+    void animationFramesKeepRealTime();
 };
 
 namespace {
@@ -113,6 +116,34 @@ void TestView::windowStartsSmallerOnlyOnASmallScreen()
     QFETCH(QSize, free);
     QFETCH(double, zoom);
     QCOMPARE(zoom::atStart(free.width(), free.height()), zoom);
+}
+
+void TestView::animationFramesKeepRealTime_data()
+{
+    QTest::addColumn<int>("slowdown");
+    QTest::addColumn<QList<int>>("firstFrames"); // step, hundredths of a second; step, …
+    QTest::addColumn<int>("frames");
+    QTest::newRow("1: 20 steps of 1 ms") << 1 << QList<int>{1, 2, 21, 2, 41, 2} << 65 + 1;
+    QTest::newRow("2: 5 steps of 4 ms") << 2 << QList<int>{1, 2, 6, 2, 11, 2} << 260 + 1;
+    // 27 ms, 54 ms, 81 ms …, each rounded where its frame begins.
+    QTest::newRow("3: 3 steps of 9 ms") << 3 << QList<int>{1, 3, 4, 2, 7, 3, 10, 3, 13, 3, 16, 2} << 434;
+    QTest::newRow("5: a step a frame") << 5 << QList<int>{1, 3, 2, 2, 3, 3} << 1300 + 1;
+}
+
+// A frame shows the run after its first step, from where that step is drawn until the next
+// frame's; the finished picture is held three seconds.
+void TestView::animationFramesKeepRealTime()
+{
+    QFETCH(int, slowdown);
+    QFETCH(QList<int>, firstFrames);
+    QFETCH(int, frames);
+    const std::vector<animation::Frame> got = animation::framesOf(slowdown);
+    QCOMPARE(int(got.size()), frames);
+    for (qsizetype i = 0; i < firstFrames.size() / 2; ++i) {
+        QCOMPARE(got[std::size_t(i)].step, firstFrames[2 * i]);
+        QCOMPARE(got[std::size_t(i)].centiseconds, firstFrames[2 * i + 1]);
+    }
+    QVERIFY(got.back().finished && got.back().step == kSteps && got.back().centiseconds == 300);
 }
 
 QTEST_GUILESS_MAIN(TestView)

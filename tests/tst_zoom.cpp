@@ -1,6 +1,7 @@
 #include "TestWindow.h"
 
 #include "app/run/RasterPainter.h"
+#include "app/run/RunKeys.h"
 #include "app/window/NumberText.h"
 
 #include <QAccessible>
@@ -11,10 +12,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 
 #include <cmath>
 
 using namespace vlnokres;
+
+Q_DECLARE_METATYPE(vlnokres::RunKey)
 
 // The classroom view: the whole content scales with the window, the picture is drawn at the
 // window's resolution and never lost, the view's keys act at once, and a run can be paused
@@ -34,6 +38,8 @@ private Q_SLOTS:
     void fullScreenKeyTogglesAndEscapeLeaves();
     void runKeysPauseResumeAndStop();
     void runKeysOutsideARunDoNothing();
+    void runKeysActOnTheRun_data();
+    void runKeysActOnTheRun();
     void contextMenuOffersTheViewAndTheRun();
     void helpKeyListsTheKeys();
     void soundFollowsTheRun();
@@ -246,6 +252,64 @@ void TestZoom::runKeysPauseResumeAndStop()
     QVERIFY(!w.window.isRunning());
     // The run's keys were the run's: none of them reached the focused box.
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
+
+    // The next run runs: its title, its menu and its first P say so, though the last one was
+    // stopped while paused and moved.
+    QStringList next;
+    w.pacer->atStep = [&](int step) {
+        if (step == 3) {
+            QTest::keyClick(handle, Qt::Key_P);
+            QTest::keyClick(handle, Qt::Key_Home);
+            QTest::keyClick(handle, Qt::Key_Escape);
+        }
+    };
+    w.clickStart();
+    w.pacer->atStep = [&](int step) {
+        if (step != 5)
+            return;
+        next << w.window.windowTitle();
+        for (const QAction *action : w.window.findChildren<QAction *>())
+            if (action->shortcut() == QKeySequence(Qt::Key_P))
+                next << action->text();
+        QTest::keyClick(handle, Qt::Key_P);
+        next << w.window.windowTitle().section(u'–', 2);
+        QTest::keyClick(handle, Qt::Key_Escape);
+    };
+    w.clickStart();
+    QCOMPARE(next, QStringList({title, "Pozastavit", " pozastaveno"}));
+}
+
+void TestZoom::runKeysActOnTheRun_data()
+{
+    using Act = RunKey::Act;
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("paused");
+    QTest::addColumn<RunKey>("expected");
+    const int none = Qt::NoModifier;
+    QTest::newRow("P pauses") << int(Qt::Key_P) << none << false << RunKey{Act::TogglePause};
+    QTest::newRow("P on the keypad") << int(Qt::Key_P) << int(Qt::KeypadModifier) << true << RunKey{Act::TogglePause};
+    QTest::newRow("Shift+P is a letter") << int(Qt::Key_P) << int(Qt::ShiftModifier) << false << RunKey{};
+    QTest::newRow("Pause") << int(Qt::Key_Pause) << int(Qt::ControlModifier) << true << RunKey{Act::TogglePause};
+    QTest::newRow("Escape stops") << int(Qt::Key_Escape) << none << true << RunKey{Act::Stop};
+    QTest::newRow("arrows only while paused") << int(Qt::Key_Left) << none << false << RunKey{};
+    QTest::newRow("back a step") << int(Qt::Key_Left) << none << true << RunKey{Act::MoveTo, 99};
+    QTest::newRow("on a step") << int(Qt::Key_Right) << none << true << RunKey{Act::MoveTo, 101};
+    QTest::newRow("fifty back") << int(Qt::Key_PageUp) << none << true << RunKey{Act::MoveTo, 50};
+    QTest::newRow("fifty on") << int(Qt::Key_PageDown) << none << true << RunKey{Act::MoveTo, 150};
+    QTest::newRow("first") << int(Qt::Key_Home) << none << true << RunKey{Act::MoveTo, 1};
+    QTest::newRow("last") << int(Qt::Key_End) << none << true << RunKey{Act::MoveTo, 1300};
+    QTest::newRow("any other") << int(Qt::Key_A) << none << true << RunKey{};
+}
+
+// At step 100.
+void TestZoom::runKeysActOnTheRun()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, paused);
+    QFETCH(RunKey, expected);
+    QVERIFY(runKeyOf(key, Qt::KeyboardModifiers(modifiers), paused, 100) == expected);
 }
 
 void TestZoom::runKeysOutsideARunDoNothing()
@@ -322,9 +386,9 @@ void TestZoom::helpKeyListsTheKeys()
     const QString text = help->findChild<QLabel *>()->text();
     for (const char *key : {"F11", "Esc", "Ctrl+0", "Ctrl++", "P, Pause", "F1"})
         QVERIFY2(text.contains(QString::fromUtf8(key)), key);
-    // The menu and the help spell a key alike.
+    // Every key of the window is there, spelt as the menu spells it.
     for (const QAction *action : w.window.actions())
-        if (!action->shortcut().isEmpty() && action->shortcut()[0].key() == Qt::Key_Minus)
+        if (!action->shortcut().isEmpty())
             QVERIFY2(text.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
 }
 
@@ -381,6 +445,25 @@ void TestZoom::readoutsShowBesideTheDiagram()
     QCOMPARE(dark(), 0);
     QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier);
     QVERIFY(dark() > 100);
+    // Their values are repainted as the steps go by, and not while the run stands paused.
+    QList<bool> ticking;
+    w.pacer->atStep = [&](int step) {
+        if (step != 10)
+            return;
+        auto ticker = [&] {
+            for (const QTimer *timer : w.window.findChildren<QTimer *>())
+                if (timer->interval() == 30)
+                    return timer->isActive();
+            return false;
+        };
+        ticking << ticker();
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+        ticking << ticker();
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_P);
+        ticking << ticker();
+    };
+    w.clickStart();
+    QCOMPARE(ticking, QList<bool>({true, false, true}));
     QCOMPARE(w.window.surface().image().pixel(dash), 0xFF808080);
     for (QAction *action : w.window.actions())
         if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
@@ -458,6 +541,24 @@ void TestZoom::soundFollowsTheRun()
     const QString run = QStringLiteral("play 2 at 220 Hz, A 0.5 f 1 90°");
     QCOMPARE(w.sounds, QStringList({run, "pause", "resume", "stop", run + " for 4000 ms"}));
 
+    // A voice or a tone chosen while paused waits, paused, for the run to go on; the sample
+    // plays the voice chosen.
+    w.sounds.clear();
+    w.pacer->atStep = [&](int step) {
+        if (step != 10)
+            return;
+        QTest::keyClick(handle, Qt::Key_P);
+        for (QAction *action : w.window.findChildren<QAction *>())
+            if (action->text() == QStringLiteral("Druhá sinusoida") || action->text() == QStringLiteral("Základní tón 440 Hz"))
+                action->trigger();
+        QTest::keyClick(handle, Qt::Key_Escape);
+    };
+    w.clickStart();
+    QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.sounds, QStringList({run, "pause", "play 1 at 220 Hz, A 0.5 f 1 90°", "pause",
+                                    "play 1 at 440 Hz, A 0.5 f 1 90°", "pause", "stop",
+                                    "play 1 at 440 Hz, A 0.5 f 1 90° for 4000 ms"}));
+
     // Off, and on again with the voice chosen last.
     w.window.soundCommands().setVoice(sound::Voice::Second);
     QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier);
@@ -483,7 +584,11 @@ void TestZoom::soundMenuSaysWhatCannotBeHeard()
         return items;
     };
     w.box(names::kFrequency)->setText(QStringLiteral("200"));
-    QVERIFY(soundMenu().contains(QStringLiteral("(off) Druhý tón (44 000 Hz) je mimo slyšitelné pásmo")));
+    // In Czech notation under every locale.
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    const QStringList items = soundMenu();
+    QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+    QVERIFY(items.contains(QStringLiteral("(off) Druhý tón (44 000 Hz) je mimo slyšitelné pásmo")));
     w.player->present = false;
     QCOMPARE(soundMenu().mid(0, 3), QStringList({"(off) Zvuk není k dispozici", "(off) Ctrl+M", "(off) Vypnuto"}));
     QTest::keyClick(w.window.windowHandle(), Qt::Key_M, Qt::ControlModifier);

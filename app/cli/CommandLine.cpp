@@ -62,6 +62,18 @@ bool among(const QString &name, const char *const (&names)[N])
 
 QString quoted(const QString &text) { return QStringLiteral("„%1“").arg(text); }
 
+// A limit as the messages write it, in Czech notation like the rest of their words.
+QString number(double value) { return writeNumber(value, QLocale(QLocale::Czech)); }
+
+// "Základní tón musí být číslo od 55 do 1760 (Hz)." from the limits that are checked.
+enum class Kind { Whole, Any };
+CommandLineError outOfRange(const char *what, Kind kind, double least, double most, const char *unit = nullptr)
+{
+    return {QStringLiteral("%1 musí být %2 od %3 do %4%5.")
+                .arg(QString::fromUtf8(what), kind == Kind::Whole ? QStringLiteral("celé číslo") : QStringLiteral("číslo"),
+                     number(least), number(most), unit ? QStringLiteral(" (%1)").arg(QString::fromUtf8(unit)) : QString())};
+}
+
 // QCommandLineParser says what went wrong in English; say it again in Czech, from the
 // arguments themselves.
 CommandLineError parseError(const QCommandLineParser &parser, const QStringList &arguments)
@@ -116,25 +128,25 @@ QString helpText()
         "Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.\n"
         "\n"
         "Volby:\n"
-        "  --amplitude A     amplituda druhé sinusovky vůči první (nejvýš 1,5)\n"
+        "  --amplitude A     amplituda druhé sinusovky vůči první (nejvýš %1)\n"
         "  --frequency F     kmitočet druhé sinusovky vůči první\n"
         "  --phase STUPNĚ    fázový posun druhé sinusovky ve stupních\n"
-        "  --slowdown S      zpomalení animace, celé číslo od 1 do 10\n"
+        "  --slowdown S      zpomalení animace, celé číslo od %2 do %3\n"
         "  --start           spustí animaci, jakmile se okno ukáže\n"
         "  --render SOUBOR   neotevře okno: nakreslí celou animaci naráz a uloží obrázek;\n"
         "                    formát podle přípony: .png, .svg nebo .pdf; .gif zapíše celý\n"
         "                    běh jako animaci GIF ve skutečném čase podle zpomalení\n"
-        "  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až 1300,\n"
+        "  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až %4,\n"
         "                    jinak po posledním)\n"
         "  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna\n"
-        "                    (výchozí 2, pro GIF 1 a nejvýš 2)\n"
+        "                    (výchozí %5, pro GIF %6 a nejvýš %7)\n"
         "  --colours BARVY   standard (výchozí) nebo colour-blind: první sinusoida modře,\n"
         "                    druhá rumělkově, pro barvoslepé; v okně i v obrázcích\n"
         "  --sound HLAS      zvuk v okně: off (výchozí), first, second nebo sum\n"
         "                    (první sinusoida, druhá, součet)\n"
-        "  --tone HZ         základní tón první sinusoidy, 55 až 1760 Hz (výchozí 220)\n"
+        "  --tone HZ         základní tón první sinusoidy, %8 až %9 Hz (výchozí %10)\n"
         "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
-        "  --duration S      s --render do WAV: délka zvuku v sekundách, 0,1 až 60 (výchozí 4)\n"
+        "  --duration S      s --render do WAV: délka zvuku v sekundách, %11 až %12 (výchozí %13)\n"
         "  --values          hodnoty součtu a obálka v okně i v obrázku\n"
         "  --preset JMÉNO    hodnoty příkladu: stejna-faze, opacna-faze, ctvrt-periody,\n"
         "                    zazneje, druha-harmonicka, obdelnik (volby hodnot mají přednost)\n"
@@ -146,7 +158,12 @@ QString helpText()
         "-display, -style a další).\n"
         "Návratové hodnoty: 0 v pořádku, 1 obrázek nebo zvuk nelze zapsat nebo chybí grafické\n"
         "prostředí,\n"
-        "2 chybný příkazový řádek nebo hodnota.\n");
+        "2 chybný příkazový řádek nebo hodnota.\n")
+        .arg(number(kAmplitudeLimit), number(kFastest), number(kSlowest), number(kSteps), number(picture::kDefaultScale),
+             number(kAnimationScale), number(kLargestAnimationScale), number(sound::kLowestBaseTone),
+             number(sound::kHighestBaseTone))
+        .arg(number(sound::kDefaultBaseTone), number(kShortestDuration), number(kLongestDuration),
+             number(CommandLine::kDefaultDuration));
 }
 
 std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &allArguments)
@@ -208,7 +225,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(slowdown)) {
         line.window.slowdown = wholeNumberIn(read(slowdown), kFastest, kSlowest);
         if (!line.window.slowdown)
-            return CommandLineError{QStringLiteral("Zpomalení musí být celé číslo od 1 do 10.")};
+            return outOfRange("Zpomalení", Kind::Whole, kFastest, kSlowest);
     }
     line.window.start = parser.isSet(start);
     line.window.readouts = line.readouts = parser.isSet(withReadouts);
@@ -233,16 +250,28 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         line.colours = named->colours;
         line.window.colours = named->colours;
     }
-    // Options that say how to write a file of the one kind, and that nothing else reads.
-    const std::pair<const QCommandLineOption *, CommandLine::Action> belonging[] = {
-        {&step, CommandLine::Action::Render}, {&scale, CommandLine::Action::Render},
-        {&duration, CommandLine::Action::RenderSound}};
-    for (const auto &[option, action] : belonging)
-        if (parser.isSet(*option) && line.action != action)
-            return CommandLineError{QStringLiteral("Volba %1 platí jen spolu s volbou „--render“ %2.")
-                                        .arg(quoted(QStringLiteral("--") + option->names().first()),
-                                             action == CommandLine::Action::Render ? QStringLiteral("do obrázku")
-                                                                                   : QStringLiteral("do souboru .wav"))};
+    // Options that only the window, or only a file of one kind, reads: given elsewhere they
+    // would do nothing, so they are refused as misplaced.
+    using Action = CommandLine::Action;
+    struct Belonging {
+        const QCommandLineOption *option;
+        Action action;
+        bool window; // read by the window too
+        const char *where; // UTF-8
+    };
+    const Belonging belonging[] = {
+        {&step, Action::Render, false, "spolu s volbou „--render“ do obrázku"},
+        {&scale, Action::Render, false, "spolu s volbou „--render“ do obrázku"},
+        {&duration, Action::RenderSound, false, "spolu s volbou „--render“ do souboru .wav"},
+        {&voice, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
+        {&tone, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
+        {&start, Action::Window, true, "pro okno, ne s volbou „--render“"},
+    };
+    for (const Belonging &b : belonging)
+        if (parser.isSet(*b.option) && line.action != b.action && !(b.window && line.action == Action::Window))
+            return CommandLineError{QStringLiteral("Volba %1 platí jen %2.")
+                                        .arg(quoted(QStringLiteral("--") + b.option->names().first()),
+                                             QString::fromUtf8(b.where))};
     if (parser.isSet(voice)) {
         const sound::VoiceName *named = entryNamed(sound::kVoiceNames, parser.value(voice).toStdString());
         if (!named)
@@ -256,29 +285,29 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(tone)) {
         const auto hertz = read(tone);
         if (!hertz || *hertz < sound::kLowestBaseTone || *hertz > sound::kHighestBaseTone)
-            return CommandLineError{QStringLiteral("Základní tón musí být číslo od 55 do 1760 (Hz).")};
+            return outOfRange("Základní tón", Kind::Any, sound::kLowestBaseTone, sound::kHighestBaseTone, "Hz");
         line.baseTone = *hertz;
         line.window.baseTone = hertz;
     }
     if (parser.isSet(duration)) {
         const auto seconds = read(duration);
         if (!seconds || *seconds < kShortestDuration || *seconds > kLongestDuration)
-            return CommandLineError{QStringLiteral("Délka zvuku musí být číslo od 0,1 do 60 (sekund).")};
+            return outOfRange("Délka zvuku", Kind::Any, kShortestDuration, kLongestDuration, "sekund");
         line.duration = *seconds;
     }
     if (parser.isSet(step)) {
         const auto n = wholeNumberIn(read(step), 1, kSteps);
         if (!n)
-            return CommandLineError{QStringLiteral("Krok musí být celé číslo od 1 do 1300.")};
+            return outOfRange("Krok", Kind::Whole, 1, kSteps);
         line.step = *n;
     }
     if (parser.isSet(scale)) {
         const auto k = read(scale);
         if (!k || *k < kSmallestScale || *k > kLargestScale)
-            return CommandLineError{QStringLiteral("Měřítko musí být číslo od 0,25 do 8.")};
+            return outOfRange("Měřítko", Kind::Any, kSmallestScale, kLargestScale);
         // Every frame of an animation is a whole picture; at 8 a slow run takes minutes.
         if (isAnimationFile(line.renderFile) && *k > kLargestAnimationScale)
-            return CommandLineError{QStringLiteral("Měřítko animace GIF musí být číslo od 0,25 do 2.")};
+            return outOfRange("Měřítko animace GIF", Kind::Any, kSmallestScale, kLargestAnimationScale);
         line.scale = *k;
     }
     // The Start command's own checks and texts, and no usage after them: the command line

@@ -4,14 +4,14 @@
 #include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
-#include "core/AnimationRun.h"
 #include "app/picture/ReadoutText.h"
 #include "core/Drawing.h"
-#include "core/Readouts.h"
+#include "core/RunScene.h"
 #include "core/StartUpValues.h"
 #include "core/ToneGenerator.h"
 #include "core/WavFile.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace vlnokres {
@@ -40,8 +40,8 @@ int renderPicture(const CommandLine &line)
         return written(line, gif, QStringLiteral("Animaci"));
     }
     Drawing drawing;
-    drawAnimationUpTo(secondSinusoidOf(line.parameters), line.step, drawing,
-                      line.readouts ? readouts::envelopeOps(line.parameters) : DrawOps{});
+    drawing.beginScene();
+    drawing.draw(RunScene{line.parameters, line.readouts}.at(line.step, line.step == kSteps));
     const auto format = pictureFormatOf(line.renderFile);
     const PictureText text{pictureCaption(line.parameters),
                            line.readouts ? readoutLines(line.parameters, line.step) : QStringList()};
@@ -49,11 +49,21 @@ int renderPicture(const CommandLine &line)
     return written(line, bytes, QStringLiteral("Obrázek"));
 }
 
+// A voice with nothing to hear is refused, as a silent file would be reported as written; a
+// sum without its second tone is written with a word that it holds only the first.
 int renderSound(const CommandLine &line)
 {
     const Parameters &p = line.parameters;
-    const auto samples = sound::toneOf({line.baseTone, p.amplitude, p.frequency, p.phaseDegrees}, line.voice,
-                                       line.duration, kWavRate);
+    const sound::Tones tones{line.baseTone, p.amplitude, p.frequency, p.phaseDegrees};
+    if (const auto inaudible = sound::inaudibleTone(tones, line.voice, kWavRate)) {
+        const QString tone = QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(pictureNumber(std::abs(*inaudible)));
+        if (line.voice != sound::Voice::Sum) {
+            std::fprintf(stderr, "%s: soubor by byl tichý.\n", qPrintable(tone));
+            return 2;
+        }
+        std::fprintf(stderr, "%s; soubor obsahuje jen první.\n", qPrintable(tone));
+    }
+    const auto samples = sound::toneOf(tones, line.voice, line.duration, kWavRate);
     const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate);
     return written(line, QByteArray(reinterpret_cast<const char *>(wav.data()), qsizetype(wav.size())),
                    QStringLiteral("Zvuk"));

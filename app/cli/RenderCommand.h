@@ -10,7 +10,7 @@ struct CommandLine;
 int renderPicture(const CommandLine &line);
 
 // Writes the voice the command line asks for as a WAV file, with no sound output at all, with
-// the same statuses.
+// the same statuses, and 2 where the voice has nothing audible.
 int renderSound(const CommandLine &line);
 
 } // namespace vlnokres

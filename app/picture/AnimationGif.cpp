@@ -5,9 +5,8 @@
 #include "ReadoutText.h"
 #include "app/run/RasterPainter.h"
 #include "core/AnimationFrames.h"
-#include "core/Readouts.h"
+#include "core/RunScene.h"
 #include "core/SceneGeometry.h"
-#include "core/SceneSetup.h"
 
 #include <QFileInfo>
 
@@ -42,7 +41,7 @@ bool isAnimationFile(const QString &fileName) { return QFileInfo(fileName).suffi
 QByteArray animationGif(const AnimationRequest &request)
 {
     const Parameters &parameters = request.parameters;
-    const SecondSinusoid second = secondSinusoidOf(parameters);
+    const RunScene run{parameters, request.readouts};
     QImage scene = blankScene(request.scale);
     RasterPainter painter(scene, request.scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {},
                           request.colours);
@@ -50,9 +49,7 @@ QByteArray animationGif(const AnimationRequest &request)
         for (const DrawOp &op : ops)
             painter.paint(op);
     };
-    paint(sceneSetup());
-    if (request.readouts)
-        paint(readouts::envelopeOps(parameters));
+    paint(run.opening());
 
     const animation::FixedPalette palette = paletteFor(request.colours);
     const QString caption = pictureCaption(parameters);
@@ -60,8 +57,8 @@ QByteArray animationGif(const AnimationRequest &request)
     QImage before;
     int drawn = 0;
     for (const animation::Frame &frame : animation::framesOf(request.slowdown)) {
-        while (drawn < frame.step)
-            paint(stepOps(second, ++drawn));
+        paint(run.steps(drawn + 1, frame.step));
+        drawn = frame.step;
         if (frame.finished)
             paint(finishingOps());
         const QImage picture = pictureOfScene(

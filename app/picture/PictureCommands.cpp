@@ -3,6 +3,7 @@
 #include "AnimationGif.h"
 #include "PictureExport.h"
 #include "PictureFile.h"
+#include "app/run/RunController.h"
 #include "core/Drawing.h"
 #include "core/Picture.h"
 
@@ -44,7 +45,8 @@ bool PictureCommands::available() const { return m_drawing.hasScene(); }
 
 PictureText PictureCommands::text() const
 {
-    return {m_parameters ? pictureCaption(*m_parameters) : QString(), m_readouts()};
+    const auto &last = m_run.lastRun();
+    return {last ? pictureCaption(last->parameters) : QString(), m_readouts()};
 }
 
 void PictureCommands::tell(const QString &text) { m_tell({"Obrázek nelze uložit", text.toStdString()}); }
@@ -94,12 +96,12 @@ void PictureCommands::save()
 // An animation is of the whole run the window ran last, whatever step it shows.
 QString PictureCommands::saveTo(const QString &path)
 {
-    if (isAnimationFile(path) && m_parameters) {
+    if (const auto &last = m_run.lastRun(); isAnimationFile(path) && last) {
         // The readouts are on where the window shows their lines. A slow run takes a second or
         // so to encode.
         QApplication::setOverrideCursor(Qt::BusyCursor);
         const QByteArray gif =
-            animationGif({*m_parameters, m_slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty()});
+            animationGif({last->parameters, last->slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty()});
         QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? kNotEncoded : writeWhole(path, gif);
     }

@@ -13,24 +13,21 @@ class QWidget;
 namespace vlnokres {
 
 class Drawing;
+class RunController;
 
 // Saving the picture to a file and copying it to the clipboard, for the window. The picture is
-// the last scene as it stands, with a caption of the values it was run with.
+// the last scene as it stands, with a caption of the values it was run with; an animation
+// runs the last run again, at its slowdown.
 class PictureCommands
 {
 public:
     // tell shows the user a message: why a picture was not saved.
-    PictureCommands(QWidget &window, const Drawing &drawing, std::function<void(const Message &)> tell)
-        : m_window(window), m_drawing(drawing), m_tell(std::move(tell))
+    PictureCommands(QWidget &window, const Drawing &drawing, const RunController &run,
+                    std::function<void(const Message &)> tell)
+        : m_window(window), m_drawing(drawing), m_run(run), m_tell(std::move(tell))
     {
     }
 
-    // The last run's values and slowdown, which an animation runs again.
-    void setRunParameters(const Parameters &parameters, int slowdown)
-    {
-        m_parameters = parameters;
-        m_slowdown = slowdown;
-    }
     void setColours(Colours colours) { m_colours = colours; }
     // The readouts' lines as the window shows them now, none while they are off.
     void setReadouts(std::function<QStringList()> lines) { m_readouts = std::move(lines); }
@@ -58,9 +55,8 @@ private:
 
     QWidget &m_window;
     const Drawing &m_drawing;
+    const RunController &m_run;
     std::function<void(const Message &)> m_tell;
-    std::optional<Parameters> m_parameters;
-    int m_slowdown = 1;
     Colours m_colours = Colours::Standard;
     std::function<QStringList()> m_readouts = [] { return QStringList(); };
     QString m_folder;

@@ -20,10 +20,11 @@ namespace vlnokres {
 enum class PictureFormat { Png, Svg, Pdf };
 
 // The caption with the run's values, each to six significant digits at the most: "Amplituda
-// 0,8 · Kmitočet 3 · Fázový posun 45°".
+// 0,8 · Kmitočet 3 · Fázový posun 45°". Czech notation whatever the locale, as its words are
+// Czech.
 // A value as the caption writes it.
-QString pictureNumber(double value, QLocale locale);
-QString pictureCaption(const Parameters &parameters, const QLocale &locale = QLocale());
+QString pictureNumber(double value, QLocale locale = QLocale(QLocale::Czech, QLocale::Czechia));
+QString pictureCaption(const Parameters &parameters, const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
 
 // By the file name's extension, whatever its case; nullopt for any other.
 std::optional<PictureFormat> pictureFormatOf(const QString &fileName);

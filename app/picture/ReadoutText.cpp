@@ -3,6 +3,7 @@
 #include "PictureExport.h"
 #include "core/Readouts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vlnokres {
@@ -16,16 +17,38 @@ QString decimals(double value, int places, QLocale locale)
     return locale.toString(value, huge ? 'g' : 'f', huge ? 3 : places).replace(u'-', u'\u2212');
 }
 
-// The sum as a sinusoid, or its envelope with its period in the unit given.
+// A period to three significant digits, never as a power of ten; one that no lesson waits
+// for is only said to be long.
+constexpr double kLongestPeriod = 10000;
+QString periodText(double period, const QLocale &locale, const QString &unit)
+{
+    if (period > kLongestPeriod)
+        return QStringLiteral("delší než 10 000 %1").arg(unit);
+    int places = std::max(0, 2 - int(std::floor(std::log10(period))));
+    // 9,996 rounds to 10,0, not 10,00.
+    if (places > 0 && std::round(period * std::pow(10, places)) >= std::pow(10, 3))
+        --places;
+    return decimals(period, places, locale) + u' ' + unit;
+}
+
+// Below this the sum's amplitude shows as 0,01 or less, and its phase is only rounding.
+constexpr double kLeastPhasedAmplitude = 0.015;
+
+// The sum as a sinusoid, its envelope where it beats (with its period in the unit given), or
+// else the range it covers.
 QString sumLine(const Parameters &parameters, const QLocale &locale, const QString &periodUnit)
 {
     if (const auto sum = readouts::sumSinusoid(parameters))
-        return QStringLiteral("Součet: amplituda %1, fázový posun %2°")
-            .arg(decimals(sum->amplitude, 2, locale), decimals(sum->phaseDegrees, 1, locale));
-    const readouts::Envelope e = readouts::envelope(parameters);
-    return QStringLiteral("Obálka součtu: %1 až %2, perioda %3 %4")
-        .arg(decimals(e.least, 2, locale), decimals(e.most, 2, locale), decimals(e.periodInFirstPeriods, 1, locale),
-             periodUnit);
+        return QStringLiteral("Součet: amplituda %1, fázový posun %2")
+            .arg(decimals(sum->amplitude, 2, locale),
+                 sum->amplitude < kLeastPhasedAmplitude ? QStringLiteral("neurčen")
+                                                        : decimals(sum->phaseDegrees, 1, locale) + u'°');
+    if (const auto e = readouts::envelope(parameters))
+        return QStringLiteral("Obálka součtu: %1 až %2, perioda %3")
+            .arg(decimals(e->least, 2, locale), decimals(e->most, 2, locale),
+                 periodText(e->periodInFirstPeriods, locale, periodUnit));
+    const readouts::Range r = readouts::range(parameters);
+    return QStringLiteral("Rozsah součtu: %1 až %2").arg(decimals(r.least, 2, locale), decimals(r.most, 2, locale));
 }
 
 } // namespace

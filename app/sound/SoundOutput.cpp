@@ -63,7 +63,7 @@ void SoundOutput::play(const sound::Tones &tones, sound::Voice voice, std::optio
         return;
     std::optional<qint64> samples;
     if (length)
-        samples = qint64(length->count()) * m_rate / 1000 - qint64(sound::kFadeSeconds * m_rate);
+        samples = sound::samplesBeforeFadeOut(std::chrono::duration<double>(*length).count(), m_rate);
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, tones, voice, samples] { worker->play(tones, voice, samples); });
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 namespace vlnokres {
 namespace {
@@ -19,8 +20,13 @@ void putAll(char *out, const std::vector<float> &samples, int channels, double s
 {
     auto *to = reinterpret_cast<Sample *>(out);
     for (float sample : samples)
-        for (int c = 0; c < channels; ++c)
-            *to++ = Sample(std::lround(offset + sample * scale));
+        for (int c = 0; c < channels; ++c) {
+            // Whole-number formats round; floating samples go as they are.
+            if constexpr (std::is_floating_point_v<Sample>)
+                *to++ = Sample(offset + sample * scale);
+            else
+                *to++ = Sample(std::lround(offset + sample * scale));
+        }
 }
 
 } // namespace

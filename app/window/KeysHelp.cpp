@@ -19,6 +19,8 @@ constexpr const char *kKeys[][2] = {
     {"←, →", "v pozastavené animaci o krok zpět a vpřed"},
     {"PgUp, PgDn", "v pozastavené animaci o 50 kroků zpět a vpřed"},
     {"Home, End", "v pozastavené animaci na první a poslední krok"},
+    {"Ctrl+S", "uložit obrázek nebo animaci"},
+    {"Ctrl+Shift+C", "kopírovat obrázek do schránky"},
     {"Ctrl+H", "hodnoty součtu a obálka, zapnout a vypnout"},
     {"Ctrl+M", "zvuk zapnout a vypnout"},
     {"Ctrl+Shift+M", "přehrát zvuk hodnot z políček (4 s)"},
@@ -28,6 +30,10 @@ constexpr const char *kKeys[][2] = {
     {"šipky, Home, End", "na posuvníku zpomalení: o krok, na nejmenší, na největší"},
     {"Menu, pravé tlačítko myši", "nabídka zobrazení nad kreslicí plochou"},
 };
+
+// The phase box's degree is the program's own, as it has always drawn it.
+constexpr auto kDegreeNote = "Fázový posun se zadává ve stupních programu: stupeň je 0,0175 rad, takže 180° je "
+                             "3,15 rad a dvě opačné vlny po sečtení nechají nepatrný zbytek.";
 
 constexpr auto kName = "klavesoveZkratky";
 
@@ -53,11 +59,14 @@ void showKeysHelp(QWidget &parent)
                         .arg(QString::fromUtf8(key).toHtmlEscaped(), QString::fromUtf8(meaning).toHtmlEscaped());
         auto *table = new QLabel(QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows), help);
         table->setTextFormat(Qt::RichText);
+        auto *note = new QLabel(QString::fromUtf8(kDegreeNote), help);
+        note->setWordWrap(true);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
         QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::close);
         QObject::connect(help, &QDialog::finished, &parent, [&parent] { parent.activateWindow(); });
         auto *layout = new QVBoxLayout(help);
         layout->addWidget(table);
+        layout->addWidget(note);
         layout->addWidget(buttons);
     }
     help->show();

@@ -7,17 +7,15 @@
 #include "NumberText.h"
 #include "PaceControl.h"
 #include "SetUpCommand.h"
-#include "app/sound/SoundOutput.h"
 #include "app/picture/PictureShapes.h"
 #include "app/picture/ReadoutText.h"
+#include "app/run/RunKeys.h"
+#include "app/sound/SoundOutput.h"
 #include "core/Picture.h"
-#include "core/Readouts.h"
-#include "core/SceneSetup.h"
 #include "core/StartUpValues.h"
 #include "core/Zoom.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -34,7 +32,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace vlnokres {
 
@@ -48,14 +45,20 @@ constexpr auto kPausedSuffix = " – pozastaveno";
 // the design's own, an 800 × 600 window around the 792 × 573 client area.
 constexpr QSize kFrameAllowance{8, 27};
 
+// The actions whose state the window shows: which it enables, checks or names as the run and
+// the preferences change.
+enum Role { Plain, Pause, Step, Stop, Picture, Readouts, Palette, SoundOnOff, SoundSample };
+
+// How often the readouts' values are repainted while a run goes on.
+constexpr int kReadoutTick = 30; // ms
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent), m_form(*this), m_surface(*this, kClientSize),
-      m_pacer(std::make_unique<EventLoopPacer>(*this, m_clock)),
+    : QWidget(parent), m_form(*this), m_surface(*this, kClientSize), m_run(*this, m_surface, m_heldInput),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
-      m_picture(*this, m_surface.drawing(), [this](const Message &message) { m_refuse(message); }),
-      m_sound(*this, std::make_unique<SoundOutput>())
+      m_picture(*this, m_surface.drawing(), m_run, [this](const Message &message) { m_refuse(message); }),
+      m_sound(*this, m_run, std::make_unique<SoundOutput>())
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
     setWindowIcon(appIcon());
@@ -77,7 +80,12 @@ MainWindow::MainWindow(QWidget *parent)
     };
     connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown);
     writeStartUpValues();
-    createActions();
+    m_readoutTicker = new QTimer(this);
+    m_readoutTicker->setInterval(kReadoutTick);
+    connect(m_readoutTicker, &QTimer::timeout, this, [this] { update(readoutArea()); });
+    m_picture.setReadouts([this] { return readoutLines(); });
+    m_actions = createActions();
+    listenToTheRun();
     m_sound.setChoiceListeners([this] { remember([this](Preferences &p) { p.voice = m_sound.voice(); }); },
                                [this] { remember([this](Preferences &p) { p.baseTone = m_sound.baseTone(); }); });
     m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
@@ -85,6 +93,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(control<QPushButton>(names::kStart), &QPushButton::clicked, this, &MainWindow::start);
     connect(control<QPushButton>(names::kExit), &QPushButton::clicked, this, &QWidget::close);
 
+    showRunState();
     resizeAtStart(1);
 }
 
@@ -150,95 +159,86 @@ void MainWindow::writeStartUpValues()
     control<QScrollBar>(names::kPace)->setValue(startup::kSlowdown);
 }
 
-QAction *MainWindow::addWindowAction(const char *text, const QList<QKeySequence> &keys, std::function<void()> act)
+// Every action of the window and of the drawing area's menu, in the menu's order. The view's
+// act during a run too; pause, the steps and stop are the run's keys (see duringRun).
+std::unique_ptr<ActionTable> MainWindow::createActions()
 {
-    auto *action = new QAction(QString::fromUtf8(text), this);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, std::move(act));
-    addAction(action);
-    return action;
-}
-
-QAction *MainWindow::addWindowAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)())
-{
-    return addWindowAction(text, keys, [this, act] { (this->*act)(); });
-}
-
-// The actions of the view, the picture and the help are the window's own, so that their keys
-// work wherever the focus is; the view's act during a run too. Pause and stop are listed in the menu with their keys, but those keys are
-// the run's (see duringRun): outside a run P types a letter.
-void MainWindow::createActions()
-{
-    m_viewActions = {
-        addWindowAction("Celá obrazovka", {QKeySequence(Qt::Key_F11)}, &MainWindow::toggleFullScreen),
-        addWindowAction("Původní velikost", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::showOriginalSize),
-        addWindowAction("Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                        &MainWindow::zoomIn),
-        addWindowAction("Zmenšit", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MainWindow::zoomOut),
-    };
-    m_pictureActions = {
-        addWindowAction("Uložit obrázek…", {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                        [this] { command(&PictureCommands::save); }),
-        addWindowAction("Kopírovat obrázek", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-                        [this] { command(&PictureCommands::copy); }),
-    };
-    m_soundActions = {
-        addWindowAction("Zvuk zapnout a vypnout", {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { m_sound.toggle(); }),
-        addWindowAction("Přehrát zvuk", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &MainWindow::playSample),
+    using Part = ActionRow::Part;
+    using Keys = ActionRow::Keys;
+    auto key = [](QKeyCombination combination) { return QList<QKeySequence>{QKeySequence(combination)}; };
+    std::vector<ActionRow> rows = {
+        {"Celá obrazovka", key(Qt::Key_F11), Part::View, [this] { toggleFullScreen(); }},
+        {"Původní velikost", key(Qt::CTRL | Qt::Key_0), Part::View, [this] { resizeForZoom(1); }},
+        {"Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, Part::View,
+         [this] { resizeForZoom(zoom::larger(m_zoom)); }},
+        {"Zmenšit", key(Qt::CTRL | Qt::Key_Minus), Part::View, [this] { resizeForZoom(zoom::smaller(m_zoom)); }},
+        {"", key(Qt::Key_P), Part::Run, [this] { m_run.togglePause(); }, nullptr, Keys::Run, false, Pause},
+        {"O krok zpět", key(Qt::Key_Left), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() - 1); }, nullptr,
+         Keys::Run, false, Step},
+        {"O krok vpřed", key(Qt::Key_Right), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() + 1); }, nullptr,
+         Keys::Run, false, Step},
+        {"Zastavit", key(Qt::Key_Escape), Part::Run, [this] { m_run.stop(); }, nullptr, Keys::Run, false, Stop},
+        {"Uložit obrázek…", key(Qt::CTRL | Qt::Key_S), Part::Picture, [this] { afterTheRun([this] { m_picture.save(); }); },
+         nullptr, Keys::Window, false, Picture},
+        {"Kopírovat obrázek", key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Part::Picture,
+         [this] { afterTheRun([this] { m_picture.copy(); }); }, nullptr, Keys::Window, false, Picture},
+        {"Hodnoty", key(Qt::CTRL | Qt::Key_H), Part::Lesson,
+         [this] {
+             setReadouts(!m_readouts);
+             remember([this](Preferences &p) { p.readouts = m_readouts; });
+         },
+         nullptr, Keys::Window, true, Readouts},
     };
     for (const Preset &preset : kPresets)
-        m_presetActions << addWindowAction(preset.title, {}, [this, &preset] { applyPreset(preset); });
-    m_copySetUpAction = addWindowAction("Kopírovat jako příkaz", {}, &MainWindow::copySetUp);
-    m_readoutsAction = addWindowAction("Hodnoty", {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] {
-        setReadouts(!m_readouts);
-        remember([this](Preferences &p) { p.readouts = m_readouts; });
-    });
-    m_readoutsAction->setCheckable(true);
-    m_readoutTicker = new QTimer(this);
-    m_readoutTicker->setInterval(30);
-    connect(m_readoutTicker, &QTimer::timeout, this, [this] { update(readoutArea()); });
-    m_picture.setReadouts([this] { return readoutLines(); });
-    m_helpAction = addWindowAction("Klávesové zkratky", {QKeySequence(Qt::Key_F1)}, &MainWindow::showKeys);
-    auto *palettes = new QActionGroup(this);
-    for (const auto &palette : {std::pair{"Původní", Colours::Standard}, {"Pro barvoslepé", Colours::ColourBlind}}) {
-        const Colours colours = palette.second;
-        QAction *action = addWindowAction(palette.first, {}, [this, colours] {
-            setColours(colours);
-            remember([colours](Preferences &p) { p.colours = colours; });
-        });
-        action->setCheckable(true);
-        action->setChecked(colours == Colours::Standard);
-        action->setData(int(colours));
-        palettes->addAction(action);
-        m_colourActions << action;
+        rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { applyPreset(preset); }, "Příklady"});
+    rows.push_back({"Kopírovat jako příkaz", {}, Part::Lesson, [this] { copySetUp(); }});
+    for (const ColoursName &palette : kColoursNames) {
+        const Colours colours = palette.colours;
+        rows.push_back({colours == Colours::Standard ? "Původní" : "Pro barvoslepé", {}, Part::Lesson,
+                        [this, colours] {
+                            setColours(colours);
+                            remember([colours](Preferences &p) { p.colours = colours; });
+                        },
+                        "Barvy", Keys::Window, true, Palette});
     }
+    rows.push_back({"Zvuk zapnout a vypnout", key(Qt::CTRL | Qt::Key_M), Part::Sound, [this] { m_sound.toggle(); },
+                    nullptr, Keys::Window, false, SoundOnOff});
+    rows.push_back({"Přehrát zvuk", key(Qt::CTRL | Qt::SHIFT | Qt::Key_M), Part::Sound, [this] { playSample(); },
+                    nullptr, Keys::Window, false, SoundSample});
+    rows.push_back({"Klávesové zkratky", key(Qt::Key_F1), Part::Help, [this] { showKeysHelp(*this); }});
 
-    m_pauseAction = new QAction(this); // named by showPauseState
-    m_pauseAction->setShortcut(QKeySequence(Qt::Key_P));
-    m_pauseAction->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken by duringRun
-    connect(m_pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
-    m_stepActions = {new QAction(QStringLiteral("O krok zpět"), this), new QAction(QStringLiteral("O krok vpřed"), this)};
-    for (int i = 0; i < 2; ++i) {
-        m_stepActions[i]->setShortcut(QKeySequence(i == 0 ? Qt::Key_Left : Qt::Key_Right));
-        m_stepActions[i]->setShortcutContext(Qt::WidgetShortcut); // shown in the menu, taken by duringRun
-        connect(m_stepActions[i], &QAction::triggered, this, [this, i] { moveToStep(m_cursor.shown + (i == 0 ? -1 : 1)); });
-    }
-    m_stopAction = new QAction(QStringLiteral("Zastavit"), this);
-    m_stopAction->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_stopAction->setShortcutContext(Qt::WidgetShortcut);
-    connect(m_stopAction, &QAction::triggered, this, &MainWindow::stopRun);
-    setRunning(nullptr);
+    auto table = std::make_unique<ActionTable>(*this, std::move(rows));
+    const QList<QAction *> palettes = table->withRole(Palette);
+    for (qsizetype i = 0; i < palettes.size(); ++i)
+        palettes[i]->setData(int(kColoursNames[std::size_t(i)].colours));
+    palettes.first()->setChecked(true);
+    return table;
+}
+
+// The busy pointer says that what users click now waits for the run's end; the readouts'
+// ticker repaints their values while the steps go by, and stands still with a paused run.
+void MainWindow::listenToTheRun()
+{
+    connect(&m_run, &RunController::started, this, [this] {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        showRunState();
+    });
+    connect(&m_run, &RunController::pausedChanged, this, [this] { showRunState(); });
+    connect(&m_run, &RunController::stepShown, this, [this] { showRunState(); });
+    connect(&m_run, &RunController::ended, this, [this] {
+        QApplication::restoreOverrideCursor();
+        showRunState();
+    });
 }
 
 // Saving and copying wait for a run's end, as Start does, so that they take its final picture;
 // a paused run's picture they take at once.
-void MainWindow::command(void (PictureCommands::*act)())
+void MainWindow::afterTheRun(const std::function<void()> &command)
 {
-    if (m_running && !m_pacer->isPaused())
-        m_heldInput.defer(*windowHandle(), [this, act] { (m_picture.*act)(); });
+    if (m_run.isRunning() && !m_run.isPaused())
+        m_heldInput.defer(*windowHandle(), command);
     else
-        (m_picture.*act)();
+        command();
 }
 
 void MainWindow::apply(const WindowOptions &options)
@@ -267,7 +267,7 @@ void MainWindow::apply(const WindowOptions &options)
 // a run's end.
 void MainWindow::playSample()
 {
-    if (m_running) {
+    if (m_run.isRunning()) {
         m_heldInput.defer(*windowHandle(), [this] { playSample(); });
         return;
     }
@@ -282,7 +282,7 @@ void MainWindow::playSample()
 // and Start, it waits for a run's end.
 void MainWindow::applyPreset(const Preset &preset)
 {
-    if (m_running) {
+    if (m_run.isRunning()) {
         m_heldInput.defer(*windowHandle(), [this, &preset] { applyPreset(preset); });
         return;
     }
@@ -306,81 +306,16 @@ void MainWindow::copySetUp()
     }));
 }
 
-void MainWindow::start()
-{
-    runStartCommand(m_boxes, {m_surface, *m_pacer, m_heldInput, m_refuse,
-                              [this](const Parameters *running) { setRunning(running); }, &m_cursor, m_readouts});
-}
-
-// While a run goes on the pointer is the busy one, so that users see that what they click now
-// waits for the run's end. Once a run has drawn, there is a picture to save and copy.
-void MainWindow::setRunning(const Parameters *parameters)
-{
-    const bool running = parameters;
-    if (running && !m_running)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    else if (!running && m_running)
-        QApplication::restoreOverrideCursor();
-    if (parameters) {
-        m_picture.setRunParameters(*parameters, control<QScrollBar>(names::kPace)->value());
-        m_lastRun = *parameters;
-    }
-    running && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
-    update(readoutArea());
-    if (parameters && !m_running)
-        m_sound.runStarted(*parameters);
-    else if (!running && m_running)
-        m_sound.runEnded();
-    for (QAction *action : std::as_const(m_pictureActions))
-        action->setEnabled(m_picture.available() || running);
-    m_running = running;
-    m_pauseAction->setEnabled(running);
-    m_stopAction->setEnabled(running);
-    showPauseState();
-}
-
-void MainWindow::moveToStep(int step)
-{
-    if (!m_running || !m_pacer->isPaused())
-        return;
-    step = std::clamp(step, 1, kSteps);
-    if (step == m_cursor.shown)
-        return;
-    // One step on is what the run itself would draw next; any other is drawn from the start.
-    if (step == m_cursor.shown + 1)
-        m_surface.draw(stepOps(secondSinusoidOf(*m_lastRun), step));
-    else
-        redrawAt(step, false);
-    m_cursor.shown = step;
-    m_cursor.movedTo = step;
-    showPauseState();
-    update(readoutArea());
-}
-
-void MainWindow::redrawAt(int step, bool ended)
-{
-    const SecondSinusoid second = secondSinusoidOf(*m_lastRun);
-    DrawOps ops = sceneSetup();
-    if (m_readouts)
-        std::ranges::copy(readouts::envelopeOps(*m_lastRun), std::back_inserter(ops));
-    for (int t = 1; t <= step; ++t)
-        std::ranges::copy(stepOps(second, t), std::back_inserter(ops));
-    if (ended)
-        std::ranges::copy(finishingOps(), std::back_inserter(ops));
-    m_surface.beginScene();
-    m_surface.draw(picture::uncoveredOps(ops));
-}
+void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse, m_readouts}); }
 
 // The readouts show at once; the envelope, drawn under the run, comes with the picture drawn
-// anew, now where no run is going on, or with the next run.
+// anew, now where no run is animating, or with the next run.
 void MainWindow::setReadouts(bool on)
 {
     m_readouts = on;
-    m_readoutsAction->setChecked(on);
-    if (m_lastRun && m_cursor.shown > 0 && (!m_running || m_pacer->isPaused()))
-        redrawAt(m_cursor.shown, !m_running);
-    m_running && on ? m_readoutTicker->start() : m_readoutTicker->stop();
-    update(readoutArea());
+    m_actions->firstWithRole(Readouts)->setChecked(on);
+    m_run.redraw(on);
+    showRunState();
 }
 
 // The drawing, the pictures and the animations all take the palette from now on.
@@ -388,15 +323,16 @@ void MainWindow::setColours(Colours colours)
 {
     m_surface.setColours(colours);
     m_picture.setColours(colours);
-    for (QAction *action : std::as_const(m_colourActions))
+    for (QAction *action : m_actions->withRole(Palette))
         action->setChecked(Colours(action->data().toInt()) == colours);
 }
 
 QStringList MainWindow::readoutLines() const
 {
-    if (!m_readouts || !m_lastRun)
+    const auto &last = m_run.lastRun();
+    if (!m_readouts || !last)
         return {};
-    return vlnokres::readoutLines(*m_lastRun, std::max(1, m_cursor.shown));
+    return vlnokres::readoutLines(last->parameters, std::max(1, m_run.shownStep()));
 }
 
 QRect MainWindow::readoutArea() const
@@ -407,65 +343,57 @@ QRect MainWindow::readoutArea() const
     return QRectF(shown.topLeft() + design.topLeft() * m_zoom, design.size() * m_zoom).toAlignedRect();
 }
 
-void MainWindow::togglePause()
+void MainWindow::showRunState()
 {
-    if (!m_running)
-        return;
-    m_pacer->setPaused(!m_pacer->isPaused());
-    m_sound.runPaused(m_pacer->isPaused());
-    showPauseState();
-}
-
-void MainWindow::stopRun()
-{
-    if (m_running)
-        m_pacer->stop();
-}
-
-// The title and the menu's pause item say whether the run is paused.
-void MainWindow::showPauseState()
-{
-    const bool paused = m_running && m_pacer->isPaused();
-    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_cursor.shown).arg(kSteps);
+    const bool running = m_run.isRunning();
+    const bool paused = m_run.isPaused();
+    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_run.shownStep()).arg(kSteps);
     setWindowTitle(QString::fromUtf8(kCaption) + (paused ? where + QString::fromUtf8(kPausedSuffix) : QString()));
-    for (QAction *action : std::as_const(m_stepActions))
+    QAction *pause = m_actions->firstWithRole(Pause);
+    pause->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
+    pause->setEnabled(running);
+    m_actions->firstWithRole(Stop)->setEnabled(running);
+    for (QAction *action : m_actions->withRole(Step))
         action->setEnabled(paused);
-    m_pauseAction->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
+    // Once a run has drawn, there is a picture to save and copy.
+    for (QAction *action : m_actions->withRole(Picture))
+        action->setEnabled(m_picture.available() || running);
+    const auto &last = m_run.lastRun();
     m_drawingArea->setAccessibleDescription(
-        pictureDescription(m_lastRun ? &*m_lastRun : nullptr, m_running && !paused ? 0 : m_cursor.shown, paused));
+        pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused));
+    running && !paused && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
+    update(readoutArea());
 }
 
-// During a run: P and Pause pause or resume it, Escape stops it, and a right click on the
-// drawing area opens the view's menu; all at once. The rest of the main window's input waits
-// for the run's end. The program's own dialogs take their input at once, Escape closing them
-// and not the run, and while the key help is open, P and Pause still pause and resume the run.
+// During a run: P and Pause pause or resume it, Escape stops it, the step keys move a paused
+// one, and a right click on the drawing area opens the view's menu; all at once. The rest of
+// the main window's input waits for the run's end. The program's own dialogs take their input
+// at once, Escape closing them and not the run, and while the key help is open, P and Pause
+// still pause and resume the run.
 HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
 {
     const bool keyEvent = event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease;
-    const auto *key = keyEvent ? static_cast<const QKeyEvent *>(&event) : nullptr;
-    const bool pauseKey =
-        key && ((key->key() == Qt::Key_P && !(key->modifiers() & ~Qt::KeypadModifier)) || key->key() == Qt::Key_Pause);
-    if (&window != windowHandle()) {
-        if (!pauseKey || !isKeysHelp(window))
+    if (keyEvent) {
+        const auto &key = static_cast<const QKeyEvent &>(event);
+        const RunKey runKey = runKeyOf(key.key(), key.modifiers(), m_run.isPaused(), m_run.shownStep());
+        const bool here = &window == windowHandle();
+        if (!here && !(runKey.act == RunKey::Act::TogglePause && isKeysHelp(window)))
             return HeldInput::Immediate::PassOn;
-        if (event.type() == QEvent::KeyPress && !key->isAutoRepeat())
-            togglePause();
-        return HeldInput::Immediate::Handled;
-    }
-    if (key && m_pacer->isPaused()) {
-        if (const auto to = stepKeyTarget(key->key(), m_cursor.shown)) {
-            if (event.type() == QEvent::KeyPress)
-                moveToStep(*to);
-            return HeldInput::Immediate::Handled;
-        }
-    }
-    if (key) {
-        if (!pauseKey && key->key() != Qt::Key_Escape)
+        if (runKey.act == RunKey::Act::None)
             return HeldInput::Immediate::No;
-        if (event.type() == QEvent::KeyPress && !key->isAutoRepeat())
-            pauseKey ? togglePause() : stopRun();
+        // Moving repeats with a held key; pausing and stopping do not.
+        if (event.type() == QEvent::KeyPress && (runKey.act == RunKey::Act::MoveTo || !key.isAutoRepeat())) {
+            switch (runKey.act) {
+            case RunKey::Act::TogglePause: m_run.togglePause(); break;
+            case RunKey::Act::Stop: m_run.stop(); break;
+            case RunKey::Act::MoveTo: m_run.moveToStep(runKey.step); break;
+            case RunKey::Act::None: break;
+            }
+        }
         return HeldInput::Immediate::Handled;
     }
+    if (&window != windowHandle())
+        return HeldInput::Immediate::PassOn;
     if (auto *mouse = dynamic_cast<QMouseEvent *>(&event)) {
         const bool rightClick = (mouse->button() == Qt::RightButton || mouse->buttons() == Qt::RightButton) &&
                                 (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonRelease);
@@ -475,20 +403,6 @@ HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
     if (event.type() == QEvent::ContextMenu)
         return HeldInput::Immediate::PassOn;
     return HeldInput::Immediate::No;
-}
-
-// The step a key moves a paused run to: one back or on, fifty back or on, the first or the last.
-std::optional<int> MainWindow::stepKeyTarget(int key, int shown)
-{
-    switch (key) {
-    case Qt::Key_Left: return shown - 1;
-    case Qt::Key_Right: return shown + 1;
-    case Qt::Key_PageUp: return shown - 50;
-    case Qt::Key_PageDown: return shown + 50;
-    case Qt::Key_Home: return 1;
-    case Qt::Key_End: return kSteps;
-    default: return std::nullopt;
-    }
 }
 
 bool MainWindow::onDrawingArea(QPoint position) const
@@ -504,23 +418,13 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setAccessibleName(QStringLiteral("Zobrazení"));
-    menu->addActions(m_viewActions);
-    menu->addSeparator();
-    menu->addAction(m_pauseAction);
-    menu->addActions(m_stepActions);
-    menu->addAction(m_stopAction);
-    menu->addSeparator();
-    menu->addActions(m_pictureActions);
-    menu->addSeparator();
-    menu->addAction(m_readoutsAction);
-    menu->addMenu(QStringLiteral("Příklady"))->addActions(m_presetActions);
-    menu->addAction(m_copySetUpAction);
-    menu->addMenu(QStringLiteral("Barvy"))->addActions(m_colourActions);
-    menu->addSeparator();
-    QMenu *sound = menu->addMenu(QStringLiteral("Zvuk"));
-    m_sound.fillMenu(*sound, m_soundActions.front(), m_soundActions.back(), readNumber(m_boxes.frequency->text()));
-    menu->addSeparator();
-    menu->addAction(m_helpAction);
+    m_actions->fillMenu(*menu, [this](ActionRow::Part part, QMenu &into) {
+        if (part != ActionRow::Part::Sound)
+            return false;
+        m_sound.fillMenu(*into.addMenu(QStringLiteral("Zvuk")), m_actions->firstWithRole(SoundOnOff),
+                         m_actions->firstWithRole(SoundSample), readNumber(m_boxes.frequency->text()));
+        return true;
+    });
     // Not exec(): a run going on must not stop while the menu is open.
     menu->popup(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
                                                            : mapToGlobal(m_surface.shownArea().center()));
@@ -537,12 +441,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::toggleFullScreen() { isFullScreen() ? showNormal() : showFullScreen(); }
 
-void MainWindow::showOriginalSize() { resizeForZoom(1); }
-
-void MainWindow::zoomIn() { resizeForZoom(zoom::larger(m_zoom)); }
-
-void MainWindow::zoomOut() { resizeForZoom(zoom::smaller(m_zoom)); }
-
 // A window larger than the screen's free area is made as large as it allows.
 void MainWindow::resizeForZoom(double wanted)
 {
@@ -554,8 +452,6 @@ void MainWindow::resizeForZoom(double wanted)
     const double zoom = std::max(zoom::kSmallest, std::min(wanted, fitting));
     resize(QSizeF(QSizeF(kClientSize) * zoom).toSize());
 }
-
-void MainWindow::showKeys() { showKeysHelp(*this); }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {

@@ -10,10 +10,14 @@ namespace vlnokres {
 
 QString writeNumber(double value, const QLocale &locale)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    // 'f' with the shortest round-trip precision: 'g' would write 1E-07.
-    return plain.toString(value, 'f', QLocale::FloatingPointShortest);
+    // Western digits and a plain minus in every locale, with the locale's decimal comma or
+    // dot (any other separator becomes a dot), so that whatever is written here reads back
+    // under the same locale and on the command line. 'f' with the shortest round-trip
+    // precision: 'g' would write 1E-07.
+    QString text = QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+    if (locale.decimalPoint() == u",")
+        text.replace(u'.', u',');
+    return text;
 }
 
 namespace {

@@ -11,8 +11,8 @@ namespace vlnokres {
 
 // Numbers pass between the program and its boxes as text in the user's locale.
 
-// Plain decimal notation with the locale's decimal separator: no exponent, no group
-// separators, no trailing zeros (0.001 is "0,001" in Czech, 90 is "90").
+// Plain decimal notation with the locale's decimal comma or dot: western digits, no exponent,
+// no group separators, no trailing zeros (0.001 is "0,001" in Czech, 90 is "90").
 QString writeNumber(double value, const QLocale &locale = QLocale());
 
 // The box's text as a number, or nullopt where it is none. Surrounding spaces are ignored; the

@@ -2,6 +2,9 @@
 
 #include "NumberText.h"
 #include "core/Pace.h"
+#include "core/StepOperations.h"
+
+#include <QLocale>
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -16,8 +19,19 @@ void connectPaceControl(QScrollBar &bar, QLineEdit &slowdownBox)
     // Without tracking, valueChanged comes after an arrow or trough click and at the end of
     // a drag, never during one.
     bar.setTracking(false);
-    QObject::connect(&bar, &QScrollBar::valueChanged, &slowdownBox,
-                     [&slowdownBox](int value) { slowdownBox.setText(writeNumber(value)); });
+    QObject::connect(&bar, &QScrollBar::valueChanged, &slowdownBox, [&bar, &slowdownBox](int value) {
+        slowdownBox.setText(writeNumber(value));
+        bar.setToolTip(paceText(value));
+    });
+    bar.setToolTip(paceText(bar.value()));
+}
+
+QString paceText(int slowdown)
+{
+    const double seconds = kSteps * double(pausePerStep(slowdown).count()) / 1e9;
+    return QStringLiteral("Zpomalení %1: běh trvá %2 s")
+        .arg(slowdown)
+        .arg(QLocale(QLocale::Czech).toString(seconds, 'g', 4));
 }
 
 } // namespace vlnokres

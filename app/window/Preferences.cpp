@@ -3,6 +3,7 @@
 #include "core/Named.h"
 #include "core/Zoom.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -47,10 +48,19 @@ QString SettingsFile::standardPath()
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/vlnokres/vlnokres.conf");
 }
 
+// A FIFO or a device would hang the start or swallow the settings: only a regular file (or
+// none yet) is read and written.
+bool SettingsFile::usable() const
+{
+    const QFileInfo info(m_path);
+    return !m_path.isEmpty() && (!info.exists() || info.isFile());
+}
+
 Preferences SettingsFile::load() const
 {
     Preferences p;
-    if (m_path.isEmpty())
+    m_known = p;
+    if (!usable())
         return p;
     const QSettings file(m_path, QSettings::IniFormat);
     p.zoom = numberIn(file.value("view/zoom"), zoom::kSmallest, kLargestZoom).value_or(p.zoom);
@@ -62,22 +72,30 @@ Preferences SettingsFile::load() const
     if (const auto *colours = named(file.value("view/colours"), kColoursNames))
         p.colours = colours->colours;
     p.saveFolder = file.value("pictures/folder").toString();
+    m_known = p;
     return p;
 }
 
+// Only what changed since the file was read or written here, so that another window with the
+// same file keeps what it chose meanwhile.
 void SettingsFile::save(const Preferences &p)
 {
-    if (m_path.isEmpty())
+    if (!usable())
         return;
     QSettings file(m_path, QSettings::IniFormat);
-    file.setValue("view/zoom", QString::number(p.zoom, 'g', 17));
-    file.setValue("view/fullScreen", yesNo(p.fullScreen));
-    file.setValue("sound/voice", QLatin1String(p.voice ? sound::nameOf(*p.voice) : "off"));
-    file.setValue("sound/baseTone", QString::number(p.baseTone, 'g', 17));
-    file.setValue("view/readouts", yesNo(p.readouts));
-    file.setValue("view/colours", QLatin1String(nameOf(p.colours)));
-    file.setValue("pictures/folder", p.saveFolder);
+    auto write = [&](auto Preferences::*member, const char *key, const QString &value) {
+        if (!m_known || (*m_known).*member != p.*member)
+            file.setValue(key, value);
+    };
+    write(&Preferences::zoom, "view/zoom", QString::number(p.zoom, 'g', 17));
+    write(&Preferences::fullScreen, "view/fullScreen", yesNo(p.fullScreen));
+    write(&Preferences::voice, "sound/voice", QLatin1String(p.voice ? sound::nameOf(*p.voice) : "off"));
+    write(&Preferences::baseTone, "sound/baseTone", QString::number(p.baseTone, 'g', 17));
+    write(&Preferences::readouts, "view/readouts", yesNo(p.readouts));
+    write(&Preferences::colours, "view/colours", QLatin1String(nameOf(p.colours)));
+    write(&Preferences::saveFolder, "pictures/folder", p.saveFolder);
     file.sync(); // a failure leaves the file as it was
+    m_known = p;
 }
 
 // The toolkit's dialogs open their settings by organisation name in the user's folder; that

@@ -35,7 +35,8 @@ public:
 
 // The program's settings file, $XDG_CONFIG_HOME/vlnokres/vlnokres.conf. A file that is missing,
 // unreadable or corrupt gives the defaults (a value that cannot be used, its own default), and
-// one that cannot be written is left as it is: the user is not troubled with either.
+// one that cannot be written is left as it is: the user is not troubled with either. Anything
+// but a regular file is left alone, as an unreadable one is.
 class SettingsFile final : public PreferenceStore
 {
 public:
@@ -46,7 +47,10 @@ public:
     void save(const Preferences &preferences) override;
 
 private:
+    bool usable() const;
+
     QString m_path;
+    mutable std::optional<Preferences> m_known; // as read or written last: what a save changes
 };
 
 // The toolkit's file dialog keeps its own state in a second file, QtProject.conf; from now on it

@@ -16,13 +16,24 @@ QString shellWord(const QString &text)
     return u'\'' + quoted.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }
 
+// A box's number as the command line reads it under every locale; text that is no number
+// stays as typed, for the command line to say so.
+QString commandNumber(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (readPlainNumber(trimmed))
+        return trimmed;
+    const auto value = readNumber(trimmed);
+    return value ? writeNumber(*value) : trimmed;
+}
+
 } // namespace
 
 QString commandFor(const SetUp &setUp)
 {
-    QStringList words{QStringLiteral("vlnokres"), QStringLiteral("--amplitude"), shellWord(setUp.amplitude.trimmed()),
-                      QStringLiteral("--frequency"), shellWord(setUp.frequency.trimmed()), QStringLiteral("--phase"),
-                      shellWord(setUp.phase.trimmed())};
+    QStringList words{QStringLiteral("vlnokres"), QStringLiteral("--amplitude"), shellWord(commandNumber(setUp.amplitude)),
+                      QStringLiteral("--frequency"), shellWord(commandNumber(setUp.frequency)), QStringLiteral("--phase"),
+                      shellWord(commandNumber(setUp.phase))};
     if (setUp.slowdown != 1)
         words << QStringLiteral("--slowdown") << QString::number(setUp.slowdown);
     if (setUp.voice)

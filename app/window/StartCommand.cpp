@@ -1,13 +1,13 @@
 #include "StartCommand.h"
 
-#include "app/run/HeldInput.h"
 #include "NumberText.h"
-#include "core/AnimationRun.h"
+#include "app/run/RunController.h"
 #include "core/Canvas.h"
 #include "core/Pace.h"
-#include "core/Readouts.h"
 
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace vlnokres {
 namespace {
@@ -51,14 +51,9 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
     if (parameters.amplitudeReplaced)
         boxes.amplitude->setText(writeNumber(parameters.amplitude));
     // Only the pace control writes the slowdown box, always a whole number from 1 to 10.
-    const auto pause = pausePerStep(readNumber(boxes.slowdown->text()).value_or(kFastest));
+    const double slowdown = readNumber(boxes.slowdown->text()).value_or(kFastest);
+    target.run.run({parameters, int(std::clamp(slowdown, double(kFastest), double(kSlowest))), target.readouts});
 
-    const HeldInput::Hold hold(target.heldInput);
-    // Told of the end before the held input is delivered, which may start the next run.
-    target.running(&parameters);
-    runAnimation(secondSinusoidOf(parameters), pause, target.canvas, target.pacer, target.cursor,
-                 target.readouts ? readouts::envelopeOps(parameters) : DrawOps{});
-    target.running(nullptr);
 }
 
 } // namespace vlnokres

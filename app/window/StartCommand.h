@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/RunCursor.h"
 #include "core/StartChecks.h"
 
 #include <functional>
@@ -11,8 +10,7 @@ class QLineEdit;
 namespace vlnokres {
 
 class Canvas;
-class HeldInput;
-class Pacer;
+class RunController;
 
 // The boxes the Start command reads: the three parameters of the second sinusoid and the
 // hidden slowdown factor.
@@ -23,16 +21,13 @@ struct ParameterBoxes {
     QLineEdit *slowdown = nullptr;
 };
 
-// Where the Start command draws, how it waits between steps, how it tells the user what it
-// refused, and whom it tells that a run begins (with its parameters) and has ended (null).
+// Where the Start command draws, what runs the animation, how it tells the user what it
+// refused, and whether the envelope goes under the run.
 struct StartTarget {
     Canvas &canvas;
-    Pacer &pacer;
-    HeldInput &heldInput;
+    RunController &run;
     std::function<void(const Message &)> refuse;
-    std::function<void(const Parameters *running)> running = [](const Parameters *) {};
-    RunCursor *cursor = nullptr; // which step shows, and where a paused run was moved to
-    bool readouts = false;       // the envelope drawn under the run
+    bool readouts = false;
 };
 
 // The boxes read and checked, as a run would take them, or what the user is told of them.

@@ -17,6 +17,6 @@ server=$!
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || { cat "$dir/server.log"; echo "the sound server did not start: skipped"; exit 77; }
 # A null sink left without a stream stops its clock; a silent one keeps it going.
-pacat --device=vlnokres_test --latency-msec=10 /dev/zero &
+pacat --device=vlnokres_test --latency-msec=50 /dev/zero &
 silence=$!
 "$@"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/sound/SoundPlayer.h"
+#include "SoundPlayer.h"
 #include "core/StartChecks.h"
 
 #include <QList>
@@ -17,16 +17,20 @@ class QWidget;
 
 namespace vlnokres {
 
+class RunController;
+
 // The sound as the window offers it: which voice every run plays (none at start-up), the key
 // that turns it on and off, a few seconds of the boxes' values outside a run, and the "Zvuk"
 // submenu that says which tone is out of hearing. The output is asked for only when the sound
-// is first needed; where there is none, the items are disabled and the submenu says so.
+// is first needed; where there is none, the items are disabled and the submenu says so. The
+// run's sound follows the run: it starts with its first step, pauses and resumes with it, and
+// stops at its end.
 class SoundCommands
 {
 public:
     static constexpr std::chrono::milliseconds kSampleLength{4000};
 
-    SoundCommands(QWidget &window, std::unique_ptr<SoundPlayer> player);
+    SoundCommands(QWidget &window, const RunController &run, std::unique_ptr<SoundPlayer> player);
     ~SoundCommands();
 
     void setPlayer(std::unique_ptr<SoundPlayer> player) { m_player = std::move(player); }
@@ -43,11 +47,6 @@ public:
     // On with the voice chosen last (the sum at first), or off.
     void toggle();
 
-    // The run's sound follows the run: it starts with its first step, pauses and resumes with
-    // it, and stops at its end.
-    void runStarted(const Parameters &parameters);
-    void runPaused(bool paused);
-    void runEnded();
     // The chosen voice, or the sum while the sound is off, for kSampleLength.
     void playSample(const Parameters &parameters);
 
@@ -59,13 +58,14 @@ private:
     sound::Tones tonesOf(const Parameters &parameters) const;
     void voiceChosen(std::optional<sound::Voice> voice);
     void baseToneChosen(double hertz);
+    // The chosen voice of the run going on, from now on (paused, if the run is).
+    void playRun();
 
+    const RunController &m_run;
     std::unique_ptr<SoundPlayer> m_player;
     std::optional<sound::Voice> m_voice;
     sound::Voice m_lastVoice = sound::Voice::Sum;
     double m_baseTone = sound::kDefaultBaseTone;
-    std::optional<Parameters> m_running; // the run's, while one goes on
-    bool m_paused = false;
     QActionGroup *m_voices;
     QActionGroup *m_tones;
     std::function<void()> m_voiceChosen = [] {};

@@ -1,8 +1,10 @@
 #include "SoundCommands.h"
 
+#include "app/run/RunController.h"
+
 #include <QAction>
-#include <QActionGroup>
 #include <QLocale>
+#include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
 
@@ -35,9 +37,21 @@ std::optional<Voice> voiceOf(const QAction *action)
 
 } // namespace
 
-SoundCommands::SoundCommands(QWidget &window, std::unique_ptr<SoundPlayer> player)
-    : m_player(std::move(player)), m_voices(new QActionGroup(&window)), m_tones(new QActionGroup(&window))
+SoundCommands::SoundCommands(QWidget &window, const RunController &run, std::unique_ptr<SoundPlayer> player)
+    : m_run(run), m_player(std::move(player)), m_voices(new QActionGroup(&window)), m_tones(new QActionGroup(&window))
 {
+    QObject::connect(&run, &RunController::started, &window, [this] {
+        if (m_voice && m_player->available())
+            m_player->play(tonesOf(m_run.lastRun()->parameters), *m_voice);
+    });
+    QObject::connect(&run, &RunController::pausedChanged, &window, [this](bool paused) {
+        if (m_voice)
+            m_player->setPaused(paused);
+    });
+    QObject::connect(&run, &RunController::ended, &window, [this] {
+        if (m_voice)
+            m_player->stop();
+    });
     for (const VoiceItem &item : kVoiceItems) {
         auto *action = new QAction(QString::fromUtf8(item.text), m_voices);
         action->setCheckable(true);
@@ -66,11 +80,8 @@ void SoundCommands::setBaseTone(double hertz)
 void SoundCommands::baseToneChosen(double hertz)
 {
     setBaseTone(hertz);
-    if (m_running && m_voice && m_player->available()) {
-        m_player->play(tonesOf(*m_running), *m_voice);
-        if (m_paused)
-            m_player->setPaused(true);
-    }
+    if (m_voice && m_player->available())
+        playRun();
     m_toneChosen();
 }
 
@@ -94,42 +105,26 @@ void SoundCommands::voiceChosen(std::optional<Voice> voice)
         voice.reset();
     setVoice(voice);
     m_voiceChosen();
-    if (!m_running)
+    if (!m_run.isRunning())
         return;
-    if (!voice) {
+    if (voice)
+        playRun();
+    else
         m_player->stop();
+}
+
+void SoundCommands::playRun()
+{
+    if (!m_run.isRunning())
         return;
-    }
-    m_player->play(tonesOf(*m_running), *voice);
-    if (m_paused)
+    m_player->play(tonesOf(m_run.lastRun()->parameters), *m_voice);
+    if (m_run.isPaused())
         m_player->setPaused(true);
 }
 
 sound::Tones SoundCommands::tonesOf(const Parameters &parameters) const
 {
     return {m_baseTone, parameters.amplitude, parameters.frequency, parameters.phaseDegrees};
-}
-
-void SoundCommands::runStarted(const Parameters &parameters)
-{
-    m_running = parameters;
-    m_paused = false;
-    if (m_voice && m_player->available())
-        m_player->play(tonesOf(parameters), *m_voice);
-}
-
-void SoundCommands::runPaused(bool paused)
-{
-    m_paused = paused;
-    if (m_voice && m_running)
-        m_player->setPaused(paused);
-}
-
-void SoundCommands::runEnded()
-{
-    if (m_voice && m_running)
-        m_player->stop();
-    m_running.reset();
 }
 
 void SoundCommands::playSample(const Parameters &parameters)
@@ -159,7 +154,7 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
     menu.addAction(playSample);
     const double second = frequency.value_or(1) * m_baseTone;
     if (available && !sound::audible(second, m_player->sampleRate())) {
-        const QString hertz = QLocale().toString(std::abs(second), 'g', 6);
+        const QString hertz = QLocale(QLocale::Czech).toString(std::abs(second), 'g', 6);
         menu.addAction(QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertz))->setEnabled(false);
     }
 }

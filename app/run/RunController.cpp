@@ -1,0 +1,85 @@
+#include "RunController.h"
+
+#include "EventLoopPacer.h"
+#include "HeldInput.h"
+#include "core/AnimationRun.h"
+#include "core/Canvas.h"
+#include "core/Pace.h"
+#include "core/Picture.h"
+#include "core/RunScene.h"
+
+#include <algorithm>
+
+namespace vlnokres {
+
+RunController::RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput)
+    : m_canvas(canvas), m_heldInput(heldInput), m_pacer(std::make_unique<EventLoopPacer>(window, m_clock))
+{
+}
+
+RunController::~RunController() = default;
+
+void RunController::run(const RunRequest &request)
+{
+    const HeldInput::Hold hold(m_heldInput);
+    m_last = request;
+    m_running = true;
+    m_paused = false; // a run stopped while paused left its pacer so
+    m_pacer->setPaused(false);
+    Q_EMIT started();
+    const RunScene scene{request.parameters, request.readouts};
+    runAnimation(secondSinusoidOf(request.parameters), pausePerStep(request.slowdown), m_canvas, *m_pacer, &m_cursor,
+                 scene.underlay());
+    m_running = false;
+    m_paused = false;
+    // Told of the end before the held input is delivered, which may start the next run.
+    Q_EMIT ended();
+}
+
+void RunController::togglePause()
+{
+    if (!m_running)
+        return;
+    m_paused = !m_paused;
+    m_pacer->setPaused(m_paused);
+    Q_EMIT pausedChanged(m_paused);
+}
+
+void RunController::stop()
+{
+    if (m_running)
+        m_pacer->stop();
+}
+
+void RunController::moveToStep(int step)
+{
+    if (!isPaused())
+        return;
+    step = std::clamp(step, 1, kSteps);
+    if (step == m_cursor.shown)
+        return;
+    // One step on is what the run itself would draw next; any other is drawn from the start.
+    const RunScene scene{m_last->parameters, m_last->readouts};
+    if (step == m_cursor.shown + 1)
+        m_canvas.draw(scene.steps(step, step));
+    else {
+        m_canvas.beginScene();
+        m_canvas.draw(picture::uncoveredOps(scene.at(step, false)));
+    }
+    m_cursor.shown = step;
+    m_cursor.movedTo = step;
+    Q_EMIT stepShown(step);
+}
+
+void RunController::redraw(bool readouts)
+{
+    if (!m_last)
+        return;
+    m_last->readouts = readouts;
+    if (m_cursor.shown == 0 || (m_running && !m_paused))
+        return;
+    m_canvas.beginScene();
+    m_canvas.draw(picture::uncoveredOps(RunScene{m_last->parameters, readouts}.at(m_cursor.shown, !m_running)));
+}
+
+} // namespace vlnokres

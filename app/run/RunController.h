@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "core/Pacer.h"
+#include "core/RunCursor.h"
+#include "core/StartChecks.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace vlnokres {
+
+class Canvas;
+class HeldInput;
+
+// What a run was asked for: its values, its slowdown, and whether the envelope is drawn under it.
+struct RunRequest {
+    Parameters parameters;
+    int slowdown = 1;
+    bool readouts = false;
+};
+
+// The run as the one place that knows it: whether one goes on and is paused, the step it
+// shows, and what the last one was asked for. The window's title and menus, the sound and the
+// pictures ask it and listen to its signals; none keeps a copy.
+class RunController final : public QObject
+{
+    Q_OBJECT
+
+public:
+    RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput);
+    ~RunController() override;
+
+    // Tests pace the run themselves; the window's own pacer sleeps in real time.
+    void setPacer(std::unique_ptr<Pacer> pacer) { m_pacer = std::move(pacer); }
+
+    bool isRunning() const { return m_running; }
+    bool isPaused() const { return m_running && m_paused; }
+    // The step whose picture shows: 1 … kSteps once a run has drawn, 0 before.
+    int shownStep() const { return m_cursor.shown; }
+    // The run going on, or the last one; none before the first.
+    const std::optional<RunRequest> &lastRun() const { return m_last; }
+
+    // Runs to the end, pacing each step, and holds the main window's input meanwhile: it is
+    // delivered after ended() is told, and may start the next run.
+    void run(const RunRequest &request);
+    // The run's own commands; they do nothing where no run goes on (moving, where it is not
+    // paused). A paused run that is moved goes on from the step it was moved to.
+    void togglePause();
+    void stop();
+    void moveToStep(int step);
+    // The picture drawn anew at the step shown, with or without the envelope, while it
+    // stands still (paused or ended).
+    void redraw(bool readouts);
+
+Q_SIGNALS:
+    void started();
+    void pausedChanged(bool paused);
+    void stepShown(int step); // a paused run moved
+    void ended();
+
+private:
+    Canvas &m_canvas;
+    HeldInput &m_heldInput;
+    SteadyClock m_clock;
+    std::unique_ptr<Pacer> m_pacer;
+    RunCursor m_cursor;
+    std::optional<RunRequest> m_last;
+    bool m_running = false;
+    bool m_paused = false;
+};
+
+} // namespace vlnokres

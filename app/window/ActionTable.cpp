@@ -1,0 +1,63 @@
+#include "ActionTable.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace vlnokres {
+
+ActionTable::ActionTable(QWidget &window, std::vector<ActionRow> rows) : m_rows(std::move(rows))
+{
+    for (const ActionRow &row : m_rows) {
+        auto *action = new QAction(QString::fromUtf8(row.text), &window);
+        action->setShortcuts(row.keys);
+        // The run's keys are listed in the menu, but taken by the window only during a run.
+        action->setShortcutContext(row.scope == ActionRow::Keys::Run ? Qt::WidgetShortcut : Qt::WindowShortcut);
+        action->setCheckable(row.checkable);
+        QObject::connect(action, &QAction::triggered, &window, row.act);
+        if (row.scope == ActionRow::Keys::Window)
+            window.addAction(action);
+        m_actions.push_back(action);
+    }
+}
+
+QList<QAction *> ActionTable::withRole(int role) const
+{
+    QList<QAction *> actions;
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].role == role)
+            actions << m_actions[i];
+    return actions;
+}
+
+void ActionTable::fillMenu(QMenu &menu, const std::function<bool(ActionRow::Part, QMenu &)> &fillPart) const
+{
+    std::optional<ActionRow::Part> last;
+    std::map<std::string, QMenu *> submenus;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const ActionRow &row = m_rows[i];
+        if (row.part == last)
+            continue;
+        if (last)
+            menu.addSeparator();
+        last = row.part;
+        if (fillPart(row.part, menu))
+            continue;
+        for (std::size_t j = i; j < m_rows.size() && m_rows[j].part == row.part; ++j) {
+            if (!m_rows[j].submenu) {
+                menu.addAction(m_actions[j]);
+                continue;
+            }
+            QMenu *&submenu = submenus[m_rows[j].submenu];
+            if (!submenu)
+                submenu = menu.addMenu(QString::fromUtf8(m_rows[j].submenu));
+            submenu->addAction(m_actions[j]);
+        }
+    }
+}
+
+} // namespace vlnokres

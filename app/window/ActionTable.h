@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace vlnokres {
+
+// The window's actions as rows of one table, and the drawing area's menu built from it in the
+// table's order: a separator between parts, a submenu for the rows that name one.
+struct ActionRow {
+    enum class Part { View, Run, Picture, Lesson, Sound, Help };
+    // How its keys act: wherever the focus is in the window, or only as the run's keys, which
+    // the window takes while a run goes on (outside a run P types a letter).
+    enum class Keys { Window, Run };
+
+    const char *text; // UTF-8; a row whose text changes names itself later
+    QList<QKeySequence> keys;
+    Part part;
+    std::function<void()> act;
+    const char *submenu = nullptr; // UTF-8
+    Keys scope = Keys::Window;
+    bool checkable = false;
+    int role = 0; // the window's own tag, to find the actions whose state it shows
+};
+
+class ActionTable
+{
+public:
+    // The actions are the window's, so that their keys work wherever its focus is.
+    ActionTable(QWidget &window, std::vector<ActionRow> rows);
+
+    // The actions of the rows with that role, in order.
+    QList<QAction *> withRole(int role) const;
+    QAction *firstWithRole(int role) const { return withRole(role).value(0); }
+    // The menu; fillPart fills the parts that are built elsewhere (the sound's submenu) and
+    // returns whether it did.
+    void fillMenu(QMenu &menu, const std::function<bool(ActionRow::Part, QMenu &)> &fillPart) const;
+
+private:
+    std::vector<ActionRow> m_rows;
+    std::vector<QAction *> m_actions;
+};
+
+} // namespace vlnokres

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "DrawOp.h"
+#include "StartChecks.h"
+
+namespace vlnokres {
+
+// A run's scene as operations, in one place for the window, the pictures and the animation:
+// the envelope that the readouts put under the run, the steps, and the scene as it stands
+// after any step.
+struct RunScene {
+    Parameters parameters;
+    bool readouts = false; // the envelope drawn under the run
+
+    // Drawn with the set-up, before the first step.
+    DrawOps underlay() const;
+    DrawOps opening() const;
+    // Steps first … last, in order.
+    DrawOps steps(int first, int last) const;
+    // After step (1 … kSteps), from a cleared band; a run that has ended gets its closing axes.
+    DrawOps at(int step, bool ended) const;
+};
+
+} // namespace vlnokres

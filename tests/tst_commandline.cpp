@@ -1,0 +1,103 @@
+#include "app/cli/CommandLine.h"
+#include "app/cli/RenderCommand.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vlnokres;
+
+// The command line read in-process: what each option hands the window and the render
+// commands, what is refused as misplaced or out of range, and a sound file that would be silent.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refuses_data();
+    void refuses();
+    void handsOnWhatWasGiven();
+    void silentVoiceIsNotWritten();
+};
+
+namespace {
+std::variant<CommandLine, CommandLineError> parsed(QStringList arguments)
+{
+    arguments.prepend(QStringLiteral("vlnokres"));
+    return parseCommandLine(arguments);
+}
+} // namespace
+
+void TestCommandLine::refuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QString forSound = QStringLiteral("platí jen pro okno nebo s volbou „--render“ do souboru .wav.");
+    QTest::newRow("a voice for a picture") << QStringList{"--render", "x.png", "--sound", "sum"}
+                                           << "Volba „--sound“ " + forSound;
+    QTest::newRow("a tone for an animation") << QStringList{"--render", "x.gif", "--tone", "440"}
+                                             << "Volba „--tone“ " + forSound;
+    QTest::newRow("start with a file") << QStringList{"--render", "x.wav", "--start"}
+                                       << "Volba „--start“ platí jen pro okno, ne s volbou „--render“.";
+    QTest::newRow("tone too high") << QStringList{"--tone", "1760,5"} << "Základní tón musí být číslo od 55 do 1760 (Hz).";
+    QTest::newRow("duration too short") << QStringList{"--render", "x.wav", "--duration", "0,09"}
+                                        << "Délka zvuku musí být číslo od 0,1 do 60 (sekund).";
+    QTest::newRow("scale too small") << QStringList{"--render", "x.png", "--scale", "0,2"}
+                                     << "Měřítko musí být číslo od 0,25 do 8.";
+    QTest::newRow("a voice's name begun") << QStringList{"--sound", "su"}
+                                          << "Hlas „su“ neznám: volba „--sound“ bere off, first, second nebo sum.";
+    QTest::newRow("a voice's name and more") << QStringList{"--sound", "summ"}
+                                             << "Hlas „summ“ neznám: volba „--sound“ bere off, first, second nebo sum.";
+    QTest::newRow("a palette's name begun") << QStringList{"--colours", "colour"}
+                                            << "Barvy „colour“ neznám: volba „--colours“ bere standard nebo colour-blind.";
+}
+
+void TestCommandLine::refuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const auto line = parsed(arguments);
+    QVERIFY(std::holds_alternative<CommandLineError>(line));
+    QCOMPARE(std::get<CommandLineError>(line).message, message);
+}
+
+// The values given win over an example's; the example's fill the rest; the window gets them
+// all, and the readouts, and what a file is written with.
+void TestCommandLine::handsOnWhatWasGiven()
+{
+    const auto line = parsed({"--preset", "druha-harmonicka", "--phase", "30", "--values", "--tone", "110"});
+    QVERIFY(std::holds_alternative<CommandLine>(line));
+    const CommandLine &l = std::get<CommandLine>(line);
+    QCOMPARE(l.window.amplitude, std::optional(0.5));
+    QCOMPARE(l.window.frequency, std::optional(2.0));
+    QCOMPARE(l.window.phaseDegrees, std::optional(30.0));
+    QCOMPARE(l.window.baseTone, std::optional(110.0));
+    QVERIFY(l.window.readouts && l.readouts && !l.window.start && !l.window.sound);
+    QCOMPARE(l.parameters.phaseDegrees, 30.0);
+    QCOMPARE(l.action, CommandLine::Action::Window);
+
+    const auto sound = parsed({"--render", "x.wav", "--sound", "first", "--tone", "1760", "--duration", "0,1"});
+    QVERIFY(std::holds_alternative<CommandLine>(sound));
+    const CommandLine &s = std::get<CommandLine>(sound);
+    QCOMPARE(s.voice, sound::Voice::First);
+    QCOMPARE(s.baseTone, 1760.0);
+    QCOMPARE(s.duration, 0.1);
+    QCOMPARE(s.action, CommandLine::Action::RenderSound);
+}
+
+// A voice with nothing to hear is refused with status 2 and no file; a sum whose second tone
+// is out of hearing is written, with its first alone.
+void TestCommandLine::silentVoiceIsNotWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("w.wav"));
+    const auto second = parsed({"--render", path, "--sound", "second", "--frequency", "1000"});
+    QCOMPARE(renderSound(std::get<CommandLine>(second)), 2);
+    QVERIFY(!QFileInfo::exists(path));
+    const auto sum = parsed({"--render", path, "--frequency", "1000"});
+    QCOMPARE(renderSound(std::get<CommandLine>(sum)), 0);
+    QVERIFY(QFileInfo(path).size() > 4 * 48000);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
