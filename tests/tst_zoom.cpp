@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cmath>
@@ -237,14 +238,15 @@ void TestZoom::runKeysPauseResumeAndStop()
         }
         if (step == 30) {
             QTest::keyClick(handle, Qt::Key_P);
+            QTest::keyClick(handle, Qt::Key_Home);
             QTest::keyClick(handle, Qt::Key_Escape);
         }
     };
     w.clickStart();
     QCOMPARE(titles, QStringList({title + QStringLiteral(" – krok 10 z 1300 – pozastaveno"), title}));
     QVERIFY(pausedAt20);
-    // Stopped while paused at step 30: the picture stands as it was, and the run ends as every
-    // run does, with the axes drawn again and the title no longer paused.
+    // Stopped while paused at step 30 and moved: the picture stands as it was, and the run
+    // ends as every run does, with the axes drawn again and the title no longer paused.
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(30));
     QCOMPARE(w.pacer->finishes, 1);
     QCOMPARE(w.window.windowTitle(), title);
@@ -253,17 +255,8 @@ void TestZoom::runKeysPauseResumeAndStop()
     // The run's keys were the run's: none of them reached the focused box.
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
 
-    // The next run runs: its title, its menu and its first P say so, though the last one was
-    // stopped while paused and moved.
+    // The next run runs: its title, its menu and its first P say so.
     QStringList next;
-    w.pacer->atStep = [&](int step) {
-        if (step == 3) {
-            QTest::keyClick(handle, Qt::Key_P);
-            QTest::keyClick(handle, Qt::Key_Home);
-            QTest::keyClick(handle, Qt::Key_Escape);
-        }
-    };
-    w.clickStart();
     w.pacer->atStep = [&](int step) {
         if (step != 5)
             return;
@@ -387,9 +380,12 @@ void TestZoom::helpKeyListsTheKeys()
     for (const char *key : {"F11", "Esc", "Ctrl+0", "Ctrl++", "P, Pause", "F1"})
         QVERIFY2(text.contains(QString::fromUtf8(key)), key);
     // Every key of the window is there, spelt as the menu spells it.
+    QStringList listed;
+    for (const QRegularExpressionMatch &key : QRegularExpression(QStringLiteral("<b>(.*?)</b>")).globalMatch(text))
+        listed << key.captured(1).split(QStringLiteral(", "));
     for (const QAction *action : w.window.actions())
         if (!action->shortcut().isEmpty())
-            QVERIFY2(text.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
+            QVERIFY2(listed.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
 }
 
 // While paused, the step keys move the run; the picture is the run's own at that step, and

@@ -24,14 +24,12 @@ void RunController::run(const RunRequest &request)
     const HeldInput::Hold hold(m_heldInput);
     m_last = request;
     m_running = true;
-    m_paused = false; // a run stopped while paused left its pacer so
-    m_pacer->setPaused(false);
     Q_EMIT started();
     const RunScene scene{request.parameters, request.readouts};
     runAnimation(secondSinusoidOf(request.parameters), pausePerStep(request.slowdown), m_canvas, *m_pacer, &m_cursor,
                  scene.underlay());
     m_running = false;
-    m_paused = false;
+    m_paused = false; // a run stopped while paused is paused no longer
     // Told of the end before the held input is delivered, which may start the next run.
     Q_EMIT ended();
 }
