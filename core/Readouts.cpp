@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace vlnokres::readouts {
 namespace {
@@ -65,11 +66,18 @@ std::optional<Envelope> envelope(const Parameters &p)
 
 Range range(const Parameters &p)
 {
+    // The window writes its readouts anew every 30 ms of a run, and the range is the whole
+    // run's: the last one is kept rather than counted again over every step.
+    thread_local std::optional<std::pair<Parameters, Range>> last;
+    if (last && last->first.amplitude == p.amplitude && last->first.frequency == p.frequency &&
+        last->first.phaseDegrees == p.phaseDegrees)
+        return last->second;
     Range r{valuesAt(p, 1).sum, valuesAt(p, 1).sum};
     for (int t = 2; t <= kSteps; ++t) {
         const double sum = valuesAt(p, t).sum;
         r = {std::min(r.least, sum), std::max(r.most, sum)};
     }
+    last.emplace(p, r);
     return r;
 }
 

@@ -53,7 +53,6 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
     // Only the pace control writes the slowdown box, always a whole number from 1 to 10.
     const double slowdown = readNumber(boxes.slowdown->text()).value_or(kFastest);
     target.run.run({parameters, int(std::clamp(slowdown, double(kFastest), double(kSlowest))), target.readouts});
-
 }
 
 } // namespace vlnokres
