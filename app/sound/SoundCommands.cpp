@@ -3,8 +3,8 @@
 #include "app/run/RunController.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QActionGroup>
+#include <QLocale>
 #include <QMenu>
 #include <QWidget>
 
