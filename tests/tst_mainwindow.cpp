@@ -33,6 +33,8 @@ private Q_SLOTS:
     void tabVisitsTheControlsInOrder();
     void keyboardAloneRunsTheAnimation();
     void enterPressesAFocusedButton();
+    void keysAndWheelStepTheBoxes_data();
+    void keysAndWheelStepTheBoxes();
     void labelsLetClicksThroughToControls();
     void screenReaderNamesEveryControl_data();
     void screenReaderNamesEveryControl();
@@ -183,6 +185,55 @@ void TestMainWindow::enterPressesAFocusedButton()
     w.find<QWidget>(names::kExit)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w.window.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
     QTRY_VERIFY(!w.window.isVisible());
+}
+
+void TestMainWindow::keysAndWheelStepTheBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");     // or 0: the wheel, a notch up
+    QTest::addColumn<bool>("control");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("amplitude up") << "nAmplituda" << "0,5" << int(Qt::Key_Up) << false << "0,6";
+    QTest::newRow("amplitude at the limit") << "nAmplituda" << "1,45" << int(Qt::Key_Up) << false << "1,5";
+    QTest::newRow("frequency finely down") << "nFrekvence" << "1" << int(Qt::Key_Down) << true << "0,99";
+    QTest::newRow("phase by the wheel") << "nFáza" << "90" << 0 << false << "105";
+    QTest::newRow("phase finely by the wheel") << "nFáza" << "90" << 0 << true << "91";
+    QTest::newRow("not a number stays") << "nFrekvence" << "abc" << int(Qt::Key_Up) << false << "abc";
+}
+
+// Up, Down and the wheel step a box's value, and the picture is at once the one that a run of
+// the boxes' values ends with; Enter in a box then presses Start.
+void TestMainWindow::keysAndWheelStepTheBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(bool, control);
+    QFETCH(QString, shown);
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QLineEdit *edit = w.box(box.toUtf8().constData());
+    edit->setText(text);
+    edit->setFocus();
+    const auto modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
+    if (key) {
+        QTest::keyClick(edit, Qt::Key(key), modifiers);
+    } else {
+        QWheelEvent notch(QPointF(5, 5), edit->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(edit, &notch);
+    }
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(w.pacer->finishes, 0);
+    if (shown == text) {
+        QVERIFY(!w.window.surface().drawing().hasScene());
+        return;
+    }
+    const QImage stepped = w.window.surface().image();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(w.pacer->finishes, 1);
+    QVERIFY(w.window.surface().image() == stepped);
 }
 
 void TestMainWindow::labelsLetClicksThroughToControls()

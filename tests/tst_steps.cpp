@@ -1,3 +1,4 @@
+#include "core/BoxSteps.h"
 #include "core/Pace.h"
 #include "core/Readouts.h"
 #include "core/StepOperations.h"
@@ -11,6 +12,8 @@
 
 using namespace vlnokres;
 using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(vlnokres::SteppedBox)
 
 // The run's arithmetic: what each step draws, where the traces go, and how long each pause is.
 class TestSteps : public QObject
@@ -27,6 +30,8 @@ private Q_SLOTS:
     void finishingRedrawsBothHorizontalAxes();
     void readoutsOfTheSum_data();
     void readoutsOfTheSum();
+    void boxesStepByTheirUnit_data();
+    void boxesStepByTheirUnit();
     void pauseGrowsWithTheSquareOfTheSlowdown_data();
     void pauseGrowsWithTheSquareOfTheSlowdown();
 };
@@ -209,6 +214,34 @@ void TestSteps::finishingRedrawsBothHorizontalAxes()
     QVERIFY(ops[0] == DrawOp(PenWidth{1}));
     QVERIFY(ops[1] == DrawOp(scene::kUpperAxis));
     QVERIFY(ops[2] == DrawOp(scene::kLowerAxis));
+}
+
+void TestSteps::boxesStepByTheirUnit_data()
+{
+    QTest::addColumn<SteppedBox>("box");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<bool>("fine");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("amplitude up a tenth") << SteppedBox::Amplitude << 0.2 << 1 << false << 0.3;
+    QTest::newRow("amplitude down a hundredth") << SteppedBox::Amplitude << 0.5 << -1 << true << 0.49;
+    QTest::newRow("amplitude stops at the limit") << SteppedBox::Amplitude << 1.45 << 1 << false << 1.5;
+    QTest::newRow("amplitude down from beyond it") << SteppedBox::Amplitude << 2.0 << -1 << false << 1.9;
+    QTest::newRow("amplitude below zero") << SteppedBox::Amplitude << 0.05 << -1 << false << -0.05;
+    QTest::newRow("frequency, three notches") << SteppedBox::Frequency << 1.0 << 3 << false << 1.3;
+    QTest::newRow("phase by 15°") << SteppedBox::Phase << 90.0 << -1 << false << 75.0;
+    QTest::newRow("phase by a degree") << SteppedBox::Phase << 45.5 << 1 << true << 46.5;
+    QTest::newRow("huge stays huge") << SteppedBox::Frequency << 1e300 << 1 << false << 1e300;
+}
+
+void TestSteps::boxesStepByTheirUnit()
+{
+    QFETCH(SteppedBox, box);
+    QFETCH(double, value);
+    QFETCH(int, steps);
+    QFETCH(bool, fine);
+    QFETCH(double, expected);
+    QCOMPARE(steppedValue(box, value, steps, fine), expected);
 }
 
 void TestSteps::pauseGrowsWithTheSquareOfTheSlowdown_data()

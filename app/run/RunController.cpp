@@ -69,6 +69,17 @@ void RunController::moveToStep(int step)
     Q_EMIT stepShown(step);
 }
 
+void RunController::show(const RunRequest &request)
+{
+    if (m_running)
+        return;
+    m_last = request;
+    m_cursor = {kSteps, std::nullopt};
+    m_canvas.beginScene();
+    m_canvas.draw(picture::uncoveredOps(RunScene{request.parameters, request.readouts}.at(kSteps, true)));
+    Q_EMIT stepShown(kSteps);
+}
+
 void RunController::redraw(bool readouts)
 {
     if (!m_last)

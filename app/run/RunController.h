@@ -56,11 +56,14 @@ public:
     // The picture drawn anew at the step shown, with or without the envelope, while it
     // stands still (paused or ended).
     void redraw(bool readouts);
+    // Where no run goes on: the finished picture of the request at once, exactly as its run
+    // would end, which is the last run from now on.
+    void show(const RunRequest &request);
 
 Q_SIGNALS:
     void started();
     void pausedChanged(bool paused);
-    void stepShown(int step); // a paused run moved
+    void stepShown(int step); // a paused run moved, or a finished picture shown
     void ended();
 
 private:

@@ -25,6 +25,9 @@ constexpr const char *kKeys[][2] = {
     {"Ctrl+M", "zvuk zapnout a vypnout"},
     {"Ctrl+Shift+M", "přehrát zvuk hodnot z políček (4 s)"},
     {"F1", "tento přehled kláves"},
+    {"↑, ↓, kolečko myši", "v políčku amplitudy, kmitočtu nebo fáze o krok (0,1 nebo 15°; s Ctrl 0,01 nebo 1°); "
+                           "obrázek hned ukáže hotový běh"},
+    {"Enter v políčku", "spustí animaci (Start)"},
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
     {"Mezerník, Enter", "stisknout tlačítko, které má fokus"},
     {"šipky, Home, End", "na posuvníku zpomalení: o krok, na nejmenší, na největší"},

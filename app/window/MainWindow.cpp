@@ -90,6 +90,10 @@ MainWindow::MainWindow(QWidget *parent)
                                [this] { remember([this](Preferences &p) { p.baseTone = m_sound.baseTone(); }); });
     m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
 
+    m_stepping = std::make_unique<BoxStepping>(m_boxes, [this] { showBoxes(); });
+    // Enter in a box presses Start, the form's default action.
+    for (QLineEdit *box : {m_boxes.amplitude, m_boxes.frequency, m_boxes.phase})
+        connect(box, &QLineEdit::returnPressed, control<QPushButton>(names::kStart), &QPushButton::click);
     connect(control<QPushButton>(names::kStart), &QPushButton::clicked, this, &MainWindow::start);
     connect(control<QPushButton>(names::kExit), &QPushButton::clicked, this, &QWidget::close);
 
@@ -307,6 +311,15 @@ void MainWindow::copySetUp()
 }
 
 void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse, m_readouts}); }
+
+// A stepped box shows the finished run of the boxes' values at once; values that Start would
+// refuse show nothing new, and Start still says why.
+void MainWindow::showBoxes()
+{
+    const auto checked = checkedBoxes(m_boxes);
+    if (const auto *parameters = std::get_if<Parameters>(&checked))
+        m_run.show({*parameters, control<QScrollBar>(names::kPace)->value(), m_readouts});
+}
 
 // The readouts show at once; the envelope, drawn under the run, comes with the picture drawn
 // anew, now where no run is animating, or with the next run.

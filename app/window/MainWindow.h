@@ -15,6 +15,7 @@
 // other input to the main window during a run waits for its end.
 
 #include "ActionTable.h"
+#include "BoxStepping.h"
 #include "Form.h"
 #include "Preferences.h"
 #include "StartCommand.h"
@@ -88,6 +89,7 @@ private:
     // Done at once, or after the run where one goes on and is not paused, as Start would be.
     void afterTheRun(const std::function<void()> &command);
     void start();
+    void showBoxes();
     void playSample();
     void applyPreset(const Preset &preset);
     void copySetUp();
@@ -111,6 +113,7 @@ private:
     RunController m_run;
     std::function<void(const Message &)> m_refuse;
     ParameterBoxes m_boxes;
+    std::unique_ptr<BoxStepping> m_stepping;
     PictureCommands m_picture;
     SoundCommands m_sound;
     double m_zoom = 1;
