@@ -31,26 +31,48 @@ bool audible(double hertz, int sampleRate)
     return pitch >= kLowestAudible && pitch <= std::min(kHighestAudible, kHighestShareOfRate * sampleRate);
 }
 
-ToneGenerator::ToneGenerator(const Tones &tones, Voice voice, int sampleRate)
-    : m_rate(sampleRate), m_fadeStep(1 / (kFadeSeconds * sampleRate))
+ToneGenerator::Levels ToneGenerator::levelsOf(const Tones &tones) const
 {
+    Levels l;
     const double second = secondTone(tones);
-    if (voice != Voice::Second && audible(tones.baseTone, sampleRate)) {
-        m_firstAmplitude = kGain;
-        m_firstStep = kTurn * tones.baseTone / sampleRate;
+    if (m_voice != Voice::Second && audible(tones.baseTone, m_rate)) {
+        l.firstAmplitude = kGain;
+        l.firstStep = kTurn * tones.baseTone / m_rate;
     }
-    if (voice != Voice::First && audible(second, sampleRate)) {
-        m_secondAmplitude = kGain * tones.amplitude;
-        m_secondStep = kTurn * second / sampleRate;
-        m_secondPhase = wrapped(std::fmod(tones.phaseDegrees * kRadiansPerDegree, kTurn));
+    if (m_voice != Voice::First && audible(second, m_rate)) {
+        l.secondAmplitude = kGain * tones.amplitude;
+        l.secondStep = kTurn * second / m_rate;
+        l.secondPhase = wrapped(std::fmod(tones.phaseDegrees * kRadiansPerDegree, kTurn));
     }
     // A negative amplitude beyond the limit's would pass full scale: the tone is made quieter
     // as a whole, never clipped.
-    const double peak = m_firstAmplitude + std::abs(m_secondAmplitude);
+    const double peak = l.firstAmplitude + std::abs(l.secondAmplitude);
     if (peak > kHighestPeak) {
-        m_firstAmplitude *= kHighestPeak / peak;
-        m_secondAmplitude *= kHighestPeak / peak;
+        l.firstAmplitude *= kHighestPeak / peak;
+        l.secondAmplitude *= kHighestPeak / peak;
     }
+    return l;
+}
+
+ToneGenerator::ToneGenerator(const Tones &tones, Voice voice, int sampleRate)
+    : m_rate(sampleRate), m_voice(voice), m_fadeStep(1 / (kFadeSeconds * sampleRate))
+{
+    m_now = levelsOf(tones);
+    m_secondPhase = m_now.secondPhase;
+}
+
+// The levels move in a straight line, and the second tone's phase the shorter way round; its
+// pitch and the first's change at once, their phases going on where they were.
+void ToneGenerator::retune(const Tones &tones)
+{
+    const Levels next = levelsOf(tones);
+    m_glideLeft = std::max(1, int(std::lround(kGlideSeconds * m_rate)));
+    m_glide = {(next.firstAmplitude - m_now.firstAmplitude) / m_glideLeft,
+               (next.secondAmplitude - m_now.secondAmplitude) / m_glideLeft, 0, 0,
+               std::remainder(next.secondPhase - m_now.secondPhase, kTurn) / m_glideLeft};
+    m_now.firstStep = next.firstStep;
+    m_now.secondStep = next.secondStep;
+    m_next = next;
 }
 
 std::optional<double> inaudibleTone(const Tones &tones, Voice voice, int sampleRate)
@@ -78,10 +100,17 @@ void ToneGenerator::generate(float *out, std::size_t count)
             return;
         }
         m_level = m_target > m_level ? std::min(m_target, m_level + m_fadeStep) : std::max(m_target, m_level - m_fadeStep);
-        const double wave = m_firstAmplitude * std::sin(m_firstPhase) + m_secondAmplitude * std::sin(m_secondPhase);
+        const double wave = m_now.firstAmplitude * std::sin(m_firstPhase) + m_now.secondAmplitude * std::sin(m_secondPhase);
         out[i] = float(m_level * wave);
-        m_firstPhase = wrapped(m_firstPhase + m_firstStep);
-        m_secondPhase = wrapped(m_secondPhase + m_secondStep);
+        m_firstPhase = wrapped(m_firstPhase + m_now.firstStep);
+        m_secondPhase = wrapped(m_secondPhase + m_now.secondStep);
+        if (m_glideLeft > 0) {
+            --m_glideLeft;
+            m_now.firstAmplitude = m_glideLeft ? m_now.firstAmplitude + m_glide.firstAmplitude : m_next.firstAmplitude;
+            m_now.secondAmplitude = m_glideLeft ? m_now.secondAmplitude + m_glide.secondAmplitude : m_next.secondAmplitude;
+            m_now.secondPhase = m_glideLeft ? m_now.secondPhase + m_glide.secondPhase : m_next.secondPhase;
+            m_secondPhase = wrapped(m_secondPhase + m_glide.secondPhase);
+        }
     }
 }
 

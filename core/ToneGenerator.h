@@ -39,6 +39,8 @@ inline constexpr double kHighestAudible = 20000;
 inline constexpr double kHighestShareOfRate = 0.45;
 // Every start and stop fades over this long, so that nothing clicks.
 inline constexpr double kFadeSeconds = 0.010;
+// A change of tones glides over this long: quick enough to follow a hand, slow enough not to click.
+inline constexpr double kGlideSeconds = 0.020;
 
 struct Tones {
     double baseTone = kDefaultBaseTone; // Hz
@@ -67,6 +69,8 @@ class ToneGenerator
 public:
     ToneGenerator(const Tones &tones, Voice voice, int sampleRate);
 
+    // Glides to other tones over kGlideSeconds, as a dragged vector is heard: no click, no gap.
+    void retune(const Tones &tones);
     void fadeIn() { m_target = 1; }
     void fadeOut() { m_target = 0; }
     // Faded out and silent: nothing more to hear until a fade in.
@@ -76,9 +80,19 @@ public:
     void generate(float *out, std::size_t count);
 
 private:
+    struct Levels {
+        double firstAmplitude = 0, secondAmplitude = 0;
+        double firstStep = 0, secondStep = 0; // radians a sample
+        double secondPhase = 0;               // the second tone's phase shift
+    };
+    Levels levelsOf(const Tones &tones) const;
+
     int m_rate;
-    double m_firstAmplitude = 0, m_secondAmplitude = 0;
-    double m_firstStep = 0, m_secondStep = 0; // radians a sample
+    Voice m_voice;
+    Levels m_now;
+    Levels m_next;  // where a glide ends
+    Levels m_glide; // what it adds a sample
+    int m_glideLeft = 0;
     double m_firstPhase = 0, m_secondPhase = 0;
     double m_level = 0, m_target = 0, m_fadeStep = 0;
 };

@@ -56,6 +56,10 @@ struct RecordingPlayer final : vlnokres::SoundPlayer {
                     .arg(int(voice)).arg(tones.baseTone).arg(tones.amplitude).arg(tones.frequency).arg(tones.phaseDegrees)
                     .arg(length ? QStringLiteral(" for %1 ms").arg(length->count()) : QString());
     }
+    void retune(const vlnokres::sound::Tones &tones) override
+    {
+        *log << QStringLiteral("glide to A %1 %2°").arg(tones.amplitude).arg(tones.phaseDegrees);
+    }
     void setPaused(bool paused) override { *log << (paused ? QStringLiteral("pause") : QStringLiteral("resume")); }
     void stop() override { *log << QStringLiteral("stop"); }
 };

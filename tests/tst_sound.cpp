@@ -21,6 +21,7 @@ private Q_SLOTS:
     void voicesPlayTheirTones_data();
     void voicesPlayTheirTones();
     void fadesNeverClick();
+    void retuneGlidesWithoutAClick();
     void aMinuteDoesNotDrift();
     void deviceCrossFadesAndEndsASample();
     void wavFileIsPcm();
@@ -95,6 +96,24 @@ void TestSound::fadesNeverClick()
         QVERIFY2(std::abs(samples[i] - samples[i - 1]) <= steepest, qPrintable(QString::number(i)));
     const std::vector<float> file = toneOf(tones, Voice::Sum, 0.5, kRate);
     QVERIFY(std::abs(file.back()) < 1e-3);
+}
+
+// A dragged vector turned through 180° at amplitude 1: the sum glides from twice the first to
+// almost nothing within 20 ms, no step larger than the tone's own steepest.
+void TestSound::retuneGlidesWithoutAClick()
+{
+    ToneGenerator generator({kDefaultBaseTone, 1, 1, 0}, Voice::Sum, kRate);
+    generator.fadeIn();
+    std::vector<float> samples(3000);
+    generator.generate(samples.data(), 1000);
+    generator.retune({kDefaultBaseTone, 1, 1, 180});
+    generator.generate(samples.data() + 1000, 2000);
+    const double steepest = 2 * kGain * 2 * std::numbers::pi * kDefaultBaseTone / kRate * 1.01;
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        QVERIFY2(std::abs(samples[i] - samples[i - 1]) <= steepest, qPrintable(QString::number(i)));
+    const float after = *std::ranges::max_element(samples.begin() + 1000 + 960, samples.end(), {},
+                                                  [](float s) { return std::abs(s); });
+    QVERIFY2(std::abs(after) < 0.005, qPrintable(QString::number(after)));
 }
 
 void TestSound::aMinuteDoesNotDrift()

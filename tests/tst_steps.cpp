@@ -2,8 +2,10 @@
 #include "core/Pace.h"
 #include "core/Readouts.h"
 #include "core/StepOperations.h"
+#include "core/VectorDrag.h"
 #include "core/SceneGeometry.h"
 
+#include <QPointF>
 #include <QTest>
 
 #include <cmath>
@@ -14,6 +16,7 @@ using namespace vlnokres;
 using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(vlnokres::SteppedBox)
+Q_DECLARE_METATYPE(vlnokres::drag::Diagram)
 
 // The run's arithmetic: what each step draws, where the traces go, and how long each pause is.
 class TestSteps : public QObject
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void finishingRedrawsBothHorizontalAxes();
     void readoutsOfTheSum_data();
     void readoutsOfTheSum();
+    void dragPutsTheTipUnderThePointer_data();
+    void dragPutsTheTipUnderThePointer();
     void boxesStepByTheirUnit_data();
     void boxesStepByTheirUnit();
     void pauseGrowsWithTheSquareOfTheSlowdown_data();
@@ -214,6 +219,45 @@ void TestSteps::finishingRedrawsBothHorizontalAxes()
     QVERIFY(ops[0] == DrawOp(PenWidth{1}));
     QVERIFY(ops[1] == DrawOp(scene::kUpperAxis));
     QVERIFY(ops[2] == DrawOp(scene::kLowerAxis));
+}
+
+void TestSteps::dragPutsTheTipUnderThePointer_data()
+{
+    using drag::Diagram;
+    QTest::addColumn<Diagram>("diagram");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QPointF>("offset"); // of the pointer from the vector's origin
+    QTest::addColumn<bool>("coarse");
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("phase");
+    QTest::newRow("upper, straight up") << Diagram::Upper << 1.0 << 1300 << QPointF(0, -40) << false << 0.8 << 65.0;
+    QTest::newRow("upper, with Ctrl") << Diagram::Upper << 1.0 << 1300 << QPointF(43, 0) << true << 0.9 << -30.0;
+    QTest::newRow("beyond the limit") << Diagram::Upper << 1.0 << 1300 << QPointF(0, 100) << false << 1.5 << -115.0;
+    QTest::newRow("lower, second harmonic, mid-run") << Diagram::Lower << 2.0 << 650 << QPointF(-30, 0) << false << 0.6
+                                                     << 155.0;
+}
+
+// The values a drag gives put the tip back under the pointer; a tip is taken within 8 pixels.
+void TestSteps::dragPutsTheTipUnderThePointer()
+{
+    QFETCH(drag::Diagram, diagram);
+    QFETCH(double, frequency);
+    QFETCH(int, step);
+    QFETCH(QPointF, offset);
+    QFETCH(bool, coarse);
+    QFETCH(double, amplitude);
+    QFETCH(double, phase);
+    const Point origin = drag::secondOrigin(diagram, step);
+    const Point pointer{origin.x + offset.x(), origin.y + offset.y()};
+    const drag::Values v = drag::valuesFor(diagram, pointer, frequency, step, coarse);
+    QCOMPARE(v.amplitude, amplitude);
+    QCOMPARE(v.phaseDegrees, phase);
+    const Point tip = drag::secondTip(diagram, amplitude, frequency, phase, step);
+    if (!coarse && amplitude < kAmplitudeLimit)
+        QVERIFY(std::hypot(tip.x - pointer.x, tip.y - pointer.y) < 1);
+    QCOMPARE(drag::grabbed({tip.x + 7, tip.y}, amplitude, frequency, phase, step), std::optional(diagram));
+    QCOMPARE(drag::grabbed({tip.x, tip.y + 9}, amplitude, frequency, phase, step), std::nullopt);
 }
 
 void TestSteps::boxesStepByTheirUnit_data()

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void screenReaderHearsWhatThePictureShows();
     void colourBlindPaletteRedrawsTheRun();
     void soundMenuSaysWhatCannotBeHeard();
+    void draggedVectorMovesTheSumAndItsSound();
 };
 
 namespace {
@@ -589,6 +590,36 @@ void TestZoom::soundMenuSaysWhatCannotBeHeard()
     QCOMPARE(soundMenu().mid(0, 3), QStringList({"(off) Zvuk není k dispozici", "(off) Ctrl+M", "(off) Vypnuto"}));
     QTest::keyClick(w.window.windowHandle(), Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(w.window.soundCommands().voice(), std::nullopt);
+}
+
+// After a run, the second vector's tip is taken with the mouse: the boxes, the picture and the
+// sound follow the pointer (with Ctrl, in coarse steps), and the sound fades when let go.
+void TestZoom::draggedVectorMovesTheSumAndItsSound()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QWindow *handle = w.window.windowHandle();
+    QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier);
+    w.run();
+    w.sounds.clear();
+    const QPoint origin = w.window.surface().shownArea().topLeft();
+    QTest::mouseMove(handle, origin + QPoint(439, 128)); // the upper tip at step 1300
+    QCOMPARE(w.window.cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(handle, Qt::LeftButton, {}, origin + QPoint(439, 128));
+    QCOMPARE(w.window.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(handle, origin + QPoint(450, 110)); // 40,5 pixels straight up
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,81"));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("65"));
+    QTest::mouseEvent(QTest::MouseMove, handle, Qt::NoButton, Qt::ControlModifier, origin + QPoint(493, 150));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, origin + QPoint(493, 150));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,9"));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("-30"));
+    QCOMPARE(w.sounds, QStringList({"play 2 at 220 Hz, A 0.81 f 1 65°", "glide to A 0.9 -30°", "stop"}));
+    // The picture shown is the one a run of the values ends with.
+    const QImage dragged = w.window.surface().image();
+    w.sounds.clear();
+    w.clickStart();
+    QVERIFY(w.window.surface().image() == dragged);
 }
 
 QTEST_MAIN(TestZoom)

@@ -133,6 +133,24 @@ void SoundCommands::playSample(const Parameters &parameters)
         m_player->play(tonesOf(parameters), m_voice.value_or(Voice::Sum), kSampleLength);
 }
 
+void SoundCommands::dragMoved(const Parameters &parameters)
+{
+    if (!m_voice || !m_player->available())
+        return;
+    if (m_dragging)
+        m_player->retune(tonesOf(parameters));
+    else
+        m_player->play(tonesOf(parameters), *m_voice);
+    m_dragging = true;
+}
+
+void SoundCommands::dragEnded()
+{
+    if (m_dragging)
+        m_player->stop();
+    m_dragging = false;
+}
+
 void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, std::optional<double> frequency)
 {
     const bool available = m_player->available();

@@ -49,6 +49,10 @@ public:
 
     // The chosen voice, or the sum while the sound is off, for kSampleLength.
     void playSample(const Parameters &parameters);
+    // While the second vector is dragged: the chosen voice sounds for the values under the
+    // pointer, gliding from one to the next, and fades out when the vector is let go.
+    void dragMoved(const Parameters &parameters);
+    void dragEnded();
 
     // The submenu as it stands, with a word on the second tone where the frequency in the box
     // puts it out of hearing.
@@ -63,6 +67,7 @@ private:
 
     const RunController &m_run;
     std::unique_ptr<SoundPlayer> m_player;
+    bool m_dragging = false; // and sounding
     std::optional<sound::Voice> m_voice;
     sound::Voice m_lastVoice = sound::Voice::Sum;
     double m_baseTone = sound::kDefaultBaseTone;

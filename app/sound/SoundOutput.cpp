@@ -67,6 +67,12 @@ void SoundOutput::play(const sound::Tones &tones, sound::Voice voice, std::optio
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, tones, voice, samples] { worker->play(tones, voice, samples); });
 }
 
+void SoundOutput::retune(const sound::Tones &tones)
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, tones] { worker->retune(tones); });
+}
+
 void SoundOutput::setPaused(bool paused)
 {
     if (m_worker)

@@ -25,6 +25,7 @@ public:
     int sampleRate() const override;
     void play(const sound::Tones &tones, sound::Voice voice,
               std::optional<std::chrono::milliseconds> length = std::nullopt) override;
+    void retune(const sound::Tones &tones) override;
     void setPaused(bool paused) override;
     void stop() override;
 

@@ -20,6 +20,8 @@ public:
     virtual int sampleRate() const = 0;
     virtual void play(const sound::Tones &tones, sound::Voice voice,
                       std::optional<std::chrono::milliseconds> length = std::nullopt) = 0;
+    // The voice playing glides to other tones: the values of a vector being dragged.
+    virtual void retune(const sound::Tones &tones) = 0;
     virtual void setPaused(bool paused) = 0;
     virtual void stop() = 0;
 };

@@ -45,6 +45,12 @@ void ToneDevice::play(std::unique_ptr<sound::ToneGenerator> generator, std::opti
     m_generator->fadeIn();
 }
 
+void ToneDevice::retune(const sound::Tones &tones)
+{
+    if (m_generator)
+        m_generator->retune(tones);
+}
+
 void ToneDevice::setPaused(bool paused)
 {
     if (!m_generator)

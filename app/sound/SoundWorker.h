@@ -22,6 +22,7 @@ class ToneDevice final : public QIODevice
 public:
     void setFormat(const QAudioFormat &format) { m_format = format; }
     void play(std::unique_ptr<sound::ToneGenerator> generator, std::optional<qint64> samples);
+    void retune(const sound::Tones &tones);
     void setPaused(bool paused);
     void stop();
     // Stopped, or past its length, and faded out: nothing more is to come.
@@ -51,6 +52,7 @@ public:
     ~SoundWorker() override;
 
     void play(const sound::Tones &tones, sound::Voice voice, std::optional<qint64> samples);
+    void retune(const sound::Tones &tones) { m_tone.retune(tones); }
     void setPaused(bool paused);
     void stop();
 

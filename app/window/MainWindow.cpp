@@ -91,6 +91,10 @@ MainWindow::MainWindow(QWidget *parent)
     m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
 
     m_stepping = std::make_unique<BoxStepping>(m_boxes, [this] { showBoxes(); });
+    m_dragging = std::make_unique<VectorDragging>(
+        *this, m_run,
+        [this](QPointF at) { return (at - QPointF(m_surface.shownArea().topLeft())) / m_zoom; },
+        [this](const drag::Values &values) { dragTo(values); }, [this] { m_sound.dragEnded(); });
     // Enter in a box presses Start, the form's default action.
     for (QLineEdit *box : {m_boxes.amplitude, m_boxes.frequency, m_boxes.phase})
         connect(box, &QLineEdit::returnPressed, control<QPushButton>(names::kStart), &QPushButton::click);
@@ -314,6 +318,20 @@ void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse,
 
 // A stepped box shows the finished run of the boxes' values at once; values that Start would
 // refuse show nothing new, and Start still says why.
+// The dragged vector's values go into the boxes, and the picture and the sound follow; the
+// frequency stays the picture's own, whatever the box holds meanwhile.
+void MainWindow::dragTo(const drag::Values &values)
+{
+    m_boxes.amplitude->setText(writeNumber(values.amplitude));
+    m_boxes.phase->setText(writeNumber(values.phaseDegrees));
+    const auto checked = checkParameters({values.amplitude, m_run.lastRun()->parameters.frequency, values.phaseDegrees});
+    const auto *parameters = std::get_if<Parameters>(&checked);
+    if (!parameters)
+        return;
+    m_run.show({*parameters, control<QScrollBar>(names::kPace)->value(), m_readouts});
+    m_sound.dragMoved(*parameters);
+}
+
 void MainWindow::showBoxes()
 {
     const auto checked = checkedBoxes(m_boxes);

@@ -19,6 +19,7 @@
 #include "Form.h"
 #include "Preferences.h"
 #include "StartCommand.h"
+#include "VectorDragging.h"
 #include "WindowOptions.h"
 #include "app/picture/PictureCommands.h"
 #include "app/run/HeldInput.h"
@@ -90,6 +91,7 @@ private:
     void afterTheRun(const std::function<void()> &command);
     void start();
     void showBoxes();
+    void dragTo(const drag::Values &values);
     void playSample();
     void applyPreset(const Preset &preset);
     void copySetUp();
@@ -114,6 +116,7 @@ private:
     std::function<void(const Message &)> m_refuse;
     ParameterBoxes m_boxes;
     std::unique_ptr<BoxStepping> m_stepping;
+    std::unique_ptr<VectorDragging> m_dragging;
     PictureCommands m_picture;
     SoundCommands m_sound;
     double m_zoom = 1;

@@ -1,0 +1,66 @@
+#include "VectorDragging.h"
+
+#include "app/run/RunController.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace vlnokres {
+
+VectorDragging::VectorDragging(QWidget &window, const RunController &run, std::function<QPointF(QPointF)> toScene,
+                               std::function<void(const drag::Values &)> moved, std::function<void()> released)
+    : m_window(window), m_run(run), m_toScene(std::move(toScene)), m_moved(std::move(moved)),
+      m_released(std::move(released))
+{
+    window.setMouseTracking(true);
+    window.installEventFilter(this);
+}
+
+// A tip can be taken once the picture shows the second vector and while it stands still.
+std::optional<drag::Diagram> VectorDragging::tipAt(QPointF position) const
+{
+    const auto &last = m_run.lastRun();
+    if (!last || m_run.isRunning() || m_run.shownStep() == 0)
+        return std::nullopt;
+    const QPointF at = m_toScene(position);
+    const Parameters &p = last->parameters;
+    return drag::grabbed({at.x(), at.y()}, p.amplitude, p.frequency, p.phaseDegrees, m_run.shownStep());
+}
+
+bool VectorDragging::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_window)
+        return false;
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton && !m_dragging) {
+        m_dragging = tipAt(mouse->position());
+        if (m_dragging)
+            m_window.setCursor(Qt::ClosedHandCursor);
+        return bool(m_dragging);
+    }
+    if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && m_dragging) {
+        m_dragging.reset();
+        m_window.setCursor(Qt::OpenHandCursor);
+        m_released();
+        return true;
+    }
+    if (type != QEvent::MouseMove)
+        return false;
+    if (m_dragging) {
+        const QPointF at = m_toScene(mouse->position());
+        m_moved(drag::valuesFor(*m_dragging, {at.x(), at.y()}, m_run.lastRun()->parameters.frequency, m_run.shownStep(),
+                                mouse->modifiers() & Qt::ControlModifier));
+        return true;
+    }
+    const bool overTip = bool(tipAt(mouse->position()));
+    if (overTip != m_handShown) {
+        overTip ? m_window.setCursor(Qt::OpenHandCursor) : m_window.unsetCursor();
+        m_handShown = overTip;
+    }
+    return false;
+}
+
+} // namespace vlnokres
