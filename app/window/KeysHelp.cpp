@@ -28,6 +28,7 @@ constexpr const char *kKeys[][2] = {
     {"↑, ↓, kolečko myši", "v políčku amplitudy, kmitočtu nebo fáze o krok (0,1 nebo 15°; s Ctrl 0,01 nebo 1°); "
                            "obrázek hned ukáže hotový běh"},
     {"Enter v políčku", "spustí animaci (Start)"},
+    {"tažení myší", "špička druhého vektoru mění amplitudu a fázi; s Ctrl po 0,1 a 15°"},
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
     {"Mezerník, Enter", "stisknout tlačítko, které má fokus"},
     {"šipky, Home, End", "na posuvníku zpomalení: o krok, na nejmenší, na největší"},
