@@ -3,7 +3,8 @@
 #include <QTemporaryDir>
 
 // Input as a user gives it in a real X server: a press that crosses the end of a run, the
-// keyboard on the pace scroll bar, and the form with another font than it was designed for.
+// keyboard on the pace scroll bar, the form with another font than it was designed for, and
+// the second vector dragged by its tip.
 class TestE2EInput : public QObject
 {
     Q_OBJECT
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void arrowHeldAcrossTheEndStepsAsItWouldWithoutARun();
     void arrowKeysSetTheNextRunsPace();
     void controlsTakeTheirClicksWithAnotherFont();
+    void draggedVectorFollowsThePointer();
 };
 
 namespace {
@@ -115,6 +117,26 @@ void TestE2EInput::controlsTakeTheirClicksWithAnotherFont()
     QVERIFY(waitUntilFinished(desktop));
     desktop.click(place::kKonec);
     QCOMPARE(desktop.waitForExit(), 0);
+}
+
+// After a run, the upper red vector's tip, taken and moved straight up above its centre, ends
+// there in the picture shown at once.
+void TestE2EInput::draggedVectorFollowsThePointer()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start({}, {"--start"}));
+    QVERIFY(waitUntilFinished(desktop));
+    QTest::qWait(300);
+    const QPoint above{450, 118};
+    QCOMPARE(desktop.screenshot().pixel(above), kGrey);
+    desktop.press({439, 128}); // the tip at the run's last step
+    for (const QPoint at : {QPoint(444, 120), QPoint(448, 114), QPoint(450, 110)}) {
+        desktop.movePointer(at);
+        QTest::qWait(50);
+    }
+    desktop.release();
+    QVERIFY(desktop.waitForPixel(above, 0xFFFF0000, 5000));
+    QVERIFY(finished(desktop.screenshot()));
 }
 
 QTEST_MAIN(TestE2EInput)
