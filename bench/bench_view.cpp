@@ -14,8 +14,9 @@ using namespace vlnokres;
 
 namespace {
 
-// Runs without waiting, and at the given step hands the paused run to the benchmark.
+// Runs without waiting, and at the last step pauses the run and hands it to the benchmark.
 struct PausingPacer final : Pacer {
+    RunController *run = nullptr;
     int step = 0;
     bool paused = false;
     std::function<void()> whenPaused;
@@ -23,9 +24,9 @@ struct PausingPacer final : Pacer {
     bool waitUntil(std::chrono::nanoseconds) override
     {
         if (++step == kSteps) {
-            paused = true;
+            run->togglePause();
             whenPaused();
-            paused = false;
+            run->togglePause();
         }
         return true;
     }
@@ -40,6 +41,7 @@ void stepWhilePaused(benchmark::State &state)
 {
     MainWindow window;
     auto *pacer = new PausingPacer;
+    pacer->run = &window.run();
     window.setPacer(std::unique_ptr<Pacer>(pacer));
     window.resize(3840, 2160);
     window.show();
@@ -56,6 +58,49 @@ void stepWhilePaused(benchmark::State &state)
     window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
 }
 BENCHMARK(stepWhilePaused)->Arg(1)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
+
+// The same through the application's own repaint path: each move, then the updates it posted
+// processed, as the event loop does. Targets: at most 8 ms each, any direction (1: a step
+// on and back, 50: Page Up and Down, 1299: Home and End), at 3840 × 2160.
+void stepWhilePausedPosted(benchmark::State &state)
+{
+    MainWindow window;
+    auto *pacer = new PausingPacer;
+    pacer->run = &window.run();
+    window.setPacer(std::unique_ptr<Pacer>(pacer));
+    window.resize(3840, 2160);
+    window.show();
+    QCoreApplication::processEvents();
+    const int jump = int(state.range(0));
+    pacer->whenPaused = [&] {
+        bool back = true;
+        for (auto _ : state) {
+            window.moveToStep(back ? kSteps - jump : kSteps);
+            QCoreApplication::processEvents();
+            back = !back;
+        }
+    };
+    window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
+}
+BENCHMARK(stepWhilePausedPosted)->Arg(1)->Arg(50)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
+
+// A change by a drag, a key or the wheel: the finished picture of new values drawn and the
+// updates processed, full screen. Targets: 16 ms at 1920 × 1080, 25 ms at 3840 × 2160.
+void changeShown(benchmark::State &state)
+{
+    MainWindow window;
+    window.resize(int(state.range(0)), int(state.range(1)));
+    window.show();
+    QCoreApplication::processEvents();
+    window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
+    int phase = 0;
+    for (auto _ : state) {
+        phase = (phase + 15) % 180;
+        window.run().show({{0.5, 1, double(phase)}, 1, false});
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(changeShown)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 
 // The readouts' words at a step, as they are written each time the window repaints them (about
 // every 30 ms, once in 30 steps at the fastest pace, not at every step). Target: the share of
