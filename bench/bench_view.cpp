@@ -35,9 +35,9 @@ struct PausingPacer final : Pacer {
     bool isPaused() const override { return paused; }
 };
 
-// A paused run full screen at 3840 × 2160, moved to the first step and back to the last, each
-// move drawn and painted. Target: each within a frame, 16 ms.
-void stepWhilePaused(benchmark::State &state)
+// A paused run full screen at 3840 × 2160, moved jump steps back and on again, each move
+// drawn and then painted: at once (repaint), or as the event loop does (the posted updates).
+void movePausedRun(benchmark::State &state, bool posted)
 {
     MainWindow window;
     auto *pacer = new PausingPacer;
@@ -51,37 +51,20 @@ void stepWhilePaused(benchmark::State &state)
         bool back = true;
         for (auto _ : state) {
             window.moveToStep(back ? kSteps - jump : kSteps);
-            window.repaint();
+            posted ? QCoreApplication::processEvents() : window.repaint();
             back = !back;
         }
     };
     window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
 }
+
+// Moved to the first step and back to the last, or a step. Target: each within a frame, 16 ms.
+void stepWhilePaused(benchmark::State &state) { movePausedRun(state, false); }
 BENCHMARK(stepWhilePaused)->Arg(1)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
 
-// The same through the application's own repaint path: each move, then the updates it posted
-// processed, as the event loop does. Targets: at most 8 ms each, any direction (1: a step
-// on and back, 50: Page Up and Down, 1299: Home and End), at 3840 × 2160.
-void stepWhilePausedPosted(benchmark::State &state)
-{
-    MainWindow window;
-    auto *pacer = new PausingPacer;
-    pacer->run = &window.run();
-    window.setPacer(std::unique_ptr<Pacer>(pacer));
-    window.resize(3840, 2160);
-    window.show();
-    QCoreApplication::processEvents();
-    const int jump = int(state.range(0));
-    pacer->whenPaused = [&] {
-        bool back = true;
-        for (auto _ : state) {
-            window.moveToStep(back ? kSteps - jump : kSteps);
-            QCoreApplication::processEvents();
-            back = !back;
-        }
-    };
-    window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
-}
+// Through the application's own repaint path. Targets: at most 8 ms each, any direction (1: a
+// step on and back, 50: Page Up and Down, 1299: Home and End).
+void stepWhilePausedPosted(benchmark::State &state) { movePausedRun(state, true); }
 BENCHMARK(stepWhilePausedPosted)->Arg(1)->Arg(50)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
 
 // A change by a drag, a key or the wheel: the finished picture of new values drawn and the
