@@ -25,8 +25,7 @@ constexpr const char *kKeys[][2] = {
     {"Ctrl+M", "zvuk zapnout a vypnout"},
     {"Ctrl+Shift+M", "přehrát zvuk hodnot z políček (4 s)"},
     {"F1", "tento přehled kláves"},
-    {"↑, ↓, kolečko myši", "v políčku amplitudy, kmitočtu nebo fáze o krok (0,1 nebo 15°; s Ctrl 0,01 nebo 1°); "
-                           "obrázek hned ukáže hotový běh"},
+    {"↑, ↓, kolečko myši", "v políčku hodnota o krok (s Ctrl jemněji), obrázek ukáže konec běhu"},
     {"Enter v políčku", "spustí animaci (Start)"},
     {"tažení myší", "špička druhého vektoru mění amplitudu a fázi; s Ctrl po 0,1 a 15°"},
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
@@ -37,7 +36,7 @@ constexpr const char *kKeys[][2] = {
 
 // The phase box's degree is the program's own, as it has always drawn it.
 constexpr auto kDegreeNote = "Fázový posun se zadává ve stupních programu: stupeň je 0,0175 rad, takže 180° je "
-                             "3,15 rad a dvě opačné vlny po sečtení nechají nepatrný zbytek.";
+                             "3,15 rad<br>a dvě opačné vlny po sečtení nechají nepatrný zbytek.";
 
 constexpr auto kName = "klavesoveZkratky";
 
@@ -61,16 +60,15 @@ void showKeysHelp(QWidget &parent)
         for (const auto &[key, meaning] : kKeys)
             rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                         .arg(QString::fromUtf8(key).toHtmlEscaped(), QString::fromUtf8(meaning).toHtmlEscaped());
-        auto *table = new QLabel(QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows), help);
+        // One label, with no word wrap: a wrapped one would not make the dialog tall enough.
+        auto *table = new QLabel(
+            QStringLiteral("<table cellspacing=\"6\">%1</table><p>%2</p>").arg(rows, QString::fromUtf8(kDegreeNote)), help);
         table->setTextFormat(Qt::RichText);
-        auto *note = new QLabel(QString::fromUtf8(kDegreeNote), help);
-        note->setWordWrap(true);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
         QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::close);
         QObject::connect(help, &QDialog::finished, &parent, [&parent] { parent.activateWindow(); });
         auto *layout = new QVBoxLayout(help);
         layout->addWidget(table);
-        layout->addWidget(note);
         layout->addWidget(buttons);
     }
     help->show();

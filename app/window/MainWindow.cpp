@@ -316,8 +316,6 @@ void MainWindow::copySetUp()
 
 void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse, m_readouts}); }
 
-// A stepped box shows the finished run of the boxes' values at once; values that Start would
-// refuse show nothing new, and Start still says why.
 // The dragged vector's values go into the boxes, and the picture and the sound follow; the
 // frequency stays the picture's own, whatever the box holds meanwhile.
 void MainWindow::dragTo(const drag::Values &values)
@@ -328,15 +326,23 @@ void MainWindow::dragTo(const drag::Values &values)
     const auto *parameters = std::get_if<Parameters>(&checked);
     if (!parameters)
         return;
-    m_run.show({*parameters, control<QScrollBar>(names::kPace)->value(), m_readouts});
+    showFinished(*parameters);
     m_sound.dragMoved(*parameters);
 }
 
+// A stepped box shows the finished run of the boxes' values at once; values that Start would
+// refuse show nothing new, and Start still says why.
 void MainWindow::showBoxes()
 {
     const auto checked = checkedBoxes(m_boxes);
     if (const auto *parameters = std::get_if<Parameters>(&checked))
-        m_run.show({*parameters, control<QScrollBar>(names::kPace)->value(), m_readouts});
+        showFinished(*parameters);
+}
+
+// At the pace and with the readouts that a run started now would take.
+void MainWindow::showFinished(const Parameters &parameters)
+{
+    m_run.show({parameters, control<QScrollBar>(names::kPace)->value(), m_readouts});
 }
 
 // The readouts show at once; the envelope, drawn under the run, comes with the picture drawn

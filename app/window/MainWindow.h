@@ -91,6 +91,7 @@ private:
     void afterTheRun(const std::function<void()> &command);
     void start();
     void showBoxes();
+    void showFinished(const Parameters &parameters);
     void dragTo(const drag::Values &values);
     void playSample();
     void applyPreset(const Preset &preset);
