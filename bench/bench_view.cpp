@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+
 using namespace vlnokres;
 
 namespace {
@@ -54,11 +56,17 @@ void movePausedRun(benchmark::State &state, bool posted)
             posted ? QCoreApplication::processEvents() : window.repaint();
             back = !back;
         }
+        // What the points of the run kept for moving it cost, and the process at its peak.
+        state.counters["kept_MB"] = double(window.surface().keptBytes()) / (1 << 20);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024;
     };
     window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
 }
 
-// Moved to the first step and back to the last, or a step. Target: each within a frame, 16 ms.
+// Moved to the first step and back to the last, or a step. Target: each within a frame, 16 ms;
+// at most 64 MB kept for it, and 150 MB for the whole process.
 void stepWhilePaused(benchmark::State &state) { movePausedRun(state, false); }
 BENCHMARK(stepWhilePaused)->Arg(1)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
 

@@ -13,6 +13,12 @@ public:
     // A new scene begins: the band is about to be cleared.
     virtual void beginScene() {}
     virtual void draw(const DrawOps &ops) = 0;
+    // The scene becomes exactly these operations, from a cleared band.
+    virtual void showScene(const DrawOps &sceneOps)
+    {
+        beginScene();
+        draw(sceneOps);
+    }
 };
 
 } // namespace vlnokres

@@ -1,27 +1,37 @@
 #include "Picture.h"
 
 #include <algorithm>
-#include <set>
-#include <tuple>
+#include <bit>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace vlnokres::picture {
 namespace {
 
-// A line's place, whichever way it was drawn.
-using Place = std::tuple<double, double, double, double>;
+// A line's place, whichever way it was drawn; -0 is taken as 0, as a comparison takes it.
+struct Place {
+    double x1, y1, x2, y2;
+    bool operator==(const Place &) const = default;
+};
+
+struct PlaceHash {
+    std::size_t operator()(const Place &p) const
+    {
+        std::uint64_t h = 0;
+        for (double v : {p.x1, p.y1, p.x2, p.y2})
+            h = (h ^ std::bit_cast<std::uint64_t>(v + 0.0)) * 0x100000001b3ull;
+        return std::size_t(h ^ (h >> 29));
+    }
+};
 
 Place placeOf(const Line &line)
 {
     const std::pair a{line.from.x, line.from.y};
     const std::pair b{line.to.x, line.to.y};
     const auto [first, second] = std::minmax(a, b);
-    return {first.first, first.second, second.first, second.second};
+    return {first.first + 0.0, first.second + 0.0, second.first + 0.0, second.second + 0.0};
 }
-
-} // namespace
-
-namespace {
 
 DrawOps withoutCovered(const DrawOps &sceneOps, bool dropClear)
 {
@@ -37,7 +47,8 @@ DrawOps withoutCovered(const DrawOps &sceneOps, bool dropClear)
     // From the last operation back: a line is covered when a later line lies exactly over it
     // with a pen at least as wide.
     std::vector<bool> keep(sceneOps.size(), false);
-    std::set<std::pair<Place, int>> later; // place and the widest pen drawn there later
+    std::unordered_map<Place, int, PlaceHash> widestLater; // the widest pen drawn there later
+    widestLater.reserve(sceneOps.size());
     for (std::size_t i = sceneOps.size(); i-- > 0;) {
         const auto *line = std::get_if<Line>(&sceneOps[i]);
         if (!line) {
@@ -46,13 +57,13 @@ DrawOps withoutCovered(const DrawOps &sceneOps, bool dropClear)
         }
         if (dropClear && line->ink == Ink::BackgroundGrey)
             continue;
-        const Place place = placeOf(*line);
-        const auto found = later.lower_bound({place, pens[i]});
-        keep[i] = found == later.end() || found->first != place;
-        later.insert({place, pens[i]});
+        const auto [found, isNew] = widestLater.try_emplace(placeOf(*line), pens[i]);
+        keep[i] = isNew || found->second < pens[i];
+        found->second = std::max(found->second, pens[i]);
     }
 
     DrawOps visible;
+    visible.reserve(sceneOps.size());
     int keptPen = 0;
     for (std::size_t i = 0; i < sceneOps.size(); ++i) {
         if (!keep[i])

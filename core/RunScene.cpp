@@ -2,6 +2,7 @@
 
 #include "Readouts.h"
 #include "SceneSetup.h"
+#include "StepOperations.h"
 
 #include <algorithm>
 #include <iterator>
@@ -21,6 +22,7 @@ DrawOps RunScene::steps(int first, int last) const
 {
     const SecondSinusoid second = secondSinusoidOf(parameters);
     DrawOps ops;
+    ops.reserve(std::size_t(std::max(0, last - first + 1)) * kOpsPerStep);
     for (int t = first; t <= last; ++t)
         std::ranges::copy(stepOps(second, t), std::back_inserter(ops));
     return ops;
@@ -29,7 +31,10 @@ DrawOps RunScene::steps(int first, int last) const
 DrawOps RunScene::at(int step, bool ended) const
 {
     DrawOps ops = opening();
-    std::ranges::copy(steps(1, step), std::back_inserter(ops));
+    ops.reserve(ops.size() + std::size_t(step) * kOpsPerStep + finishingOps().size());
+    const SecondSinusoid second = secondSinusoidOf(parameters);
+    for (int t = 1; t <= step; ++t)
+        std::ranges::copy(stepOps(second, t), std::back_inserter(ops));
     if (ended)
         std::ranges::copy(finishingOps(), std::back_inserter(ops));
     return ops;

@@ -2,6 +2,8 @@
 
 #include "DrawOp.h"
 
+#include <cstddef>
+
 namespace vlnokres {
 
 // The second sinusoid as the run draws it; the first is fixed at length kFirstLength,
@@ -24,6 +26,7 @@ inline constexpr double kDotRadius = 0.3;
 // yellow and then at its new angle, in the upper diagram side by side and in the lower one tip
 // to tail, and the three dots of the time graph are added. Pen width 2 is already set.
 DrawOps stepOps(const SecondSinusoid &second, int t);
+inline constexpr std::size_t kOpsPerStep = 11; // the operations stepOps gives
 
 // A vector of the given length at the given angle, as an offset on screen, where y grows
 // downward.

@@ -1,6 +1,10 @@
 #include "TestWindow.h"
 
 #include "app/run/RasterPainter.h"
+#include "app/run/RasterSurface.h"
+#include "core/Picture.h"
+#include "core/RunScene.h"
+#include "core/StepOperations.h"
 #include "app/run/RunKeys.h"
 #include "app/window/NumberText.h"
 
@@ -18,6 +22,8 @@
 #include <cmath>
 
 using namespace vlnokres;
+
+Q_DECLARE_METATYPE(vlnokres::Parameters)
 
 Q_DECLARE_METATYPE(vlnokres::RunKey)
 
@@ -44,6 +50,9 @@ private Q_SLOTS:
     void contextMenuOffersTheViewAndTheRun();
     void helpKeyListsTheKeys();
     void soundFollowsTheRun();
+    void wholeSceneAtOncePaintsAsStepByStep_data();
+    void wholeSceneAtOncePaintsAsStepByStep();
+    void pausedRunStepsBackAndForth_data();
     void pausedRunStepsBackAndForth();
     void readoutsShowBesideTheDiagram();
     void screenReaderHearsWhatThePictureShows();
@@ -389,38 +398,91 @@ void TestZoom::helpKeyListsTheKeys()
             QVERIFY2(listed.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
 }
 
-// While paused, the step keys move the run; the picture is the run's own at that step, and
-// the run goes on from the step shown.
+// A whole scene drawn at once, shared between two painters where a row parts them, gives the
+// pixels of the same operations drawn a step at a time by one.
+void TestZoom::wholeSceneAtOncePaintsAsStepByStep_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<Parameters>("parameters");
+    QTest::addColumn<bool>("envelope");
+    for (const double ratio : {0.5, 1.0, 1.37, 2160.0 / 573}) {
+        const QByteArray at = QByteArray::number(ratio, 'g', 3);
+        QTest::newRow("defaults at " + at) << ratio << Parameters{0.5, 1, 90} << false;
+        QTest::newRow("widest second, envelope, at " + at) << ratio << Parameters{1.5, 1.1, 30} << true;
+        QTest::newRow("long second: no row parts them, at " + at) << ratio << Parameters{-4, 3, 10} << false;
+    }
+}
+
+void TestZoom::wholeSceneAtOncePaintsAsStepByStep()
+{
+    QFETCH(double, ratio);
+    QFETCH(Parameters, parameters);
+    QFETCH(bool, envelope);
+    const DrawOps scene = picture::uncoveredOps(RunScene{parameters, envelope}.at(kSteps, true));
+    QWidget blank;
+    RasterSurface atOnce(blank, MainWindow::kClientSize), byStep(blank, MainWindow::kClientSize);
+    for (RasterSurface *surface : {&atOnce, &byStep}) {
+        surface->setPlacement({}, ratio);
+        surface->beginScene();
+    }
+    atOnce.draw(scene);
+    for (std::size_t i = 0; i < scene.size(); i += kOpsPerStep)
+        byStep.draw(DrawOps(scene.begin() + std::ptrdiff_t(i), scene.begin() + std::ptrdiff_t(std::min(scene.size(), i + kOpsPerStep))));
+    QVERIFY(atOnce.image() == byStep.image());
+}
+
+// While paused, the step keys move the run; the picture is the run's own at that step, drawn
+// afresh, whatever way it was reached, and the run goes on from the step shown.
+void TestZoom::pausedRunStepsBackAndForth_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("designed") << 1.0;
+    QTest::newRow("not a whole number") << 1.37;
+}
+
 void TestZoom::pausedRunStepsBackAndForth()
 {
+    QFETCH(double, zoom);
     TestWindow w;
-    QVERIFY(w.showActive());
+    showAtZoom(w, zoom);
     QWindow *handle = w.window.windowHandle();
-    QStringList titles;
-    QImage reached649, movedTo649;
+    const auto afresh = [&](int step, bool ended = false) {
+        QWidget blank;
+        RasterSurface surface(blank, MainWindow::kClientSize);
+        surface.setPlacement({}, w.window.zoom());
+        surface.beginScene();
+        surface.draw(picture::uncoveredOps(RunScene{{0.5, 1, 90}, false}.at(step, ended)));
+        return surface.image();
+    };
+    QStringList titles, wrong;
+    const auto move = [&](Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(handle, key);
+        const int step = w.window.run().shownStep();
+        if (w.window.surface().image() != afresh(step))
+            wrong << QStringLiteral("%1 at step %2").arg(QKeySequence(key).toString()).arg(step);
+    };
     w.pacer->atStep = [&](int) {
-        if (w.pacer->deadlines.size() == 649)
-            reached649 = w.window.surface().image();
         if (w.pacer->deadlines.size() != 650)
             return;
         QTest::keyClick(handle, Qt::Key_P);
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Right, Qt::Key_Left})
-            QTest::keyClick(handle, key);
+            move(key);
         titles << w.window.windowTitle().section(u'–', 1);
-        QTest::keyClick(handle, Qt::Key_PageUp);
-        QTest::keyClick(handle, Qt::Key_PageDown);
-        QTest::keyClick(handle, Qt::Key_End);
-        QTest::keyClick(handle, Qt::Key_Home);
-        for (int i = 0; i < 648; ++i)
-            QTest::keyClick(handle, Qt::Key_Right);
-        movedTo649 = w.window.surface().image();
+        for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home})
+            move(key);
+        move(Qt::Key_Right, 648);
+        for (int i = 0; i < 3; ++i)
+            move(Qt::Key_PageDown);
+        move(Qt::Key_Left, 60);
         QTest::keyClick(handle, Qt::Key_P);
     };
     w.clickStart();
     QCOMPARE(titles, QStringList(QStringLiteral(" krok 51 z 1300 – pozastaveno")));
-    QVERIFY(movedTo649 == reached649);
-    // 650 steps, then from step 649 on: 651 more.
-    QCOMPARE(w.pacer->deadlines.size(), std::size_t(650 + 651));
+    QCOMPARE(wrong.join(u','), QString());
+    // 650 steps, then from step 739 on: 561 more; and it ends as a run never paused does.
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(650 + 561));
+    QVERIFY(w.window.surface().image() == afresh(kSteps, true));
 }
 
 // Ctrl+H shows the readouts beside the upper diagram and the envelope under the run, and

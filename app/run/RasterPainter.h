@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include <functional>
+#include <optional>
 
 class QImage;
 
@@ -33,13 +34,20 @@ private:
     QRect paintCircle(const Circle &circle);
     double devicePen() const;
 
+    void setPen(Ink ink);
+
     QPainter m_painter;
+    QRgb *m_pixels;
+    qsizetype m_pixelsPerRow;
     double m_ratio;
     QSize m_size;
     QSize m_deviceSize;
     int m_penWidth;
     std::function<void(QPainter &, const QRect &)> m_before;
     Colours m_colours;
+    // The pen the painter holds, so that a line in the same colour and width as the last one
+    // does not build and hand over a new pen.
+    std::optional<std::pair<Ink, int>> m_pen;
 };
 
 } // namespace vlnokres

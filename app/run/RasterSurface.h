@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RasterPainter.h"
+#include "SceneCheckpoints.h"
 #include "core/Canvas.h"
 #include "core/Drawing.h"
 
@@ -9,6 +10,8 @@
 #include <QList>
 #include <QPointer>
 #include <QRect>
+
+#include <span>
 
 class QLabel;
 class QPainter;
@@ -30,6 +33,10 @@ public:
 
     void beginScene() override;
     void draw(const DrawOps &ops) override;
+    // A scene that starts as the one drawn step by step is had from the nearest point kept of
+    // it and the operations after that point; any other is drawn whole.
+    void showScene(const DrawOps &sceneOps) override;
+    std::size_t keptBytes() const { return m_checkpoints.bytes(); }
     int penWidth() const { return m_penWidth; }
     const Drawing &drawing() const { return m_drawing; }
 
@@ -40,6 +47,8 @@ public:
     void setColours(Colours colours);
     Colours colours() const { return m_colours; }
     QRect shownArea() const;
+    // The window pixels that the picture covers whole.
+    QRect coveredArea() const;
 
     // Labels lie on the surface itself rather than above it: the first drawing that reaches
     // one paints it into the picture and hides the widget, so later drawing covers its text.
@@ -62,10 +71,18 @@ private:
     };
 
     void render();
+    // With the current pen; the scene pixels painted.
+    QRect paintOps(const DrawOps &ops);
+    QRect paintOpsAlone(std::span<const DrawOp> ops);
+    bool reachesUnpaintedLabel(const DrawOps &ops) const;
     RasterPainter painterOnImage();
     void paintOverLabels(QPainter &painter, const QRect &area);
     void paintLabel(QPainter &painter, const SurfaceLabel &label) const;
     QRect toWindow(const QRect &sceneArea) const;
+    QRect toDevice(const QRect &sceneArea) const;
+    // Paints the scene's operations from shown on, keeping the points of it as it goes.
+    QRect paintScene(const DrawOps &ops, std::size_t from);
+    QRectF target() const; // where the image lies in the window
 
     QWidget &m_window;
     QSize m_size; // scene pixels
@@ -77,6 +94,13 @@ private:
     double m_ratio = 0; // none yet
     Colours m_colours = Colours::Standard;
     QList<SurfaceLabel> m_labels;
+    // The scene as painted since it began, the operations of it that the image shows, and
+    // points of it kept; none once the image has been drawn anew.
+    DrawOps m_scene;
+    std::size_t m_shown = 0;
+    int m_scenePen = 1; // the pen it began with
+    SceneCheckpoints m_checkpoints;
+    bool m_keeping = false;
 };
 
 } // namespace vlnokres

@@ -56,14 +56,13 @@ void RunController::moveToStep(int step)
     step = std::clamp(step, 1, kSteps);
     if (step == m_cursor.shown)
         return;
-    // One step on is what the run itself would draw next; any other is drawn from the start.
+    // One step on is what the run itself would draw next; any other is the scene at that step,
+    // which the surface has from the nearest point of the run it kept.
     const RunScene scene{m_last->parameters, m_last->readouts};
     if (step == m_cursor.shown + 1)
         m_canvas.draw(scene.steps(step, step));
-    else {
-        m_canvas.beginScene();
-        m_canvas.draw(picture::uncoveredOps(scene.at(step, false)));
-    }
+    else
+        m_canvas.showScene(scene.at(step, false));
     m_cursor.shown = step;
     m_cursor.movedTo = step;
     Q_EMIT stepShown(step);

@@ -124,7 +124,8 @@ Form::Form(QWidget &window) : m_window(window), m_defaultFont(window.font())
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);
     window.setPalette(palette);
-    window.setAutoFillBackground(true);
+    // The window paints its grey itself, around the picture rather than under it.
+    window.setAttribute(Qt::WA_OpaquePaintEvent);
 
     std::vector<std::pair<int, QWidget *>> tabChain;
     for (const ControlSpec &design : kMainForm) {

@@ -509,6 +509,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    for (const QRect &around : event->region() - m_surface.coveredArea())
+        painter.fillRect(around, palette().window());
     m_surface.paint(painter, event->rect());
     if (!m_readouts || !event->rect().intersects(readoutArea()))
         return;
