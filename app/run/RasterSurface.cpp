@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <optional>
 #include <span>
 #include <thread>
@@ -296,6 +297,10 @@ void RasterSurface::render()
 {
     m_keeping = false;
     m_checkpoints.clear();
+    // Less than half of what was drawn still shows; the rest, lines drawn over by the same
+    // line in the swept discs' colours, would only be painted and painted over again. Found
+    // meanwhile the new image is made.
+    auto uncovered = std::async(std::launch::async, [this] { return picture::uncoveredOps(m_drawing.ops()); });
     m_ratio = m_zoom * m_window.devicePixelRatio();
     m_image = QImage(QSize(int(std::lround(m_size.width() * m_ratio)), int(std::lround(m_size.height() * m_ratio))),
                      QImage::Format_RGB32);
@@ -308,9 +313,7 @@ void RasterSurface::render()
             if (label.paintedOver)
                 paintLabel(painter, label);
     }
-    // Less than half of what was drawn still shows; the rest, lines drawn over by the same
-    // line in the swept discs' colours, would only be painted and painted over again.
-    paintOps(picture::uncoveredOps(m_drawing.ops()));
+    paintOps(uncovered.get());
 }
 
 void RasterSurface::addLabel(QLabel *label, QRect designRect)
