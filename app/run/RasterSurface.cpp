@@ -53,22 +53,30 @@ QRect reachOf(const DrawOp &op, int penWidth)
     return geometry.toAlignedRect().adjusted(-reach, -reach, reach, reach);
 }
 
-// A scene row that none of the operations reaches, by margin rows more than their reach, as
-// near as there is one to the row that halves the work (each operation weighing as many rows
-// as it spans): the operations above it and those below can then be painted apart, at once,
-// each exactly as in order.
-std::optional<int> freeRow(std::span<const DrawOp> ops, int penWidth, int sceneHeight, int margin)
+// Each operation's reach, with the pen it is drawn with (PenWidth operations reach nothing).
+std::vector<QRect> reachesOf(std::span<const DrawOp> ops, int penWidth)
+{
+    std::vector<QRect> reaches;
+    reaches.reserve(ops.size());
+    for (const DrawOp &op : ops) {
+        if (const auto *width = std::get_if<PenWidth>(&op))
+            penWidth = width->pixels;
+        reaches.push_back(reachOf(op, penWidth));
+    }
+    return reaches;
+}
+
+// A scene row that none of the reaches comes within margin rows of, as near as there is one
+// to the row that halves the work (each operation weighing as many rows as it spans): the
+// operations above it and those below can then be painted apart, at once, each exactly as in
+// order.
+std::optional<int> freeRow(std::span<const QRect> reaches, int sceneHeight, int margin)
 {
     std::vector<int> reaching(std::size_t(sceneHeight) + 1, 0); // from one row to the next
     std::vector<double> weight(std::size_t(sceneHeight), 0);
     double total = 0;
-    for (const DrawOp &op : ops) {
-        if (const auto *width = std::get_if<PenWidth>(&op)) {
-            penWidth = width->pixels;
-            continue;
-        }
-        const QRect reach =
-            reachOf(op, penWidth).adjusted(0, -margin, 0, margin) & QRect(-1000000, 0, 2000000, sceneHeight);
+    for (const QRect &unbounded : reaches) {
+        const QRect reach = unbounded.adjusted(0, -margin, 0, margin) & QRect(-1000000, 0, 2000000, sceneHeight);
         if (reach.isEmpty())
             continue;
         ++reaching[std::size_t(reach.top())];
@@ -186,30 +194,33 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
         m_penWidth = penAfter(m_scene, pointOps, m_scenePen);
     }
     const QRect dirty = paintScene(sceneOps, m_shown);
-    const double toWindowPixels = 1 / m_window.devicePixelRatio();
     for (const QRect &device : restored)
-        m_window.update(QRectF(QPointF(device.topLeft()) * toWindowPixels, QSizeF(device.size()) * toWindowPixels)
-                            .toAlignedRect()
-                            .translated(m_origin));
+        m_window.update(deviceToWindow(device));
     if (!dirty.isEmpty())
         m_window.update(toWindow(dirty));
 }
 
 QRect RasterSurface::paintOps(const DrawOps &ops)
 {
-    if (ops.size() < kSharedFrom || reachesUnpaintedLabel(ops))
+    if (ops.size() < kSharedFrom)
+        return paintOpsAlone(ops);
+    const std::vector<QRect> reaches = reachesOf(ops, m_penWidth);
+    if (reachesUnpaintedLabel(reaches))
         return paintOpsAlone(ops);
     const auto longOrPen = [](const DrawOp &op) { return isLong(op) || std::holds_alternative<PenWidth>(op); };
-    const auto first = std::ranges::find_if_not(ops, longOrPen);
-    const auto last = std::find_if_not(ops.rbegin(), std::make_reverse_iterator(first), longOrPen).base();
-    const std::span<const DrawOp> opening(ops.begin(), first), middle(first, last), closing(last, ops.end());
-    QRect dirty = paintOpsAlone(opening);
+    const std::size_t first = std::size_t(std::ranges::find_if_not(ops, longOrPen) - ops.begin());
+    const std::size_t last =
+        std::size_t(std::find_if_not(ops.rbegin(), ops.rend() - std::ptrdiff_t(first), longOrPen).base() - ops.begin());
+    const std::span<const DrawOp> all(ops);
+    QRect dirty = paintOpsAlone(all.first(first));
+    const std::span<const DrawOp> middle = all.subspan(first, last - first);
+    const std::span<const QRect> middleReaches = std::span(reaches).subspan(first, last - first);
     // A device pixel's rounding can take a pen further than its reach where the zoom is small.
     const int margin = int(std::ceil(2 / m_ratio));
-    const std::optional<int> free = freeRow(middle, m_penWidth, m_size.height(), margin);
+    const std::optional<int> free = freeRow(middleReaches, m_size.height(), margin);
     if (!free) {
         dirty |= paintOpsAlone(middle);
-        return dirty | paintOpsAlone(closing);
+        return dirty | paintOpsAlone(all.subspan(last));
     }
     const int pen = m_penWidth;
     uchar *pixels = m_image.bits(); // detached here, before two threads paint on its pixels
@@ -217,10 +228,10 @@ QRect RasterSurface::paintOps(const DrawOps &ops)
         // An image of its own over the same pixels: an image has one paint engine.
         QImage side(pixels, m_image.width(), m_image.height(), m_image.bytesPerLine(), m_image.format());
         RasterPainter painter(side, m_ratio, m_size, pen, {}, m_colours);
-        for (const DrawOp &op : middle) {
-            const QRect reach = reachOf(op, painter.penWidth());
-            if (std::holds_alternative<PenWidth>(op) || (above ? reach.bottom() < *free : reach.top() > *free))
-                painted |= painter.paint(op);
+        for (std::size_t i = 0; i < middle.size(); ++i) {
+            const QRect &reach = middleReaches[i];
+            if (std::holds_alternative<PenWidth>(middle[i]) || (above ? reach.bottom() < *free : reach.top() > *free))
+                painted |= painter.paint(middle[i]);
         }
         return painter.penWidth();
     };
@@ -230,7 +241,7 @@ QRect RasterSurface::paintOps(const DrawOps &ops)
     m_penWidth = paintSide(true, upper);
     below.join();
     dirty |= upper | lower;
-    return dirty | paintOpsAlone(closing);
+    return dirty | paintOpsAlone(all.subspan(last));
 }
 
 QRect RasterSurface::paintOpsAlone(std::span<const DrawOp> ops)
@@ -244,18 +255,13 @@ QRect RasterSurface::paintOpsAlone(std::span<const DrawOp> ops)
 }
 
 // Painting a label over is the window's business, and only its thread's.
-bool RasterSurface::reachesUnpaintedLabel(const DrawOps &ops) const
+bool RasterSurface::reachesUnpaintedLabel(std::span<const QRect> reaches) const
 {
     if (std::ranges::all_of(m_labels, [](const SurfaceLabel &label) { return label.paintedOver; }))
         return false;
     QRect reach;
-    int penWidth = m_penWidth;
-    for (const DrawOp &op : ops) {
-        if (const auto *width = std::get_if<PenWidth>(&op))
-            penWidth = width->pixels;
-        else
-            reach |= reachOf(op, penWidth) & QRect({}, m_size);
-    }
+    for (const QRect &one : reaches)
+        reach |= one & QRect({}, m_size);
     return std::ranges::any_of(m_labels, [&](const SurfaceLabel &label) {
         return !label.paintedOver && reach.intersects(label.designRect);
     });
@@ -357,6 +363,14 @@ QRect RasterSurface::toDevice(const QRect &sceneArea) const
     return QRectF(QPointF(sceneArea.topLeft()) * m_ratio, QSizeF(sceneArea.size()) * m_ratio)
         .toAlignedRect()
         .adjusted(-1, -1, 1, 1);
+}
+
+QRect RasterSurface::deviceToWindow(const QRect &deviceArea) const
+{
+    const double scale = 1 / m_window.devicePixelRatio();
+    return QRectF(QPointF(deviceArea.topLeft()) * scale, QSizeF(deviceArea.size()) * scale)
+        .toAlignedRect()
+        .translated(m_origin);
 }
 
 QRectF RasterSurface::target() const { return {QPointF(m_origin), QSizeF(m_image.size()) / m_window.devicePixelRatio()}; }

@@ -74,12 +74,13 @@ private:
     // With the current pen; the scene pixels painted.
     QRect paintOps(const DrawOps &ops);
     QRect paintOpsAlone(std::span<const DrawOp> ops);
-    bool reachesUnpaintedLabel(const DrawOps &ops) const;
+    bool reachesUnpaintedLabel(std::span<const QRect> reaches) const;
     RasterPainter painterOnImage();
     void paintOverLabels(QPainter &painter, const QRect &area);
     void paintLabel(QPainter &painter, const SurfaceLabel &label) const;
     QRect toWindow(const QRect &sceneArea) const;
     QRect toDevice(const QRect &sceneArea) const;
+    QRect deviceToWindow(const QRect &deviceArea) const;
     // Paints the scene's operations from shown on, keeping the points of it as it goes.
     QRect paintScene(const DrawOps &ops, std::size_t from);
     QRectF target() const; // where the image lies in the window
