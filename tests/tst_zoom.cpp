@@ -1,5 +1,6 @@
 #include "TestWindow.h"
 
+#include "app/run/PaintParts.h"
 #include "app/run/RasterPainter.h"
 #include "app/run/RasterSurface.h"
 #include "core/Picture.h"
@@ -50,6 +51,8 @@ private Q_SLOTS:
     void contextMenuOffersTheViewAndTheRun();
     void helpKeyListsTheKeys();
     void soundFollowsTheRun();
+    void sceneIsCutIntoPartsThatLieApart_data();
+    void sceneIsCutIntoPartsThatLieApart();
     void wholeSceneAtOncePaintsAsStepByStep_data();
     void wholeSceneAtOncePaintsAsStepByStep();
     void pausedRunStepsBackAndForth_data();
@@ -398,8 +401,41 @@ void TestZoom::helpKeyListsTheKeys()
             QVERIFY2(listed.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
 }
 
-// A whole scene drawn at once, shared between two painters where a row parts them, gives the
-// pixels of the same operations drawn a step at a time by one.
+// Operations, as the scene pixels each may touch, and the parts they are cut into, each listed
+// in order, the costliest part first (all cost alike here).
+void TestZoom::sceneIsCutIntoPartsThatLieApart_data()
+{
+    QTest::addColumn<QList<QRect>>("reaches");
+    QTest::addColumn<QList<QList<int>>>("parts");
+    const QRect upperLeft(10, 10, 50, 50), upperRight(300, 10, 50, 50), lowerLeft(10, 300, 50, 50);
+    QTest::newRow("one alone") << QList{upperLeft} << QList<QList<int>>{{0}};
+    QTest::newRow("overlapping") << QList{upperLeft, upperLeft.translated(40, 40)} << QList<QList<int>>{{0, 1}};
+    QTest::newRow("two rows apart") << QList{upperLeft, lowerLeft, upperLeft} << QList<QList<int>>{{0, 2}, {1}};
+    QTest::newRow("four corners, the larger first")
+        << QList{upperLeft, upperRight, lowerLeft, lowerLeft.translated(290, 0), upperRight}
+        << QList<QList<int>>{{1, 4}, {0}, {2}, {3}};
+    QTest::newRow("within the margin of each other")
+        << QList{upperLeft, upperLeft.translated(52, 0)} << QList<QList<int>>{{0, 1}};
+    QTest::newRow("one spanning the others") << QList{upperLeft, lowerLeft, QRect(0, 0, 20, 400)}
+                                             << QList<QList<int>>{{0, 1, 2}};
+    QTest::newRow("one outside the scene is in none")
+        << QList{upperLeft, QRect(-100, -100, 10, 10), lowerLeft} << QList<QList<int>>{{0}, {2}};
+}
+
+void TestZoom::sceneIsCutIntoPartsThatLieApart()
+{
+    QFETCH(QList<QRect>, reaches);
+    QFETCH(QList<QList<int>>, parts);
+    const std::vector<double> costs(std::size_t(reaches.size()), 1.0);
+    QList<QList<int>> found;
+    for (const std::vector<std::size_t> &part : paintParts(reaches, costs, QSize(400, 400), 2))
+        found.append(QList<int>(part.begin(), part.end()));
+    QCOMPARE(found, parts);
+}
+
+// A whole scene drawn at once, shared between two painters where rows and columns part it, or
+// drawn again at a new zoom, gives the pixels of the same operations drawn a step at a time
+// by one.
 void TestZoom::wholeSceneAtOncePaintsAsStepByStep_data()
 {
     QTest::addColumn<double>("ratio");
@@ -409,7 +445,7 @@ void TestZoom::wholeSceneAtOncePaintsAsStepByStep_data()
         const QByteArray at = QByteArray::number(ratio, 'g', 3);
         QTest::newRow("defaults at " + at) << ratio << Parameters{0.5, 1, 90} << false;
         QTest::newRow("widest second, envelope, at " + at) << ratio << Parameters{1.5, 1.1, 30} << true;
-        QTest::newRow("long second: no row parts them, at " + at) << ratio << Parameters{-4, 3, 10} << false;
+        QTest::newRow("long second, at " + at) << ratio << Parameters{-4, 3, 10} << false;
     }
 }
 
@@ -420,15 +456,19 @@ void TestZoom::wholeSceneAtOncePaintsAsStepByStep()
     QFETCH(bool, envelope);
     const DrawOps scene = picture::uncoveredOps(RunScene{parameters, envelope}.at(kSteps, true));
     QWidget blank;
-    RasterSurface atOnce(blank, MainWindow::kClientSize), byStep(blank, MainWindow::kClientSize);
-    for (RasterSurface *surface : {&atOnce, &byStep}) {
-        surface->setPlacement({}, ratio);
+    RasterSurface atOnce(blank, MainWindow::kClientSize), byStep(blank, MainWindow::kClientSize),
+        zoomed(blank, MainWindow::kClientSize);
+    for (RasterSurface *surface : {&atOnce, &byStep, &zoomed}) {
+        surface->setPlacement({}, surface == &zoomed ? 1.1 : ratio);
         surface->beginScene();
     }
     atOnce.draw(scene);
+    zoomed.draw(scene);
+    zoomed.setPlacement({}, ratio);
     for (std::size_t i = 0; i < scene.size(); i += kOpsPerStep)
         byStep.draw(DrawOps(scene.begin() + std::ptrdiff_t(i), scene.begin() + std::ptrdiff_t(std::min(scene.size(), i + kOpsPerStep))));
     QVERIFY(atOnce.image() == byStep.image());
+    QVERIFY(zoomed.image() == byStep.image());
 }
 
 // While paused, the step keys move the run; the picture is the run's own at that step, drawn

@@ -1,7 +1,9 @@
 #include "RasterSurface.h"
 
+#include "PaintParts.h"
 #include "RasterPainter.h"
 #include "core/Picture.h"
+#include "core/SceneGeometry.h"
 #include "core/StepOperations.h"
 
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <future>
 #include <optional>
@@ -53,50 +56,45 @@ QRect reachOf(const DrawOp &op, int penWidth)
     return geometry.toAlignedRect().adjusted(-reach, -reach, reach, reach);
 }
 
-// Each operation's reach, with the pen it is drawn with (PenWidth operations reach nothing).
-std::vector<QRect> reachesOf(std::span<const DrawOp> ops, int penWidth)
+// The pen each operation is drawn with, where the first is drawn with the given one.
+std::vector<int> pensOf(std::span<const DrawOp> ops, int penWidth)
 {
-    std::vector<QRect> reaches;
-    reaches.reserve(ops.size());
+    std::vector<int> pens;
+    pens.reserve(ops.size());
     for (const DrawOp &op : ops) {
         if (const auto *width = std::get_if<PenWidth>(&op))
             penWidth = width->pixels;
-        reaches.push_back(reachOf(op, penWidth));
+        pens.push_back(penWidth);
     }
+    return pens;
+}
+
+// Each operation's reach (PenWidth operations reach nothing).
+std::vector<QRect> reachesOf(std::span<const DrawOp> ops, std::span<const int> pens)
+{
+    std::vector<QRect> reaches;
+    reaches.reserve(ops.size());
+    for (std::size_t i = 0; i < ops.size(); ++i)
+        reaches.push_back(reachOf(ops[i], pens[i]));
     return reaches;
 }
 
-// A scene row that none of the reaches comes within margin rows of, as near as there is one
-// to the row that halves the work (each operation weighing as many rows as it spans): the
-// operations above it and those below can then be painted apart, at once, each exactly as in
-// order.
-std::optional<int> freeRow(std::span<const QRect> reaches, int sceneHeight, int margin)
+// What painting each operation costs, in device pixels, with what setting up a painter's
+// line or a dot's rows costs besides: roughly, as measured at 4K.
+std::vector<double> costsOf(std::span<const DrawOp> ops, std::span<const int> pens, double ratio)
 {
-    std::vector<int> reaching(std::size_t(sceneHeight) + 1, 0); // from one row to the next
-    std::vector<double> weight(std::size_t(sceneHeight), 0);
-    double total = 0;
-    for (const QRect &unbounded : reaches) {
-        const QRect reach = unbounded.adjusted(0, -margin, 0, margin) & QRect(-1000000, 0, 2000000, sceneHeight);
-        if (reach.isEmpty())
-            continue;
-        ++reaching[std::size_t(reach.top())];
-        --reaching[std::size_t(reach.bottom()) + 1];
-        weight[std::size_t(reach.center().y())] += reach.height();
-        total += reach.height();
+    constexpr double kSettingUp = 470;
+    std::vector<double> costs;
+    costs.reserve(ops.size());
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        double pixels = 0;
+        if (const auto *line = std::get_if<Line>(&ops[i]))
+            pixels = std::hypot(line->to.x - line->from.x, line->to.y - line->from.y) * pens[i];
+        else if (const auto *circle = std::get_if<Circle>(&ops[i]))
+            pixels = std::pow(2 * std::abs(circle->radius) + pens[i], 2);
+        costs.push_back(kSettingUp + std::min(pixels * ratio * ratio, 1e9));
     }
-    std::optional<int> best;
-    double sum = 0, bestImbalance = 0;
-    int covering = 0;
-    for (int row = 0; row < sceneHeight; ++row) {
-        covering += reaching[std::size_t(row)];
-        sum += weight[std::size_t(row)];
-        const double imbalance = std::abs(2 * sum - total);
-        if (covering == 0 && sum > 0 && sum < total && (!best || imbalance < bestImbalance)) {
-            best = row;
-            bestImbalance = imbalance;
-        }
-    }
-    return best;
+    return costs;
 }
 
 // Long lines, the clear's and the axes', cross every row: those that open or close a batch
@@ -105,6 +103,18 @@ bool isLong(const DrawOp &op)
 {
     const auto *line = std::get_if<Line>(&op);
     return line && (std::abs(line->to.x - line->from.x) > 200 || std::abs(line->to.y - line->from.y) > 200);
+}
+
+// The clear that opens a scene, its grey lines before anything else is drawn, left out of
+// the scene where the image beneath is grey already; the pens stay as they were set.
+void dropOpeningClear(DrawOps &ops)
+{
+    const auto opening = std::ranges::find_if_not(ops, [](const DrawOp &op) {
+        const auto *line = std::get_if<Line>(&op);
+        return std::holds_alternative<PenWidth>(op) || (line && line->ink == Ink::BackgroundGrey);
+    });
+    const auto grey = std::remove_if(ops.begin(), opening, [](const DrawOp &op) { return std::holds_alternative<Line>(op); });
+    ops.erase(grey, opening);
 }
 
 } // namespace
@@ -200,48 +210,76 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
         m_window.update(toWindow(dirty));
 }
 
+// A batch long enough to be shared between two painters, with what sharing it needs: the pen
+// each operation is drawn with, its reach, the long lines that open and close it, and the
+// parts of the rest.
+struct RasterSurface::Batch {
+    DrawOps ops;
+    std::vector<int> pens;
+    std::vector<QRect> reaches;
+    std::size_t first = 0, last = 0; // the operations between, neither long lines nor pens
+    std::vector<std::vector<std::size_t>> parts;
+};
+
+RasterSurface::Batch RasterSurface::batchOf(DrawOps ops, int penWidth, double ratio, QSize sceneSize)
+{
+    Batch batch;
+    batch.ops = std::move(ops);
+    if (batch.ops.size() < kSharedFrom)
+        return batch;
+    const DrawOps &all = batch.ops;
+    batch.pens = pensOf(all, penWidth);
+    batch.reaches = reachesOf(all, batch.pens);
+    const auto longOrPen = [](const DrawOp &op) { return isLong(op) || std::holds_alternative<PenWidth>(op); };
+    batch.first = std::size_t(std::ranges::find_if_not(all, longOrPen) - all.begin());
+    batch.last = std::size_t(std::find_if_not(all.rbegin(), all.rend() - std::ptrdiff_t(batch.first), longOrPen).base() -
+                             all.begin());
+    const std::size_t count = batch.last - batch.first;
+    // A device pixel's rounding can take a pen further than its reach where the zoom is small.
+    const int margin = int(std::ceil(2 / ratio));
+    batch.parts = paintParts(std::span(batch.reaches).subspan(batch.first, count),
+                             costsOf(std::span(all).subspan(batch.first, count),
+                                     std::span(batch.pens).subspan(batch.first, count), ratio),
+                             sceneSize, margin);
+    return batch;
+}
+
 QRect RasterSurface::paintOps(const DrawOps &ops)
 {
     if (ops.size() < kSharedFrom)
         return paintOpsAlone(ops);
-    const std::vector<QRect> reaches = reachesOf(ops, m_penWidth);
-    if (reachesUnpaintedLabel(reaches))
-        return paintOpsAlone(ops);
-    const auto longOrPen = [](const DrawOp &op) { return isLong(op) || std::holds_alternative<PenWidth>(op); };
-    const std::size_t first = std::size_t(std::ranges::find_if_not(ops, longOrPen) - ops.begin());
-    const std::size_t last =
-        std::size_t(std::find_if_not(ops.rbegin(), ops.rend() - std::ptrdiff_t(first), longOrPen).base() - ops.begin());
-    const std::span<const DrawOp> all(ops);
-    QRect dirty = paintOpsAlone(all.first(first));
-    const std::span<const DrawOp> middle = all.subspan(first, last - first);
-    const std::span<const QRect> middleReaches = std::span(reaches).subspan(first, last - first);
-    // A device pixel's rounding can take a pen further than its reach where the zoom is small.
-    const int margin = int(std::ceil(2 / m_ratio));
-    const std::optional<int> free = freeRow(middleReaches, m_size.height(), margin);
-    if (!free) {
-        dirty |= paintOpsAlone(middle);
-        return dirty | paintOpsAlone(all.subspan(last));
-    }
-    const int pen = m_penWidth;
+    return paintBatch(batchOf(ops, m_penWidth, m_ratio, m_size));
+}
+
+QRect RasterSurface::paintBatch(const Batch &batch)
+{
+    const std::span<const DrawOp> all(batch.ops);
+    if (batch.parts.size() < 2 || reachesUnpaintedLabel(batch.reaches))
+        return paintOpsAlone(all);
+    QRect dirty = paintOpsAlone(all.first(batch.first));
+    const std::span<const DrawOp> middle = all.subspan(batch.first, batch.last - batch.first);
+    const std::span<const int> pens = std::span(batch.pens).subspan(batch.first, batch.last - batch.first);
     uchar *pixels = m_image.bits(); // detached here, before two threads paint on its pixels
-    const auto paintSide = [&](bool above, QRect &painted) {
+    std::atomic<std::size_t> next = 0;
+    // Each painter takes the next part not yet taken, the costliest first, till none is left.
+    const auto paintShare = [&](QRect &painted) {
         // An image of its own over the same pixels: an image has one paint engine.
-        QImage side(pixels, m_image.width(), m_image.height(), m_image.bytesPerLine(), m_image.format());
-        RasterPainter painter(side, m_ratio, m_size, pen, {}, m_colours);
-        for (std::size_t i = 0; i < middle.size(); ++i) {
-            const QRect &reach = middleReaches[i];
-            if (std::holds_alternative<PenWidth>(middle[i]) || (above ? reach.bottom() < *free : reach.top() > *free))
+        QImage view(pixels, m_image.width(), m_image.height(), m_image.bytesPerLine(), m_image.format());
+        RasterPainter painter(view, m_ratio, m_size, m_penWidth, {}, m_colours);
+        for (std::size_t part; (part = next++) < batch.parts.size();)
+            for (std::size_t i : batch.parts[part]) {
+                if (painter.penWidth() != pens[i])
+                    painter.paint(PenWidth{pens[i]});
                 painted |= painter.paint(middle[i]);
-        }
-        return painter.penWidth();
+            }
     };
-    // Each painter writes only pixels of its own side of the free row.
-    QRect upper, lower;
-    std::thread below([&] { paintSide(false, lower); });
-    m_penWidth = paintSide(true, upper);
-    below.join();
-    dirty |= upper | lower;
-    return dirty | paintOpsAlone(all.subspan(last));
+    QRect painted[2];
+    std::thread other([&] { paintShare(painted[1]); });
+    paintShare(painted[0]);
+    other.join();
+    m_penWidth = batch.pens[batch.last - 1];
+    dirty |= painted[0] | painted[1];
+    return dirty | paintOpsAlone(all.subspan(batch.last));
 }
 
 QRect RasterSurface::paintOpsAlone(std::span<const DrawOp> ops)
@@ -304,10 +342,16 @@ void RasterSurface::render()
     m_keeping = false;
     m_checkpoints.clear();
     // Less than half of what was drawn still shows; the rest, lines drawn over by the same
-    // line in the swept discs' colours, would only be painted and painted over again. Found
-    // meanwhile the new image is made.
-    auto uncovered = std::async(std::launch::async, [this] { return picture::uncoveredOps(m_drawing.ops()); });
+    // line in the swept discs' colours, would only be painted and painted over again. Found,
+    // and shared out between two painters, meanwhile the new image is made.
     m_ratio = m_zoom * m_window.devicePixelRatio();
+    const bool dropClear = clearPaintsNothingNew();
+    auto batch = std::async(std::launch::async, [this, dropClear] {
+        DrawOps ops = picture::uncoveredOps(m_drawing.ops());
+        if (dropClear)
+            dropOpeningClear(ops);
+        return batchOf(std::move(ops), 1, m_ratio, m_size);
+    });
     m_image = QImage(QSize(int(std::lround(m_size.width() * m_ratio)), int(std::lround(m_size.height() * m_ratio))),
                      QImage::Format_RGB32);
     m_image.fill(QColor::fromRgb(rgbOf(Ink::BackgroundGrey)));
@@ -319,7 +363,21 @@ void RasterSurface::render()
             if (label.paintedOver)
                 paintLabel(painter, label);
     }
-    paintOps(uncovered.get());
+    paintBatch(batch.get());
+}
+
+// A new image is the clear's grey wherever the clear paints, unless a label painted over lies there.
+bool RasterSurface::clearPaintsNothingNew() const
+{
+    if (rgbOf(Ink::BackgroundGrey, m_colours) != rgbOf(Ink::BackgroundGrey))
+        return false;
+    const QRect band = QRectF(QPointF(scene::kClearedBand.left, scene::kClearedBand.top),
+                              QPointF(scene::kClearedBand.right, scene::kClearedBand.bottom))
+                           .toAlignedRect()
+                           .adjusted(-2, -2, 2, 2);
+    return std::ranges::none_of(m_labels, [&](const SurfaceLabel &label) {
+        return label.paintedOver && label.designRect.intersects(band);
+    });
 }
 
 void RasterSurface::addLabel(QLabel *label, QRect designRect)

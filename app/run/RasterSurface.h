@@ -70,14 +70,18 @@ private:
         bool paintedOver = false;
     };
 
+    struct Batch;
     void render();
     // With the current pen; the scene pixels painted.
     QRect paintOps(const DrawOps &ops);
+    static Batch batchOf(DrawOps ops, int penWidth, double ratio, QSize sceneSize);
+    QRect paintBatch(const Batch &batch);
     QRect paintOpsAlone(std::span<const DrawOp> ops);
     bool reachesUnpaintedLabel(std::span<const QRect> reaches) const;
     RasterPainter painterOnImage();
     void paintOverLabels(QPainter &painter, const QRect &area);
     void paintLabel(QPainter &painter, const SurfaceLabel &label) const;
+    bool clearPaintsNothingNew() const;
     QRect toWindow(const QRect &sceneArea) const;
     QRect toDevice(const QRect &sceneArea) const;
     QRect deviceToWindow(const QRect &deviceArea) const;
