@@ -13,9 +13,7 @@ if [ $# -gt 0 ]; then
 fi
 ctest --test-dir "$build" --output-on-failure
 
-configure_and_build "$repo/build-sanitize" "${everything[@]}" -DVLNOKRES_BENCHMARKS=OFF \
-  -DCMAKE_BUILD_TYPE=Debug -DVLNOKRES_SANITIZE=ON
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir "$repo/build-sanitize" -L unit --output-on-failure
-
-CXX=clang++ configure_and_build "$repo/build-fuzz" -DVLNOKRES_FUZZ=ON -DVLNOKRES_BENCHMARKS=OFF
-ctest --test-dir "$repo/build-fuzz" -L fuzz --output-on-failure
+# One clang tree for both, built once.
+CXX=clang++ configure_and_build "$repo/build-checked" "${everything[@]}" -DVLNOKRES_BENCHMARKS=OFF \
+  -DCMAKE_BUILD_TYPE=Debug -DVLNOKRES_SANITIZE=ON -DVLNOKRES_FUZZ=ON
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir "$repo/build-checked" -L 'unit|fuzz' --output-on-failure
