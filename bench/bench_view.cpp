@@ -87,7 +87,7 @@ void changeShown(benchmark::State &state)
     int phase = 0;
     for (auto _ : state) {
         phase = (phase + 15) % 180;
-        window.run().show({{0.5, 1, double(phase)}, 1, false});
+        window.run().show({{0.5, 1, double(phase)}, 1, false, {}});
         QCoreApplication::processEvents();
     }
 }

@@ -1,15 +1,15 @@
 #include "AnimationFrames.h"
 
 #include "Pace.h"
-#include "StepOperations.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace vlnokres::animation {
 
-std::vector<Frame> framesOf(int slowdown)
+std::vector<Frame> framesOf(int slowdown, TimeAxis axis)
 {
+    const long long steps = axis.steps();
     using std::chrono::nanoseconds;
     constexpr nanoseconds kCentisecond = std::chrono::milliseconds(10);
     const nanoseconds perStep = pausePerStep(slowdown);
@@ -19,11 +19,11 @@ std::vector<Frame> framesOf(int slowdown)
     // A frame begins where its first step is drawn; a last one too short for a player is
     // merged into the one before it.
     std::vector<long long> begins;
-    for (long long b = 0; b < kSteps; b += stepsPerFrame)
+    for (long long b = 0; b < steps; b += stepsPerFrame)
         begins.push_back(b);
-    if (begins.size() > 1 && (kSteps - begins.back()) * perStep < shortest)
+    if (begins.size() > 1 && (steps - begins.back()) * perStep < shortest)
         begins.pop_back();
-    begins.push_back(kSteps);
+    begins.push_back(steps);
 
     // Rounded where each frame begins rather than frame by frame, so that the rounding never
     // adds up over the run.
@@ -33,7 +33,7 @@ std::vector<Frame> framesOf(int slowdown)
     std::vector<Frame> frames;
     for (std::size_t i = 0; i + 1 < begins.size(); ++i)
         frames.push_back({int(begins[i] + 1), int(centisecondsAt(begins[i + 1]) - centisecondsAt(begins[i]))});
-    frames.push_back({kSteps, kFinishedHold, true});
+    frames.push_back({int(steps), kFinishedHold, true});
     return frames;
 }
 

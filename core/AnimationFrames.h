@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StepOperations.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -22,9 +24,9 @@ struct Frame {
 };
 
 // The run at the slowdown (1 … 10) in real time: step t is drawn (t − 1) · S² ms after the
-// start and the run finishes at kSteps · S² ms. A frame takes as many steps as it needs to
-// last kShortestFrame; the frames before the last together last the run.
-std::vector<Frame> framesOf(int slowdown);
+// start and the run finishes at axis.steps() · S² ms. A frame takes as many steps as it needs
+// to last kShortestFrame; the frames before the last together last the run.
+std::vector<Frame> framesOf(int slowdown, TimeAxis axis = {});
 
 // The smallest rectangle holding every pixel that differs between two pictures of the same
 // size (rows of width pixels), or nullopt where none does.

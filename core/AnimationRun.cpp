@@ -7,7 +7,7 @@
 namespace vlnokres {
 
 void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePerStep, Canvas &canvas,
-                  Pacer &pacer, RunCursor *cursor, const DrawOps &underlay)
+                  Pacer &pacer, RunCursor *cursor, const DrawOps &underlay, TimeAxis axis)
 {
     RunCursor own;
     RunCursor &at = cursor ? *cursor : own;
@@ -17,8 +17,8 @@ void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePe
     if (!underlay.empty())
         canvas.draw(underlay);
     pacer.start();
-    for (int t = 1; t <= kSteps; ++t) {
-        canvas.draw(stepOps(second, t));
+    for (int t = 1; t <= axis.steps(); ++t) {
+        canvas.draw(stepOps(second, t, axis));
         at.shown = t;
         const bool goOn = pacer.waitUntil(t * pausePerStep);
         if (at.movedTo) {
@@ -44,22 +44,24 @@ namespace {
 class StopAfter final : public Pacer
 {
 public:
-    explicit StopAfter(int lastStep) : m_lastStep(lastStep) {}
+    StopAfter(int lastStep, int steps) : m_lastStep(lastStep), m_steps(steps) {}
     void start() override { m_step = 0; }
-    bool waitUntil(std::chrono::nanoseconds) override { return ++m_step < m_lastStep || m_lastStep == kSteps; }
+    bool waitUntil(std::chrono::nanoseconds) override { return ++m_step < m_lastStep || m_lastStep == m_steps; }
     void finish() override {}
 
 private:
     int m_lastStep;
+    int m_steps;
     int m_step = 0;
 };
 
 } // namespace
 
-void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas, const DrawOps &underlay)
+void drawAnimationUpTo(const SecondSinusoid &second, int lastStep, Canvas &canvas, const DrawOps &underlay,
+                       TimeAxis axis)
 {
-    StopAfter pacer(lastStep);
-    runAnimation(second, std::chrono::nanoseconds(0), canvas, pacer, nullptr, underlay);
+    StopAfter pacer(lastStep, axis.steps());
+    runAnimation(second, std::chrono::nanoseconds(0), canvas, pacer, nullptr, underlay, axis);
 }
 
 } // namespace vlnokres

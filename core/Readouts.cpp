@@ -64,20 +64,25 @@ std::optional<Envelope> envelope(const Parameters &p)
     return Envelope{std::abs(1 - a), 1 + a, 1 / std::abs(std::abs(p.frequency) - 1)};
 }
 
-Range range(const Parameters &p)
+Range range(const Parameters &p, TimeAxis axis)
 {
     // The window writes its readouts anew every 30 ms of a run, and the range is the whole
     // run's: the last one is kept rather than counted again over every step.
-    thread_local std::optional<std::pair<Parameters, Range>> last;
-    if (last && last->first.amplitude == p.amplitude && last->first.frequency == p.frequency &&
-        last->first.phaseDegrees == p.phaseDegrees)
-        return last->second;
+    struct Counted {
+        Parameters parameters;
+        TimeAxis axis;
+        Range range;
+    };
+    thread_local std::optional<Counted> last;
+    if (last && last->parameters.amplitude == p.amplitude && last->parameters.frequency == p.frequency &&
+        last->parameters.phaseDegrees == p.phaseDegrees && last->axis == axis)
+        return last->range;
     Range r{valuesAt(p, 1).sum, valuesAt(p, 1).sum};
-    for (int t = 2; t <= kSteps; ++t) {
+    for (int t = 2; t <= axis.steps(); ++t) {
         const double sum = valuesAt(p, t).sum;
         r = {std::min(r.least, sum), std::max(r.most, sum)};
     }
-    last.emplace(p, r);
+    last = Counted{p, axis, r};
     return r;
 }
 
@@ -88,17 +93,21 @@ Values valuesAt(const Parameters &p, int step)
     return {first, second, first + second};
 }
 
-DrawOps envelopeOps(const Parameters &p)
+DrawOps envelopeOps(const Parameters &p, TimeAxis axis)
 {
     if (!beats(p))
         return {};
     using namespace scene;
     const Wave w = positive(p);
     DrawOps ops{PenWidth{1}};
+    // A longer graph holds as many times more of the run in the same width: a pixel of it is
+    // that many more radians.
+    const double timeStretch = axis.periods / 2.0;
     const double lastA = kSteps / kStepsPerRadian;
     auto heightAt = [&](double a) { return kFirstLength * sumLength(w.amplitude, (w.frequency - 1) * a + w.phase); };
     for (double x = 0; x + kDashPixels <= lastA * kPixelsPerRadian; x += 2 * kDashPixels) {
-        const double a0 = x / kPixelsPerRadian, a1 = (x + kDashPixels) / kPixelsPerRadian;
+        const double a0 = x / kPixelsPerRadian * timeStretch;
+        const double a1 = (x + kDashPixels) / kPixelsPerRadian * timeStretch;
         for (double side : {-1.0, 1.0})
             ops.push_back(Line{{kGraphOriginX + x, kLowerY + side * heightAt(a0)},
                                {kGraphOriginX + x + kDashPixels, kLowerY + side * heightAt(a1)}, Ink::MidGrey});

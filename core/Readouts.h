@@ -2,6 +2,7 @@
 
 #include "DrawOp.h"
 #include "StartChecks.h"
+#include "StepOperations.h"
 
 #include <optional>
 
@@ -33,7 +34,7 @@ struct Range {
     double least;
     double most;
 };
-Range range(const Parameters &parameters);
+Range range(const Parameters &parameters, TimeAxis axis = {});
 
 // The three waves' heights at step t, in units of the first amplitude, as the run draws them.
 struct Values {
@@ -46,6 +47,6 @@ Values valuesAt(const Parameters &parameters, int step);
 // The envelope on the time graph: two dashed mid-grey curves 50 · E(a) above and below the
 // zero line, drawn with the scene's set-up so that the run draws over them; none where the
 // sum does not beat.
-DrawOps envelopeOps(const Parameters &parameters);
+DrawOps envelopeOps(const Parameters &parameters, TimeAxis axis = {});
 
 } // namespace vlnokres::readouts

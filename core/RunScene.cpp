@@ -9,7 +9,7 @@
 
 namespace vlnokres {
 
-DrawOps RunScene::underlay() const { return readouts ? readouts::envelopeOps(parameters) : DrawOps{}; }
+DrawOps RunScene::underlay() const { return readouts ? readouts::envelopeOps(parameters, axis) : DrawOps{}; }
 
 DrawOps RunScene::opening() const
 {
@@ -24,7 +24,7 @@ DrawOps RunScene::steps(int first, int last) const
     DrawOps ops;
     ops.reserve(std::size_t(std::max(0, last - first + 1)) * kOpsPerStep);
     for (int t = first; t <= last; ++t)
-        std::ranges::copy(stepOps(second, t), std::back_inserter(ops));
+        std::ranges::copy(stepOps(second, t, axis), std::back_inserter(ops));
     return ops;
 }
 
@@ -34,7 +34,7 @@ DrawOps RunScene::at(int step, bool ended) const
     ops.reserve(ops.size() + std::size_t(step) * kOpsPerStep + finishingOps().size());
     const SecondSinusoid second = secondSinusoidOf(parameters);
     for (int t = 1; t <= step; ++t)
-        std::ranges::copy(stepOps(second, t), std::back_inserter(ops));
+        std::ranges::copy(stepOps(second, t, axis), std::back_inserter(ops));
     if (ended)
         std::ranges::copy(finishingOps(), std::back_inserter(ops));
     return ops;

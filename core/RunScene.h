@@ -2,6 +2,7 @@
 
 #include "DrawOp.h"
 #include "StartChecks.h"
+#include "StepOperations.h"
 
 namespace vlnokres {
 
@@ -11,13 +12,15 @@ namespace vlnokres {
 struct RunScene {
     Parameters parameters;
     bool readouts = false; // the envelope drawn under the run
+    TimeAxis axis;
 
     // Drawn with the set-up, before the first step.
     DrawOps underlay() const;
     DrawOps opening() const;
     // Steps first … last, in order.
     DrawOps steps(int first, int last) const;
-    // After step (1 … kSteps), from a cleared band; a run that has ended gets its closing axes.
+    // After step (1 … axis.steps()), from a cleared band; a run that has ended gets its
+    // closing axes.
     DrawOps at(int step, bool ended) const;
 };
 

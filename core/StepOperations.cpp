@@ -10,11 +10,6 @@ namespace {
 
 Point operator+(Point origin, Arrow v) { return {origin.x + v.dx, origin.y + v.dy}; }
 
-// Every trace advances kPixelsPerRadian / kStepsPerRadian pixels a step. The second wave's
-// x is often written b · (31.4 / f); it is the same number for every f but 0, where that
-// form divides by zero, so all three traces use this one and share their x exactly.
-double traceX(int t) { return scene::kGraphOriginX + kPixelsPerRadian * (t / kStepsPerRadian); }
-
 // How far the second vector has turned at step t: t · f / 100, in that order, while t · f is a
 // double. For a frequency so large that it is not (above about 1e305), the turn per step is
 // first reduced by whole turns; since t is whole, the angle's place on the circle is the same,
@@ -29,6 +24,16 @@ double secondTurn(double frequency, int t)
 
 } // namespace
 
+// Every trace advances kPixelsPerRadian / kStepsPerRadian pixels a step on the designed graph,
+// and a longer graph's steps as many times less. The second wave's x is often written
+// b · (31.4 / f); it is the same number for every f but 0, where that form divides by zero, so
+// all three traces use this one and share their x exactly. (Times two, divided by two, the
+// designed graph's x stay exactly as they were.)
+double traceX(int t, TimeAxis axis)
+{
+    return scene::kGraphOriginX + kPixelsPerRadian * (t / kStepsPerRadian) * 2 / axis.periods;
+}
+
 // Each vector is computed once a step and drawn from both diagrams' origins.
 Arrow arrowAt(double length, double angle) { return {length * std::cos(angle), -length * std::sin(angle)}; }
 
@@ -37,7 +42,7 @@ double secondAngle(const SecondSinusoid &second, int t)
     return second.phaseDegrees * kRadiansPerDegree + secondTurn(second.frequency, t);
 }
 
-DrawOps stepOps(const SecondSinusoid &second, int t)
+DrawOps stepOps(const SecondSinusoid &second, int t, TimeAxis axis)
 {
     using namespace scene;
     const double a = t / kStepsPerRadian;
@@ -52,7 +57,7 @@ DrawOps stepOps(const SecondSinusoid &second, int t)
     const Point lowerFirst{kFirstOriginX, kLowerY};
     const Point tipBefore = lowerFirst + firstBefore;
     const Point tip = lowerFirst + first;
-    const double x = traceX(t);
+    const double x = traceX(t, axis);
 
     // The waves' heights are the vectors' heights above their origins.
     return {

@@ -378,7 +378,7 @@ void TestPicture::animationShowsTheRunInRealTime()
     const Parameters parameters{0.8, 3, 45};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("run.gif"));
-    QCOMPARE(writeWhole(path, animationGif({parameters, slowdown, 1, colours, readouts})), QString());
+    QCOMPARE(writeWhole(path, animationGif({parameters, slowdown, 1, colours, readouts, {}})), QString());
     int error = 0;
     GifFileType *file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
     QVERIFY(file && DGifSlurp(file) == GIF_OK);

@@ -364,7 +364,7 @@ void TestZoom::contextMenuOffersTheViewAndTheRun()
     QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
                                    "Zmenšit\tCtrl+-", "Pozastavit\tP", "O krok zpět\tLeft",
                                    "O krok vpřed\tRight", "Zastavit\tEsc",
-                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Hodnoty\tCtrl+H", "Příklady\t",
+                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Hodnoty\tCtrl+H", "Příklady\t", "Časová osa\t",
                                    "Kopírovat jako příkaz\t", "Barvy\t", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
     // Before the first run there is nothing to pause, stop, save or copy.
@@ -454,7 +454,7 @@ void TestZoom::wholeSceneAtOncePaintsAsStepByStep()
     QFETCH(double, ratio);
     QFETCH(Parameters, parameters);
     QFETCH(bool, envelope);
-    const DrawOps scene = picture::uncoveredOps(RunScene{parameters, envelope}.at(kSteps, true));
+    const DrawOps scene = picture::uncoveredOps(RunScene{parameters, envelope, {}}.at(kSteps, true));
     QWidget blank;
     RasterSurface atOnce(blank, MainWindow::kClientSize), byStep(blank, MainWindow::kClientSize),
         zoomed(blank, MainWindow::kClientSize);
@@ -491,7 +491,7 @@ void TestZoom::pausedRunStepsBackAndForth()
         RasterSurface surface(blank, MainWindow::kClientSize);
         surface.setPlacement({}, w.window.zoom());
         surface.beginScene();
-        surface.draw(picture::uncoveredOps(RunScene{{0.5, 1, 90}, false}.at(step, ended)));
+        surface.draw(picture::uncoveredOps(RunScene{{0.5, 1, 90}, false, {}}.at(step, ended)));
         return surface.image();
     };
     QStringList titles, wrong;

@@ -137,7 +137,9 @@ QString helpText()
         "                    formát podle přípony: .png, .svg nebo .pdf; .gif zapíše celý\n"
         "                    běh jako animaci GIF ve skutečném čase podle zpomalení\n"
         "  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až %4,\n"
-        "                    jinak po posledním)\n"
+        "                    s delší časovou osou až počet jejích kroků; jinak po posledním)\n"
+        "  --periods N       časová osa: 2 periody první sinusoidy (výchozí), 20 nebo 100;\n"
+        "                    v okně i v obrázcích\n"
         "  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna\n"
         "                    (výchozí %5, pro GIF %6 a nejvýš %7)\n"
         "  --colours BARVY   standard (výchozí) nebo colour-blind: první sinusoida modře,\n"
@@ -148,8 +150,9 @@ QString helpText()
         "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
         "  --duration S      s --render do WAV: délka zvuku v sekundách, %11 až %12 (výchozí %13)\n"
         "  --values          hodnoty součtu a obálka v okně i v obrázku\n"
-        "  --preset JMÉNO    hodnoty příkladu: stejna-faze, opacna-faze, ctvrt-periody,\n"
-        "                    zazneje, druha-harmonicka, obdelnik (volby hodnot mají přednost)\n"
+        "  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,\n"
+        "                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,\n"
+        "                    obdelnik (volby hodnot a osy mají přednost)\n"
         "  -h, --help        vypíše tuto nápovědu\n"
         "  -v, --version     vypíše verzi programu\n"
         "\n"
@@ -185,10 +188,11 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption tone(QStringLiteral("tone"), {}, QStringLiteral("HZ"));
     const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
     const QCommandLineOption colours(QStringLiteral("colours"), {}, QStringLiteral("PALETTE"));
+    const QCommandLineOption periods(QStringLiteral("periods"), {}, QStringLiteral("N"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
-                       withReadouts, colours, help, version});
+                       withReadouts, colours, periods, help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
@@ -266,6 +270,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         {&voice, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
         {&tone, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
         {&start, Action::Window, true, "pro okno, ne s volbou „--render“"},
+        {&periods, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
     };
     for (const Belonging &b : belonging)
         if (parser.isSet(*b.option) && line.action != b.action && !(b.window && line.action == Action::Window))
@@ -295,10 +300,22 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
             return outOfRange("Délka zvuku", Kind::Any, kShortestDuration, kLongestDuration, "sekund");
         line.duration = *seconds;
     }
+    if (preset)
+        line.axis = {preset->periods};
+    if (parser.isSet(periods)) {
+        const auto n = wholeNumberIn(read(periods), 1, 100);
+        if (!n || !isOfferedAxis(*n))
+            return CommandLineError{QStringLiteral("Časovou osu %1 neznám: volba „--periods“ bere 2, 20 nebo 100.")
+                                        .arg(quoted(parser.value(periods)))};
+        line.axis = {*n};
+    }
+    if (parser.isSet(periods) || preset)
+        line.window.periods = line.axis.periods;
+    line.step = line.axis.steps();
     if (parser.isSet(step)) {
-        const auto n = wholeNumberIn(read(step), 1, kSteps);
+        const auto n = wholeNumberIn(read(step), 1, line.axis.steps());
         if (!n)
-            return outOfRange("Krok", Kind::Whole, 1, kSteps);
+            return outOfRange("Krok", Kind::Whole, 1, line.axis.steps());
         line.step = *n;
     }
     if (parser.isSet(scale)) {

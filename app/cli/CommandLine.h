@@ -19,7 +19,8 @@ struct CommandLine {
     WindowOptions window;  // what was given for the window
     Parameters parameters; // the values once checked, as a run takes them
     QString renderFile;
-    int step = kSteps;
+    TimeAxis axis;
+    int step = kSteps; // the last of the axis's steps where none is given
     double scale = picture::kDefaultScale;
     sound::Voice voice = sound::Voice::Sum; // what a sound file holds
     double baseTone = sound::kDefaultBaseTone;

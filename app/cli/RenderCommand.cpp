@@ -36,15 +36,15 @@ int renderPicture(const CommandLine &line)
 {
     if (isAnimationFile(line.renderFile)) {
         const QByteArray gif = animationGif({line.parameters, line.window.slowdown.value_or(startup::kSlowdown),
-                                             line.scale, line.colours, line.readouts});
+                                             line.scale, line.colours, line.readouts, line.axis});
         return written(line, gif, QStringLiteral("Animaci"));
     }
     Drawing drawing;
     drawing.beginScene();
-    drawing.draw(RunScene{line.parameters, line.readouts}.at(line.step, line.step == kSteps));
+    drawing.draw(RunScene{line.parameters, line.readouts, line.axis}.at(line.step, line.step == line.axis.steps()));
     const auto format = pictureFormatOf(line.renderFile);
     const PictureText text{pictureCaption(line.parameters),
-                           line.readouts ? readoutLines(line.parameters, line.step) : QStringList()};
+                           line.readouts ? readoutLines(line.parameters, line.step, line.axis) : QStringList()};
     const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, line.colours);
     return written(line, bytes, QStringLiteral("Obrázek"));
 }

@@ -41,7 +41,7 @@ bool isAnimationFile(const QString &fileName) { return QFileInfo(fileName).suffi
 QByteArray animationGif(const AnimationRequest &request)
 {
     const Parameters &parameters = request.parameters;
-    const RunScene run{parameters, request.readouts};
+    const RunScene run{parameters, request.readouts, request.axis};
     QImage scene = blankScene(request.scale);
     RasterPainter painter(scene, request.scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {},
                           request.colours);
@@ -56,13 +56,13 @@ QByteArray animationGif(const AnimationRequest &request)
     std::optional<GifEncoder> encoder;
     QImage before;
     int drawn = 0;
-    for (const animation::Frame &frame : animation::framesOf(request.slowdown)) {
+    for (const animation::Frame &frame : animation::framesOf(request.slowdown, request.axis)) {
         paint(run.steps(drawn + 1, frame.step));
         drawn = frame.step;
         if (frame.finished)
             paint(finishingOps());
         const QImage picture = pictureOfScene(
-            scene, {caption, request.readouts ? readoutLines(parameters, frame.step) : QStringList()}, request.scale);
+            scene, {caption, request.readouts ? readoutLines(parameters, frame.step, request.axis) : QStringList()}, request.scale);
         if (!encoder)
             encoder.emplace(picture.width(), picture.height(), palette);
         const auto pixels = pixelsOf(picture);

@@ -2,6 +2,7 @@
 
 #include "core/Ink.h"
 #include "core/StartChecks.h"
+#include "core/StepOperations.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,13 +10,14 @@
 namespace vlnokres {
 
 // What an animation of a run is made of: the run's values and slowdown, the picture's scale,
-// its palette, and whether the readouts and the envelope show.
+// its palette, whether the readouts and the envelope show, and the time graph's span.
 struct AnimationRequest {
     Parameters parameters;
     int slowdown = 1;
     double scale = 1;
     Colours colours = Colours::Standard;
     bool readouts = false;
+    TimeAxis axis;
 };
 
 // A GIF at a scale of 1 is as large as the window shows the picture.

@@ -101,7 +101,7 @@ QString PictureCommands::saveTo(const QString &path)
         // so to encode.
         QApplication::setOverrideCursor(Qt::BusyCursor);
         const QByteArray gif =
-            animationGif({last->parameters, last->slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty()});
+            animationGif({last->parameters, last->slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty(), last->axis});
         QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? kNotEncoded : writeWhole(path, gif);
     }

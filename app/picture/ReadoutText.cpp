@@ -36,7 +36,7 @@ constexpr double kLeastPhasedAmplitude = 0.015;
 
 // The sum as a sinusoid, its envelope where it beats (with its period in the unit given), or
 // else the range it covers.
-QString sumLine(const Parameters &parameters, const QLocale &locale, const QString &periodUnit)
+QString sumLine(const Parameters &parameters, TimeAxis axis, const QLocale &locale, const QString &periodUnit)
 {
     if (const auto sum = readouts::sumSinusoid(parameters))
         return QStringLiteral("Součet: amplituda %1, fázový posun %2")
@@ -47,13 +47,13 @@ QString sumLine(const Parameters &parameters, const QLocale &locale, const QStri
         return QStringLiteral("Obálka součtu: %1 až %2, perioda %3")
             .arg(decimals(e->least, 2, locale), decimals(e->most, 2, locale),
                  periodText(e->periodInFirstPeriods, locale, periodUnit));
-    const readouts::Range r = readouts::range(parameters);
+    const readouts::Range r = readouts::range(parameters, axis);
     return QStringLiteral("Rozsah součtu: %1 až %2").arg(decimals(r.least, 2, locale), decimals(r.most, 2, locale));
 }
 
 } // namespace
 
-QString pictureDescription(const Parameters *parameters, int step, bool paused)
+QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis)
 {
     if (!parameters)
         return QStringLiteral("Zatím prázdná: hodnoty druhé sinusoidy se zadají do polí a animaci spustí tlačítko Start.");
@@ -62,18 +62,20 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused)
     const QString values = QStringLiteral("Amplituda %1, kmitočet %2, fázový posun %3°.")
                                .arg(pictureNumber(p.amplitude, czech), pictureNumber(p.frequency, czech),
                                     pictureNumber(p.phaseDegrees, czech));
-    const QString sum = sumLine(p, czech, QStringLiteral("period první sinusoidy"));
+    QString sum = sumLine(p, axis, czech, QStringLiteral("period první sinusoidy"));
+    if (axis != TimeAxis{})
+        sum += QStringLiteral(". Časová osa ukazuje %1 period").arg(axis.periods);
     if (step == 0)
         return QStringLiteral("%1 %2. Animace běží.").arg(values, sum);
     return QStringLiteral("%1 %2. Krok %3 z %4%5.")
-        .arg(values, sum, QString::number(step), QString::number(kSteps),
+        .arg(values, sum, QString::number(step), QString::number(axis.steps()),
              paused ? QStringLiteral(", pozastaveno") : QString());
 }
 
-QStringList readoutLines(const Parameters &parameters, int step, const QLocale &locale)
+QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, const QLocale &locale)
 {
     const readouts::Values v = readouts::valuesAt(parameters, step);
-    return {sumLine(parameters, locale, QStringLiteral("T₁")), QStringLiteral("y₁ = %1   y₂ = %2   y = %3")
+    return {sumLine(parameters, axis, locale, QStringLiteral("T₁")), QStringLiteral("y₁ = %1   y₂ = %2   y = %3")
                        .arg(decimals(v.first, 2, locale), decimals(v.second, 2, locale), decimals(v.sum, 2, locale))};
 }
 

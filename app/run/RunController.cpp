@@ -6,7 +6,6 @@
 #include "core/Canvas.h"
 #include "core/Pace.h"
 #include "core/Picture.h"
-#include "core/RunScene.h"
 
 #include <algorithm>
 
@@ -25,9 +24,8 @@ void RunController::run(const RunRequest &request)
     m_last = request;
     m_running = true;
     Q_EMIT started();
-    const RunScene scene{request.parameters, request.readouts};
     runAnimation(secondSinusoidOf(request.parameters), pausePerStep(request.slowdown), m_canvas, *m_pacer, &m_cursor,
-                 scene.underlay());
+                 request.scene().underlay(), request.axis);
     m_running = false;
     m_paused = false; // a run stopped while paused is paused no longer
     // Told of the end before the held input is delivered, which may start the next run.
@@ -53,12 +51,12 @@ void RunController::moveToStep(int step)
 {
     if (!isPaused())
         return;
-    step = std::clamp(step, 1, kSteps);
+    step = std::clamp(step, 1, stepCount());
     if (step == m_cursor.shown)
         return;
     // One step on is what the run itself would draw next; any other is the scene at that step,
     // which the surface has from the nearest point of the run it kept.
-    const RunScene scene{m_last->parameters, m_last->readouts};
+    const RunScene scene = m_last->scene();
     if (step == m_cursor.shown + 1)
         m_canvas.draw(scene.steps(step, step));
     else
@@ -73,10 +71,10 @@ void RunController::show(const RunRequest &request)
     if (m_running)
         return;
     m_last = request;
-    m_cursor = {kSteps, std::nullopt};
+    m_cursor = {request.axis.steps(), std::nullopt};
     m_canvas.beginScene();
-    m_canvas.draw(picture::uncoveredOps(RunScene{request.parameters, request.readouts}.at(kSteps, true)));
-    Q_EMIT stepShown(kSteps);
+    m_canvas.draw(picture::uncoveredOps(request.scene().at(request.axis.steps(), true)));
+    Q_EMIT stepShown(request.axis.steps());
 }
 
 void RunController::redraw(bool readouts)
@@ -87,7 +85,7 @@ void RunController::redraw(bool readouts)
     if (m_cursor.shown == 0 || (m_running && !m_paused))
         return;
     m_canvas.beginScene();
-    m_canvas.draw(picture::uncoveredOps(RunScene{m_last->parameters, readouts}.at(m_cursor.shown, !m_running)));
+    m_canvas.draw(picture::uncoveredOps(m_last->scene().at(m_cursor.shown, !m_running)));
 }
 
 } // namespace vlnokres

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/Pacer.h"
 #include "core/RunCursor.h"
+#include "core/RunScene.h"
 #include "core/StartChecks.h"
 
 #include <QObject>
@@ -17,11 +18,15 @@ namespace vlnokres {
 class Canvas;
 class HeldInput;
 
-// What a run was asked for: its values, its slowdown, and whether the envelope is drawn under it.
+// What a run was asked for: its values, its slowdown, whether the envelope is drawn under it,
+// and the time graph's span.
 struct RunRequest {
     Parameters parameters;
     int slowdown = 1;
     bool readouts = false;
+    TimeAxis axis;
+
+    RunScene scene() const { return {parameters, readouts, axis}; }
 };
 
 // The run as the one place that knows it: whether one goes on and is paused, the step it
@@ -40,8 +45,10 @@ public:
 
     bool isRunning() const { return m_running; }
     bool isPaused() const { return m_running && m_paused; }
-    // The step whose picture shows: 1 … kSteps once a run has drawn, 0 before.
+    // The step whose picture shows: 1 … the run's steps once a run has drawn, 0 before.
     int shownStep() const { return m_cursor.shown; }
+    // The steps of the run going on or the last one; the designed run's before the first.
+    int stepCount() const { return m_last ? m_last->axis.steps() : TimeAxis{}.steps(); }
     // The run going on, or the last one; none before the first.
     const std::optional<RunRequest> &lastRun() const { return m_last; }
 

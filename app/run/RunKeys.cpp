@@ -4,10 +4,7 @@
 
 namespace vlnokres {
 
-// Page Up and Page Down move this many steps.
-constexpr int kPageSteps = 50;
-
-RunKey runKeyOf(int key, Qt::KeyboardModifiers modifiers, bool paused, int shownStep)
+RunKey runKeyOf(int key, Qt::KeyboardModifiers modifiers, bool paused, int shownStep, TimeAxis axis)
 {
     using Act = RunKey::Act;
     if ((key == Qt::Key_P && !(modifiers & ~Qt::KeypadModifier)) || key == Qt::Key_Pause)
@@ -19,10 +16,10 @@ RunKey runKeyOf(int key, Qt::KeyboardModifiers modifiers, bool paused, int shown
     switch (key) {
     case Qt::Key_Left: return {Act::MoveTo, shownStep - 1};
     case Qt::Key_Right: return {Act::MoveTo, shownStep + 1};
-    case Qt::Key_PageUp: return {Act::MoveTo, shownStep - kPageSteps};
-    case Qt::Key_PageDown: return {Act::MoveTo, shownStep + kPageSteps};
+    case Qt::Key_PageUp: return {Act::MoveTo, shownStep - axis.pageSteps()};
+    case Qt::Key_PageDown: return {Act::MoveTo, shownStep + axis.pageSteps()};
     case Qt::Key_Home: return {Act::MoveTo, 1};
-    case Qt::Key_End: return {Act::MoveTo, kSteps};
+    case Qt::Key_End: return {Act::MoveTo, axis.steps()};
     default: return {};
     }
 }

@@ -47,7 +47,17 @@ constexpr QSize kFrameAllowance{8, 27};
 
 // The actions whose state the window shows: which it enables, checks or names as the run and
 // the preferences change.
-enum Role { Plain, Pause, Step, Stop, Picture, Readouts, Palette, SoundOnOff, SoundSample };
+enum Role { Plain, Pause, Step, Stop, Picture, Readouts, Palette, Axis, SoundOnOff, SoundSample };
+
+// The time graph's spans as the menu names them.
+const char *axisTitle(int periods)
+{
+    switch (periods) {
+    case 2: return "2 periody";
+    case 20: return "20 period";
+    default: return "100 period";
+    }
+}
 
 // How often the readouts' values are repainted while a run goes on.
 constexpr int kReadoutTick = 30; // ms
@@ -78,7 +88,7 @@ MainWindow::MainWindow(QWidget *parent)
         .phase = control<QLineEdit>(names::kPhase),
         .slowdown = control<QLineEdit>(names::kSlowdown),
     };
-    connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown);
+    connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown, m_axis);
     writeStartUpValues();
     m_readoutTicker = new QTimer(this);
     m_readoutTicker->setInterval(kReadoutTick);
@@ -199,6 +209,9 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
     };
     for (const Preset &preset : kPresets)
         rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { applyPreset(preset); }, "Příklady"});
+    for (const int periods : kAxisPeriods)
+        rows.push_back({axisTitle(periods), {}, Part::Lesson, [this, periods] { setAxis({periods}); }, "Časová osa",
+                        Keys::Window, true, Axis});
     rows.push_back({"Kopírovat jako příkaz", {}, Part::Lesson, [this] { copySetUp(); }});
     for (const ColoursName &palette : kColoursNames) {
         const Colours colours = palette.colours;
@@ -220,6 +233,10 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
     for (qsizetype i = 0; i < palettes.size(); ++i)
         palettes[i]->setData(int(kColoursNames[std::size_t(i)].colours));
     palettes.first()->setChecked(true);
+    const QList<QAction *> axes = table->withRole(Axis);
+    for (qsizetype i = 0; i < axes.size(); ++i)
+        axes[i]->setData(kAxisPeriods[std::size_t(i)]);
+    axes.first()->setChecked(true);
     return table;
 }
 
@@ -267,6 +284,8 @@ void MainWindow::apply(const WindowOptions &options)
         setReadouts(true);
     if (options.colours)
         setColours(*options.colours);
+    if (options.periods)
+        setAxis({*options.periods});
     if (options.start)
         QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
 }
@@ -286,8 +305,8 @@ void MainWindow::playSample()
         m_sound.playSample(std::get<Parameters>(checked));
 }
 
-// An example fills the boxes as if typed (the slowdown stays) and starts its run; like typing
-// and Start, it waits for a run's end.
+// An example fills the boxes as if typed and sets the time graph's span (the slowdown stays),
+// and starts its run; like typing and Start, it waits for a run's end.
 void MainWindow::applyPreset(const Preset &preset)
 {
     if (m_run.isRunning()) {
@@ -297,6 +316,7 @@ void MainWindow::applyPreset(const Preset &preset)
     m_boxes.amplitude->setText(writeNumber(preset.amplitude));
     m_boxes.frequency->setText(writeNumber(preset.frequency));
     m_boxes.phase->setText(writeNumber(preset.phaseDegrees));
+    setAxis({preset.periods});
     control<QPushButton>(names::kStart)->click();
 }
 
@@ -311,10 +331,11 @@ void MainWindow::copySetUp()
         .baseTone = m_sound.baseTone(),
         .readouts = m_readouts,
         .colours = m_surface.colours(),
+        .periods = m_axis.periods,
     }));
 }
 
-void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse, m_readouts}); }
+void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse, m_readouts, m_axis}); }
 
 // The dragged vector's values go into the boxes, and the picture and the sound follow; the
 // frequency stays the picture's own, whatever the box holds meanwhile.
@@ -342,7 +363,7 @@ void MainWindow::showBoxes()
 // At the pace and with the readouts that a run started now would take.
 void MainWindow::showFinished(const Parameters &parameters)
 {
-    m_run.show({parameters, control<QScrollBar>(names::kPace)->value(), m_readouts});
+    m_run.show({parameters, control<QScrollBar>(names::kPace)->value(), m_readouts, m_axis});
 }
 
 // The readouts show at once; the envelope, drawn under the run, comes with the picture drawn
@@ -364,12 +385,27 @@ void MainWindow::setColours(Colours colours)
         action->setChecked(Colours(action->data().toInt()) == colours);
 }
 
+// The span of the graph the next run takes, like the boxes' values; like typing, a choice
+// made during a run waits for its end.
+void MainWindow::setAxis(TimeAxis axis)
+{
+    if (m_run.isRunning()) {
+        m_heldInput.defer(*windowHandle(), [this, axis] { setAxis(axis); });
+        showRunState();
+        return;
+    }
+    m_axis = axis;
+    auto *pace = control<QScrollBar>(names::kPace);
+    pace->setToolTip(paceText(pace->value(), axis));
+    showRunState();
+}
+
 QStringList MainWindow::readoutLines() const
 {
     const auto &last = m_run.lastRun();
     if (!m_readouts || !last)
         return {};
-    return vlnokres::readoutLines(last->parameters, std::max(1, m_run.shownStep()));
+    return vlnokres::readoutLines(last->parameters, std::max(1, m_run.shownStep()), last->axis);
 }
 
 QRect MainWindow::readoutArea() const
@@ -384,7 +420,7 @@ void MainWindow::showRunState()
 {
     const bool running = m_run.isRunning();
     const bool paused = m_run.isPaused();
-    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_run.shownStep()).arg(kSteps);
+    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.stepCount());
     setWindowTitle(QString::fromUtf8(kCaption) + (paused ? where + QString::fromUtf8(kPausedSuffix) : QString()));
     QAction *pause = m_actions->firstWithRole(Pause);
     pause->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
@@ -397,7 +433,10 @@ void MainWindow::showRunState()
         action->setEnabled(m_picture.available() || running);
     const auto &last = m_run.lastRun();
     m_drawingArea->setAccessibleDescription(
-        pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused));
+        pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused,
+                           last ? last->axis : TimeAxis{}));
+    for (QAction *action : m_actions->withRole(Axis))
+        action->setChecked(action->data().toInt() == m_axis.periods);
     running && !paused && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
     update(readoutArea());
 }
@@ -412,7 +451,8 @@ HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
     const bool keyEvent = event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease;
     if (keyEvent) {
         const auto &key = static_cast<const QKeyEvent &>(event);
-        const RunKey runKey = runKeyOf(key.key(), key.modifiers(), m_run.isPaused(), m_run.shownStep());
+        const RunKey runKey = runKeyOf(key.key(), key.modifiers(), m_run.isPaused(), m_run.shownStep(),
+                                       m_run.lastRun() ? m_run.lastRun()->axis : TimeAxis{});
         const bool here = &window == windowHandle();
         if (!here && !(runKey.act == RunKey::Act::TogglePause && isKeysHelp(window)))
             return HeldInput::Immediate::PassOn;

@@ -98,6 +98,7 @@ private:
     void copySetUp();
     void setReadouts(bool on);
     void setColours(Colours colours);
+    void setAxis(TimeAxis axis);
     void remember(const std::function<void(Preferences &)> &change);
     QStringList readoutLines() const;
     QRect readoutArea() const;
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<PreferenceStore> m_store; // none: nothing is kept
     Preferences m_remembered;
     bool m_readouts = false;
+    TimeAxis m_axis;
     QTimer *m_readoutTicker = nullptr; // repaints the values as the run's steps go by
     std::unique_ptr<ActionTable> m_actions;
     QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it

@@ -11,7 +11,7 @@
 
 namespace vlnokres {
 
-void connectPaceControl(QScrollBar &bar, QLineEdit &slowdownBox)
+void connectPaceControl(QScrollBar &bar, QLineEdit &slowdownBox, const TimeAxis &axis)
 {
     bar.setRange(kFastest, kSlowest);
     bar.setSingleStep(1);
@@ -19,16 +19,16 @@ void connectPaceControl(QScrollBar &bar, QLineEdit &slowdownBox)
     // Without tracking, valueChanged comes after an arrow or trough click and at the end of
     // a drag, never during one.
     bar.setTracking(false);
-    QObject::connect(&bar, &QScrollBar::valueChanged, &slowdownBox, [&bar, &slowdownBox](int value) {
+    QObject::connect(&bar, &QScrollBar::valueChanged, &slowdownBox, [&bar, &slowdownBox, &axis](int value) {
         slowdownBox.setText(writeNumber(value));
-        bar.setToolTip(paceText(value));
+        bar.setToolTip(paceText(value, axis));
     });
-    bar.setToolTip(paceText(bar.value()));
+    bar.setToolTip(paceText(bar.value(), axis));
 }
 
-QString paceText(int slowdown)
+QString paceText(int slowdown, TimeAxis axis)
 {
-    const double seconds = kSteps * double(pausePerStep(slowdown).count()) / 1e9;
+    const double seconds = axis.steps() * double(pausePerStep(slowdown).count()) / 1e9;
     return QStringLiteral("Zpomalení %1: běh trvá %2 s")
         .arg(slowdown)
         .arg(QLocale(QLocale::Czech).toString(seconds, 'g', 4));

@@ -1,6 +1,7 @@
 #include "SetUpCommand.h"
 
 #include "NumberText.h"
+#include "core/StepOperations.h"
 
 #include <QRegularExpression>
 
@@ -44,6 +45,8 @@ QString commandFor(const SetUp &setUp)
         words << QStringLiteral("--values");
     if (setUp.colours != Colours::Standard)
         words << QStringLiteral("--colours") << QLatin1String(nameOf(setUp.colours));
+    if (setUp.periods != TimeAxis{}.periods)
+        words << QStringLiteral("--periods") << QString::number(setUp.periods);
     return words.join(u' ');
 }
 

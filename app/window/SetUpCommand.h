@@ -18,12 +18,14 @@ struct SetUp {
     double baseTone = sound::kDefaultBaseTone;
     bool readouts = false;
     Colours colours = Colours::Standard;
+    int periods = 2; // the time graph's span
 };
 
 // The command line that opens the same set-up, as a shell takes it ("vlnokres --amplitude 0,8
 // --frequency 3 --phase 45 --slowdown 2"): values as the boxes show them, what is as at
 // start-up left out, and any text a shell would read otherwise quoted; --values where the
-// readouts are on, --colours colour-blind where that palette is.
+// readouts are on, --colours colour-blind where that palette is, --periods where the time
+// graph is not the designed one.
 QString commandFor(const SetUp &setUp);
 
 } // namespace vlnokres

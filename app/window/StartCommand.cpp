@@ -52,7 +52,8 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
         boxes.amplitude->setText(writeNumber(parameters.amplitude));
     // Only the pace control writes the slowdown box, always a whole number from 1 to 10.
     const double slowdown = readNumber(boxes.slowdown->text()).value_or(kFastest);
-    target.run.run({parameters, int(std::clamp(slowdown, double(kFastest), double(kSlowest))), target.readouts});
+    target.run.run({parameters, int(std::clamp(slowdown, double(kFastest), double(kSlowest))), target.readouts,
+                    target.axis});
 }
 
 } // namespace vlnokres

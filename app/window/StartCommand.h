@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StartChecks.h"
+#include "core/StepOperations.h"
 
 #include <functional>
 #include <variant>
@@ -22,12 +23,13 @@ struct ParameterBoxes {
 };
 
 // Where the Start command draws, what runs the animation, how it tells the user what it
-// refused, and whether the envelope goes under the run.
+// refused, whether the envelope goes under the run, and the time graph's span.
 struct StartTarget {
     Canvas &canvas;
     RunController &run;
     std::function<void(const Message &)> refuse;
     bool readouts = false;
+    TimeAxis axis;
 };
 
 // The boxes read and checked, as a run would take them, or what the user is told of them.

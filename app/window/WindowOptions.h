@@ -18,6 +18,7 @@ struct WindowOptions {
     std::optional<double> baseTone;
     bool readouts = false;
     std::optional<Colours> colours;
+    std::optional<int> periods; // the time graph's span
     bool start = false;
 };
 
