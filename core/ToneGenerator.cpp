@@ -45,8 +45,9 @@ ToneGenerator::Levels ToneGenerator::levelsOf(const Tones &tones) const
         l.secondPhase = wrapped(std::fmod(tones.phaseDegrees * kRadiansPerDegree, kTurn));
     }
     // A negative amplitude beyond the limit's would pass full scale: the tone is made quieter
-    // as a whole, never clipped.
-    const double peak = l.firstAmplitude + std::abs(l.secondAmplitude);
+    // as a whole, never clipped. Apart, each channel holds one tone.
+    const double peak = m_voice == Voice::Stereo ? std::max(l.firstAmplitude, std::abs(l.secondAmplitude))
+                                                 : l.firstAmplitude + std::abs(l.secondAmplitude);
     if (peak > kHighestPeak) {
         l.firstAmplitude *= kHighestPeak / peak;
         l.secondAmplitude *= kHighestPeak / peak;
@@ -84,8 +85,10 @@ std::optional<double> inaudibleTone(const Tones &tones, Voice voice, int sampleR
     return std::nullopt;
 }
 
-void ToneGenerator::generate(float *out, std::size_t count)
+void ToneGenerator::generate(float *out, std::size_t frames)
 {
+    const std::size_t width = std::size_t(channels());
+    const std::size_t count = frames * width;
 #if defined(__x86_64__)
     // The toolkit may leave the upper halves of the vector registers in use; every switch
     // between this code and the maths library's AVX sine then costs a stall, and the tone is
@@ -94,14 +97,20 @@ void ToneGenerator::generate(float *out, std::size_t count)
     if (avx)
         asm volatile("vzeroupper");
 #endif
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; i += width) {
         if (m_level == 0 && m_target == 0) {
             std::fill(out + i, out + count, 0.0f);
             return;
         }
         m_level = m_target > m_level ? std::min(m_target, m_level + m_fadeStep) : std::max(m_target, m_level - m_fadeStep);
-        const double wave = m_now.firstAmplitude * std::sin(m_firstPhase) + m_now.secondAmplitude * std::sin(m_secondPhase);
-        out[i] = float(m_level * wave);
+        const double first = m_now.firstAmplitude * std::sin(m_firstPhase);
+        const double second = m_now.secondAmplitude * std::sin(m_secondPhase);
+        if (width == 2) {
+            out[i] = float(m_level * first);
+            out[i + 1] = float(m_level * second);
+        } else {
+            out[i] = float(m_level * (first + second));
+        }
         m_firstPhase = wrapped(m_firstPhase + m_now.firstStep);
         m_secondPhase = wrapped(m_secondPhase + m_now.secondStep);
         if (m_glideLeft > 0) {
@@ -124,12 +133,13 @@ std::vector<float> toneOf(const Tones &tones, Voice voice, double seconds, int s
 {
     const auto total = std::size_t(std::lround(seconds * sampleRate));
     const auto before = std::size_t(samplesBeforeFadeOut(seconds, sampleRate));
-    std::vector<float> samples(total);
+    const auto width = std::size_t(channelsOf(voice));
+    std::vector<float> samples(total * width);
     ToneGenerator generator(tones, voice, sampleRate);
     generator.fadeIn();
     generator.generate(samples.data(), before);
     generator.fadeOut();
-    generator.generate(samples.data() + before, total - before);
+    generator.generate(samples.data() + before * width, total - before);
     return samples;
 }
 

@@ -7,8 +7,13 @@
 namespace vlnokres::sound {
 
 // The time graph's three waves as tones, played in real time: the first sinusoid at the base
-// tone b, the second at f × b with its amplitude and phase, and their sum.
-enum class Voice { First, Second, Sum };
+// tone b, the second at f × b with its amplitude and phase, and their sum; or the two waves
+// side by side, the first on the left channel and the second on the right, so that the sum
+// forms in the room (in headphones each ear hears one tone, which is another effect).
+enum class Voice { First, Second, Sum, Stereo };
+
+// Samples of the stereo voice come in pairs, left then right; every other voice is one channel.
+constexpr int channelsOf(Voice voice) { return voice == Voice::Stereo ? 2 : 1; }
 
 // The voices' names on the command line (--sound); "off" is none.
 struct VoiceName {
@@ -16,7 +21,8 @@ struct VoiceName {
     std::optional<Voice> voice;
 };
 inline constexpr VoiceName kVoiceNames[] = {
-    {"off", std::nullopt}, {"first", Voice::First}, {"second", Voice::Second}, {"sum", Voice::Sum}};
+    {"off", std::nullopt}, {"first", Voice::First}, {"second", Voice::Second}, {"sum", Voice::Sum},
+    {"stereo", Voice::Stereo}};
 constexpr const char *nameOf(Voice voice)
 {
     for (const VoiceName &named : kVoiceNames)
@@ -25,8 +31,8 @@ constexpr const char *nameOf(Voice voice)
     return "sum";
 }
 
-// One unit of amplitude is 0.36 of full scale, the same for every voice, so that loudness is
-// honest and the largest sum (1 + 1.5) peaks at 0.9 without clipping.
+// One unit of amplitude is 0.36 of full scale, the same for every voice and channel, so that
+// loudness is honest and the largest sum (1 + 1.5) peaks at 0.9 without clipping.
 inline constexpr double kGain = 0.36;
 // No voice ever comes nearer full scale than this.
 inline constexpr double kHighestPeak = 0.9;
@@ -60,7 +66,8 @@ bool audible(double hertz, int sampleRate);
 // the second voice then is silence, and the sum only the first.
 std::optional<double> inaudibleTone(const Tones &tones, Voice voice, int sampleRate);
 
-// Samples of the chosen voice, from t = 0 at the first sample, in -1 … 1. Phases accumulate in
+// Samples of the chosen voice, from t = 0 at the first sample, in -1 … 1, channelsOf(voice)
+// of them a frame. Phases accumulate in
 // double precision, turn by turn, so that a minute's tone does not drift. A fade in or out
 // moves the level between silence and full over kFadeSeconds; once faded out, time stands
 // still until the next fade in, so a paused tone resumes where it was.
@@ -76,8 +83,10 @@ public:
     // Faded out and silent: nothing more to hear until a fade in.
     bool silent() const { return m_target == 0 && m_level == 0; }
     int sampleRate() const { return m_rate; }
+    int channels() const { return channelsOf(m_voice); }
 
-    void generate(float *out, std::size_t count);
+    // Frames, each of channels() samples.
+    void generate(float *out, std::size_t frames);
 
 private:
     struct Levels {
@@ -102,7 +111,7 @@ private:
 long long samplesBeforeFadeOut(double seconds, int sampleRate);
 
 // A tone of the given length from its first sample, faded in at its start and out at its end,
-// as a file holds it.
+// as a file holds it: frames of channelsOf(voice) samples.
 std::vector<float> toneOf(const Tones &tones, Voice voice, double seconds, int sampleRate);
 
 } // namespace vlnokres::sound

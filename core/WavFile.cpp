@@ -21,8 +21,9 @@ void put(std::vector<std::uint8_t> &bytes, std::string_view tag) { bytes.insert(
 
 } // namespace
 
-std::vector<std::uint8_t> wavFile(const std::vector<float> &samples, int sampleRate)
+std::vector<std::uint8_t> wavFile(const std::vector<float> &samples, int sampleRate, int channels)
 {
+    const auto frameBytes = std::uint32_t(channels * kBytesPerSample);
     const auto dataSize = std::uint32_t(samples.size() * kBytesPerSample);
     std::vector<std::uint8_t> bytes;
     bytes.reserve(44 + dataSize);
@@ -32,10 +33,10 @@ std::vector<std::uint8_t> wavFile(const std::vector<float> &samples, int sampleR
     put(bytes, "fmt ");
     put(bytes, 16, 4);                                  // the format chunk's size
     put(bytes, 1, 2);                                   // PCM
-    put(bytes, 1, 2);                                   // one channel
+    put(bytes, std::uint32_t(channels), 2);
     put(bytes, std::uint32_t(sampleRate), 4);
-    put(bytes, std::uint32_t(sampleRate * kBytesPerSample), 4); // bytes a second
-    put(bytes, kBytesPerSample, 2);                     // bytes a frame
+    put(bytes, std::uint32_t(sampleRate) * frameBytes, 4); // bytes a second
+    put(bytes, frameBytes, 2);
     put(bytes, 8 * kBytesPerSample, 2);                 // bits a sample
     put(bytes, "data");
     put(bytes, dataSize, 4);

@@ -6,8 +6,8 @@
 
 namespace vlnokres::sound {
 
-// A RIFF WAVE file of 16-bit PCM, one channel: the samples (-1 … 1) rounded to the nearest
-// step of full scale.
-std::vector<std::uint8_t> wavFile(const std::vector<float> &samples, int sampleRate);
+// A RIFF WAVE file of 16-bit PCM, of one channel or more: the samples (-1 … 1, a frame's
+// channels side by side) rounded to the nearest step of full scale.
+std::vector<std::uint8_t> wavFile(const std::vector<float> &samples, int sampleRate, int channels = 1);
 
 } // namespace vlnokres::sound

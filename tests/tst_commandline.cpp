@@ -17,6 +17,8 @@ private Q_SLOTS:
     void refuses_data();
     void refuses();
     void handsOnWhatWasGiven();
+    void examplesShowWhatTheyName_data();
+    void examplesShowWhatTheyName();
     void silentVoiceIsNotWritten();
 };
 
@@ -45,9 +47,16 @@ void TestCommandLine::refuses_data()
     QTest::newRow("scale too small") << QStringList{"--render", "x.png", "--scale", "0,2"}
                                      << "Měřítko musí být číslo od 0,25 do 8.";
     QTest::newRow("a voice's name begun") << QStringList{"--sound", "su"}
-                                          << "Hlas „su“ neznám: volba „--sound“ bere off, first, second nebo sum.";
+                                          << "Hlas „su“ neznám: volba „--sound“ bere off, first, second, sum nebo stereo.";
     QTest::newRow("a voice's name and more") << QStringList{"--sound", "summ"}
-                                             << "Hlas „summ“ neznám: volba „--sound“ bere off, first, second nebo sum.";
+                                             << "Hlas „summ“ neznám: volba „--sound“ bere off, first, second, sum nebo stereo.";
+    QTest::newRow("a span not offered") << QStringList{"--periods", "10"}
+                                        << "Časovou osu „10“ neznám: volba „--periods“ bere 2, 20 nebo 100.";
+    QTest::newRow("a span for a sound file")
+        << QStringList{"--render", "x.wav", "--periods", "20"}
+        << "Volba „--periods“ platí jen pro okno nebo s volbou „--render“ do obrázku.";
+    QTest::newRow("a step beyond the longer axis") << QStringList{"--render", "x.png", "--periods", "20", "--step", "13001"}
+                                                   << "Krok musí být celé číslo od 1 do 13000.";
     QTest::newRow("a palette's name begun") << QStringList{"--colours", "colour"}
                                             << "Barvy „colour“ neznám: volba „--colours“ bere standard nebo colour-blind.";
 }
@@ -83,6 +92,35 @@ void TestCommandLine::handsOnWhatWasGiven()
     QCOMPARE(s.baseTone, 1760.0);
     QCOMPARE(s.duration, 0.1);
     QCOMPARE(s.action, CommandLine::Action::RenderSound);
+}
+
+// Each example's values and the time graph's span it needs to show what it names; a span
+// given wins over the example's.
+void TestCommandLine::examplesShowWhatTheyName_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<int>("periods");
+    const QList<std::tuple<const char *, double, int>> examples = {
+        {"stejna-faze", 1, 2},      {"opacna-faze", 1, 2},         {"ctvrt-periody", 1, 2},
+        {"zazneje", 1.1, 20},       {"zazneje-slysitelne", 1.02, 100}, {"druha-harmonicka", 2, 2},
+        {"obdelnik", 3, 2}};
+    for (const auto &[name, frequency, periods] : examples)
+        QTest::newRow(name) << QStringList{"--preset", name} << frequency << periods;
+    QTest::newRow("a span given wins") << QStringList{"--preset", "zazneje", "--periods", "2"} << 1.1 << 2;
+}
+
+void TestCommandLine::examplesShowWhatTheyName()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(double, frequency);
+    QFETCH(int, periods);
+    const auto line = parsed(arguments);
+    QVERIFY(std::holds_alternative<CommandLine>(line));
+    const CommandLine &l = std::get<CommandLine>(line);
+    QCOMPARE(l.parameters.frequency, frequency);
+    QCOMPARE(l.window.periods, std::optional(periods));
+    QCOMPARE(l.step, 1300 * periods / 2);
 }
 
 // A voice with nothing to hear is refused with status 2 and no file; a sum whose second tone

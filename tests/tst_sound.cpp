@@ -1,3 +1,4 @@
+#include "app/sound/SoundCommands.h"
 #include "app/sound/SoundWorker.h"
 #include "core/ToneGenerator.h"
 #include "core/WavFile.h"
@@ -25,6 +26,9 @@ private Q_SLOTS:
     void aMinuteDoesNotDrift();
     void deviceCrossFadesAndEndsASample();
     void wavFileIsPcm();
+    void stereoPutsEachWaveOnItsSide();
+    void menuNamesWhatTheClassHears_data();
+    void menuNamesWhatTheClassHears();
 };
 
 namespace {
@@ -172,6 +176,77 @@ void TestSound::wavFileIsPcm()
                               "data\x0a\0\0\0\0\0\xff\x7f\x01\x80\0\x40\xff\x7f",
                               54);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(wav.data()), qsizetype(wav.size())), expected);
+}
+
+// The stereo voice: the first wave on the left at the base tone, the second on the right with
+// its own amplitude, each at one voice's gain; in a file two channels, and on an output of two
+// channels side by side, or mixed where it has one.
+void TestSound::stereoPutsEachWaveOnItsSide()
+{
+    const Tones tones{kDefaultBaseTone, 1.5, 1.02, 0};
+    const std::vector<float> both = toneOf(tones, Voice::Stereo, 1, kRate);
+    QCOMPARE(both.size(), std::size_t(2 * kRate));
+    std::vector<float> sides[2];
+    for (std::size_t i = 0; i < both.size(); ++i)
+        sides[i % 2].push_back(both[i]);
+    const auto loudest = [](const std::vector<float> &side) {
+        return std::abs(*std::ranges::max_element(side, {}, [](float s) { return std::abs(s); }));
+    };
+    QVERIFY(std::abs(pitchOf(sides[0]) - 220) <= 1);
+    QVERIFY(std::abs(pitchOf(sides[1]) - 224) <= 1);
+    QVERIFY(std::abs(loudest(sides[0]) - kGain) < 1e-3);
+    QVERIFY(std::abs(loudest(sides[1]) - 1.5 * kGain) < 1e-3);
+
+    const std::vector<std::uint8_t> wav = wavFile({0.5f, -0.5f}, kRate, 2);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(wav.data()) + 22, 12),
+             QByteArray("\x02\0\x80\xbb\0\0\0\xee\x02\0\x04\0", 12)); // channels, rate, bytes a second and a frame
+
+    for (const int channels : {2, 1}) {
+        QAudioFormat format;
+        format.setSampleRate(kRate);
+        format.setChannelCount(channels);
+        format.setSampleFormat(QAudioFormat::Float);
+        vlnokres::ToneDevice device;
+        device.setFormat(format);
+        QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        ToneGenerator alone(tones, Voice::Stereo, kRate);
+        alone.fadeIn();
+        std::vector<float> expected(2 * 4800);
+        alone.generate(expected.data(), 4800);
+        device.play(std::make_unique<ToneGenerator>(tones, Voice::Stereo, kRate), std::nullopt);
+        const QByteArray bytes = device.read(qint64(4800 * channels * sizeof(float)));
+        const auto *heard = reinterpret_cast<const float *>(bytes.constData());
+        for (std::size_t f = 0; f < 4800; f += 37) {
+            if (channels == 2) {
+                QCOMPARE(heard[2 * f], expected[2 * f]);
+                QCOMPARE(heard[2 * f + 1], expected[2 * f + 1]);
+            } else {
+                QCOMPARE(heard[f], expected[2 * f] + expected[2 * f + 1]);
+            }
+        }
+    }
+}
+
+void TestSound::menuNamesWhatTheClassHears_data()
+{
+    QTest::addColumn<double>("baseTone");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("beats to count") << 220.0 << 1.02 << "Tóny 220 Hz a 224,4 Hz: zázněje 4,4× za sekundu";
+    QTest::newRow("at 440 Hz, twice as many") << 440.0 << 1.02 << "Tóny 440 Hz a 448,8 Hz: zázněje 8,8× za sekundu";
+    QTest::newRow("too fast: roughness")
+        << 220.0 << 1.1 << "Tóny 220 Hz a 242 Hz: 22 záznějů za sekundu, slyšet jako drsnost";
+    QTest::newRow("one pitch, no beats") << 220.0 << 1.0 << "Oba tóny 220 Hz";
+    QTest::newRow("turning back, the same pitch") << 110.0 << -1.0 << "Oba tóny 110 Hz";
+    QTest::newRow("far apart: two tones") << 220.0 << 2.0 << "Tóny 220 Hz a 440 Hz: slyšet jako dva tóny";
+}
+
+void TestSound::menuNamesWhatTheClassHears()
+{
+    QFETCH(double, baseTone);
+    QFETCH(double, frequency);
+    QFETCH(QString, line);
+    QCOMPARE(vlnokres::tonesLine(baseTone, frequency).replace(QChar(0xA0), u' '), line);
 }
 
 QTEST_GUILESS_MAIN(TestSound)

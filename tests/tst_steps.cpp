@@ -27,6 +27,8 @@ private Q_SLOTS:
     void firstStepStartsFromAngleZeroAndPhase();
     void stepsFollowOneAnother();
     void tracesShareTheirXAcrossTheGraph();
+    void longerAxisHoldsMoreOfTheSameSteps_data();
+    void longerAxisHoldsMoreOfTheSameSteps();
     void negativeFrequencyTurnsBackButAdvances();
     void zeroFrequencyHoldsTheSecondVectorStill();
     void hugeValuesStayDrawable();
@@ -105,6 +107,41 @@ void TestSteps::tracesShareTheirXAcrossTheGraph()
         }
         QVERIFY(near(previous, 748.2));
     }
+}
+
+// A longer time axis: as many more steps in the graph's width, each turning the vectors as the
+// designed step of that number does; the last dots at x 748,2 whatever the span.
+void TestSteps::longerAxisHoldsMoreOfTheSameSteps_data()
+{
+    QTest::addColumn<int>("periods");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("pageSteps");
+    QTest::newRow("designed") << 2 << 1300 << 50;
+    QTest::newRow("20 periods") << 20 << 13000 << 500;
+    QTest::newRow("100 periods") << 100 << 65000 << 2500;
+}
+
+void TestSteps::longerAxisHoldsMoreOfTheSameSteps()
+{
+    QFETCH(int, periods);
+    QFETCH(int, steps);
+    QFETCH(int, pageSteps);
+    const TimeAxis axis{periods};
+    QCOMPARE(axis.steps(), steps);
+    QCOMPARE(axis.pageSteps(), pageSteps);
+    const SecondSinusoid second{25, 1.1, 30};
+    for (const int t : {1, 777, steps}) {
+        const DrawOps longer = stepOps(second, t, axis), designed = stepOps(second, t);
+        for (std::size_t i = 0; i < longer.size(); ++i) {
+            if (const auto *dot = std::get_if<Circle>(&longer[i])) {
+                QCOMPARE(dot->centre.y, std::get<Circle>(designed[i]).centre.y);
+                QVERIFY(std::abs(dot->centre.x - (340 + 408.2 * t / steps)) < 1e-9);
+            } else {
+                QVERIFY(longer[i] == designed[i]); // the vectors, as designed
+            }
+        }
+    }
+    QVERIFY(std::abs(traceX(steps, axis) - 748.2) < 1e-9);
 }
 
 void TestSteps::negativeFrequencyTurnsBackButAdvances()

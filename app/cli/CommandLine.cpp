@@ -144,8 +144,8 @@ QString helpText()
         "                    (výchozí %5, pro GIF %6 a nejvýš %7)\n"
         "  --colours BARVY   standard (výchozí) nebo colour-blind: první sinusoida modře,\n"
         "                    druhá rumělkově, pro barvoslepé; v okně i v obrázcích\n"
-        "  --sound HLAS      zvuk v okně: off (výchozí), first, second nebo sum\n"
-        "                    (první sinusoida, druhá, součet)\n"
+        "  --sound HLAS      zvuk v okně: off (výchozí), first, second, sum nebo stereo\n"
+        "                    (první sinusoida, druhá, součet, obě: první vlevo, druhá vpravo)\n"
         "  --tone HZ         základní tón první sinusoidy, %8 až %9 Hz (výchozí %10)\n"
         "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
         "  --duration S      s --render do WAV: délka zvuku v sekundách, %11 až %12 (výchozí %13)\n"
@@ -280,7 +280,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(voice)) {
         const sound::VoiceName *named = entryNamed(sound::kVoiceNames, parser.value(voice).toStdString());
         if (!named)
-            return CommandLineError{QStringLiteral("Hlas %1 neznám: volba „--sound“ bere off, first, second nebo sum.")
+            return CommandLineError{QStringLiteral("Hlas %1 neznám: volba „--sound“ bere off, first, second, sum nebo stereo.")
                                         .arg(quoted(parser.value(voice)))};
         if (!named->voice && line.action == CommandLine::Action::RenderSound)
             return CommandLineError{QStringLiteral("Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav.")};

@@ -57,14 +57,14 @@ int renderSound(const CommandLine &line)
     const sound::Tones tones{line.baseTone, p.amplitude, p.frequency, p.phaseDegrees};
     if (const auto inaudible = sound::inaudibleTone(tones, line.voice, kWavRate)) {
         const QString tone = QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(pictureNumber(std::abs(*inaudible)));
-        if (line.voice != sound::Voice::Sum) {
+        if (line.voice == sound::Voice::First || line.voice == sound::Voice::Second) {
             std::fprintf(stderr, "%s: soubor by byl tichý.\n", qPrintable(tone));
             return 2;
         }
         std::fprintf(stderr, "%s; soubor obsahuje jen první.\n", qPrintable(tone));
     }
     const auto samples = sound::toneOf(tones, line.voice, line.duration, kWavRate);
-    const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate);
+    const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate, sound::channelsOf(line.voice));
     return written(line, QByteArray(reinterpret_cast<const char *>(wav.data()), qsizetype(wav.size())),
                    QStringLiteral("Zvuk"));
 }

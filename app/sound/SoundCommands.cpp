@@ -1,6 +1,7 @@
 #include "SoundCommands.h"
 
 #include "app/run/RunController.h"
+#include "core/Readouts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,10 +25,13 @@ const VoiceItem kVoiceItems[] = {
     {"První sinusoida", Voice::First},
     {"Druhá sinusoida", Voice::Second},
     {"Součet", Voice::Sum},
+    {"Obě vlny: první vlevo, druhá vpravo", Voice::Stereo},
 };
 
 // The base tones a user picks from: the lowest A's of an ordinary voice and instrument.
 constexpr double kBaseTones[] = {110, 220, 440, 880};
+
+QString hertzText(double hertz) { return QLocale(QLocale::Czech).toString(hertz, 'g', 6); }
 
 std::optional<Voice> voiceOf(const QAction *action)
 {
@@ -171,10 +175,30 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
     playSample->setEnabled(available);
     menu.addAction(playSample);
     const double second = frequency.value_or(1) * m_baseTone;
-    if (available && !sound::audible(second, m_player->sampleRate())) {
-        const QString hertz = QLocale(QLocale::Czech).toString(std::abs(second), 'g', 6);
-        menu.addAction(QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertz))->setEnabled(false);
-    }
+    if (!available)
+        return;
+    const QString line = sound::audible(second, m_player->sampleRate())
+                             ? tonesLine(m_baseTone, frequency.value_or(1))
+                             : QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertzText(std::abs(second)));
+    menu.addAction(line)->setEnabled(false);
+}
+
+// Beats are heard as a swelling and fading up to about fifteen a second; faster, they are
+// heard as roughness. Where the sum does not beat, the two are heard as two tones.
+QString tonesLine(double baseTone, double frequency)
+{
+    constexpr double kFastestHeardBeats = 15;
+    const QString first = hertzText(baseTone), second = hertzText(std::abs(frequency) * baseTone);
+    if (std::abs(frequency) == 1)
+        return QStringLiteral("Oba tóny %1 Hz").arg(first);
+    const QString tones = QStringLiteral("Tóny %1 Hz a %2 Hz").arg(first, second);
+    if (!readouts::beats({1, frequency, 0}))
+        return tones + QStringLiteral(": slyšet jako dva tóny");
+    const double beats = std::abs(std::abs(frequency) - 1) * baseTone;
+    const QString rate = QLocale(QLocale::Czech).toString(beats, 'g', 3);
+    if (beats <= kFastestHeardBeats)
+        return tones + QStringLiteral(": zázněje %1× za sekundu").arg(rate);
+    return tones + QStringLiteral(": %1 záznějů za sekundu, slyšet jako drsnost").arg(rate);
 }
 
 } // namespace vlnokres

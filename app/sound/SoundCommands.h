@@ -54,8 +54,8 @@ public:
     void dragMoved(const Parameters &parameters);
     void dragEnded();
 
-    // The submenu as it stands, with a word on the second tone where the frequency in the box
-    // puts it out of hearing.
+    // The submenu as it stands, with a line on what the two tones of the frequency in the box
+    // sound like, or on the second where it is out of hearing.
     void fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, std::optional<double> frequency);
 
 private:
@@ -76,5 +76,9 @@ private:
     std::function<void()> m_voiceChosen = [] {};
     std::function<void()> m_toneChosen = [] {};
 };
+
+// What the class hears of the two tones at the base tone and the second's frequency, in the
+// sound menu: "Tóny 220 Hz a 224,4 Hz: zázněje 4,4× za sekundu".
+QString tonesLine(double baseTone, double frequency);
 
 } // namespace vlnokres

@@ -11,12 +11,13 @@ namespace {
 
 constexpr int kRate = 48000;
 
-// 16-bit samples of one channel at 48 kHz where the output takes them, else what it prefers.
+// 16-bit samples of two channels (the stereo voice's) at 48 kHz where the output takes them,
+// else what it prefers.
 QAudioFormat formatFor(const QAudioDevice &device)
 {
     QAudioFormat format;
     format.setSampleRate(kRate);
-    format.setChannelCount(1);
+    format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Int16);
     return device.isFormatSupported(format) ? format : device.preferredFormat();
 }

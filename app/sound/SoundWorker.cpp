@@ -15,17 +15,35 @@ namespace {
 // from a buffer that has room for none.
 constexpr double kBufferSeconds = 0.08;
 
+// Samples of the output's frames, in its channels, in its sample format.
 template <typename Sample>
-void putAll(char *out, const std::vector<float> &samples, int channels, double scale, double offset = 0)
+void putAll(char *out, const std::vector<float> &samples, double scale, double offset = 0)
 {
     auto *to = reinterpret_cast<Sample *>(out);
-    for (float sample : samples)
+    for (float sample : samples) {
+        // Whole-number formats round; floating samples go as they are.
+        if constexpr (std::is_floating_point_v<Sample>)
+            *to++ = Sample(offset + sample * scale);
+        else
+            *to++ = Sample(std::lround(offset + sample * scale));
+    }
+}
+
+// The generator's frames added into the output's: one channel goes to every channel, two go
+// left and right (and further channels stay silent), or are mixed into one.
+void addFrames(std::vector<float> &into, int channels, const std::vector<float> &from, int fromChannels)
+{
+    const std::size_t frames = into.size() / std::size_t(channels);
+    for (std::size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c) {
-            // Whole-number formats round; floating samples go as they are.
-            if constexpr (std::is_floating_point_v<Sample>)
-                *to++ = Sample(offset + sample * scale);
-            else
-                *to++ = Sample(std::lround(offset + sample * scale));
+            float sample = 0;
+            if (fromChannels == 1)
+                sample = from[f];
+            else if (channels == 1)
+                sample = from[2 * f] + from[2 * f + 1];
+            else if (c < 2)
+                sample = from[2 * f + std::size_t(c)];
+            into[f * std::size_t(channels) + std::size_t(c)] += sample;
         }
 }
 
@@ -72,12 +90,14 @@ qint64 ToneDevice::readData(char *data, qint64 maxSize)
     if (frameBytes <= 0)
         return 0;
     const auto frames = std::size_t(maxSize / frameBytes);
-    m_buffer.assign(frames, 0.0f);
+    const int channels = m_format.channelCount();
+    m_buffer.assign(frames * std::size_t(channels), 0.0f);
     if (m_generator) {
+        m_toneBuffer.resize(frames * std::size_t(m_generator->channels()));
         std::size_t done = 0;
         if (m_left) {
             const auto before = std::size_t(std::min<qint64>(*m_left, qint64(frames)));
-            m_generator->generate(m_buffer.data(), before);
+            m_generator->generate(m_toneBuffer.data(), before);
             *m_left -= qint64(before);
             done = before;
             if (*m_left == 0) {
@@ -85,29 +105,28 @@ qint64 ToneDevice::readData(char *data, qint64 maxSize)
                 m_left.reset();
             }
         }
-        m_generator->generate(m_buffer.data() + done, frames - done);
+        m_generator->generate(m_toneBuffer.data() + done * std::size_t(m_generator->channels()), frames - done);
+        addFrames(m_buffer, channels, m_toneBuffer, m_generator->channels());
     }
     if (m_leaving) {
-        m_leavingBuffer.resize(frames);
-        m_leaving->generate(m_leavingBuffer.data(), frames);
-        for (std::size_t i = 0; i < frames; ++i)
-            m_buffer[i] += m_leavingBuffer[i];
+        m_toneBuffer.resize(frames * std::size_t(m_leaving->channels()));
+        m_leaving->generate(m_toneBuffer.data(), frames);
+        addFrames(m_buffer, channels, m_toneBuffer, m_leaving->channels());
         if (m_leaving->silent())
             m_leaving.reset();
     }
-    const int channels = m_format.channelCount();
     switch (m_format.sampleFormat()) {
     case QAudioFormat::Float:
-        putAll<float>(data, m_buffer, channels, 1) ;
+        putAll<float>(data, m_buffer, 1);
         break;
     case QAudioFormat::Int32:
-        putAll<qint32>(data, m_buffer, channels, 2147483647.0);
+        putAll<qint32>(data, m_buffer, 2147483647.0);
         break;
     case QAudioFormat::UInt8:
-        putAll<quint8>(data, m_buffer, channels, 127, 128);
+        putAll<quint8>(data, m_buffer, 127, 128);
         break;
     default:
-        putAll<qint16>(data, m_buffer, channels, 32767);
+        putAll<qint16>(data, m_buffer, 32767);
         break;
     }
     return qint64(frames) * frameBytes;

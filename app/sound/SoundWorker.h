@@ -38,8 +38,8 @@ private:
     std::unique_ptr<sound::ToneGenerator> m_leaving; // the tone before, fading out under the new one
     std::optional<qint64> m_left; // samples before the fade out begins
     bool m_paused = false;
-    std::vector<float> m_buffer;
-    std::vector<float> m_leavingBuffer;
+    std::vector<float> m_buffer;     // the output's frames
+    std::vector<float> m_toneBuffer; // a generator's
 };
 
 // Owns the sink in the sound's own thread; the window's requests arrive as queued calls.

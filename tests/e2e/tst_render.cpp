@@ -136,7 +136,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("sound file, sound off") << QStringList{"--render", "x.wav", "--sound", "off"} << 2
                                            << "Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav." << true;
     QTest::newRow("unknown voice") << QStringList{"--sound", "treti"} << 2
-                                   << "Hlas „treti“ neznám: volba „--sound“ bere off, first, second nebo sum." << true;
+                                   << "Hlas „treti“ neznám: volba „--sound“ bere off, first, second, sum nebo stereo." << true;
     QTest::newRow("tone too low") << QStringList{"--tone", "50"} << 2
                                   << "Základní tón musí být číslo od 55 do 1760 (Hz)." << true;
     QTest::newRow("duration too long") << QStringList{"--render", "x.wav", "--duration", "61"} << 2
@@ -154,7 +154,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
                                           << "Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek." << true;
     QTest::newRow("unknown example") << QStringList{"--preset", "ctvrt"} << 2
                                      << "Příklad „ctvrt“ neznám; příklady jsou: stejna-faze, opacna-faze, ctvrt-periody, "
-                                        "zazneje, druha-harmonicka, obdelnik." << true;
+                                        "zazneje, zazneje-slysitelne, druha-harmonicka, obdelnik." << true;
     QTest::newRow("groups on the command line") << QStringList{"--render", "x.png", "--phase", "1.000.000"} << 2
                                                 << "Fázový posun musí být číslo." << false;
 }
