@@ -3,6 +3,7 @@
 #include "app/run/PaintParts.h"
 #include "app/run/RasterPainter.h"
 #include "app/run/RasterSurface.h"
+#include "app/run/SceneCheckpoints.h"
 #include "core/Picture.h"
 #include "core/RunScene.h"
 #include "core/StepOperations.h"
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void contextMenuOffersTheViewAndTheRun();
     void helpKeyListsTheKeys();
     void soundFollowsTheRun();
+    void pointsKeptStayWithinTheirBytes();
     void sceneIsCutIntoPartsThatLieApart_data();
     void sceneIsCutIntoPartsThatLieApart();
     void wholeSceneAtOncePaintsAsStepByStep_data();
@@ -399,6 +401,27 @@ void TestZoom::helpKeyListsTheKeys()
     for (const QAction *action : w.window.actions())
         if (!action->shortcut().isEmpty())
             QVERIFY2(listed.contains(action->shortcut().toString(QKeySequence::NativeText)), qPrintable(action->text()));
+}
+
+// A long scene, each point of it a picture wholly new: past what they may keep, every other
+// point goes and the rest are kept further apart, and each left still restores its picture.
+void TestZoom::pointsKeptStayWithinTheirBytes()
+{
+    QImage image(2048, 2048, QImage::Format_RGB32);
+    SceneCheckpoints points;
+    const auto colourAt = [](std::size_t opCount) { return QRgb(0xFF000000u | opCount); };
+    for (std::size_t opCount = 1; opCount <= 12; ++opCount) {
+        image.fill(colourAt(opCount));
+        points.touch(image.rect());
+        points.take(image, opCount);
+        QVERIFY(points.bytes() <= SceneCheckpoints::kKeptBytes);
+    }
+    QCOMPARE(points.opCounts(), (std::vector<std::size_t>{10, 12})); // three of 16 MB are all it may keep
+    QCOMPARE(points.spread(), std::size_t(32));
+    for (std::size_t i : {std::size_t(0), std::size_t(1), std::size_t(0)}) {
+        points.restore(image, i);
+        QCOMPARE(image.pixel(1000, 2047), colourAt(points.opCounts()[i]));
+    }
 }
 
 // Operations, as the scene pixels each may touch, and the parts they are cut into, each listed

@@ -37,13 +37,14 @@ QImage pictureOfScene(const QImage &scene, const PictureText &text, double scale
 }
 
 // The band as the window draws it at this zoom, cut from the whole scene, then the "+" box
-// and the caption on top, as the window shows them.
+// and the caption on top, as the window shows them. The lines that a later one paints over
+// whole are left out, as the window leaves them out of a whole scene: the same pixels.
 QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale, Colours colours)
 {
     QImage scene = blankScene(scale);
     {
         RasterPainter painter(scene, scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {}, colours);
-        for (const DrawOp &op : sceneOps)
+        for (const DrawOp &op : picture::uncoveredOps(sceneOps))
             painter.paint(op);
     }
     return pictureOfScene(scene, text, scale);

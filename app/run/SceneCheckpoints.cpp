@@ -11,6 +11,8 @@ void SceneCheckpoints::clear()
     m_points.clear();
     m_reached.reset();
     m_touched.clear();
+    m_tileBytes = 0;
+    m_thinnings = 0;
 }
 
 QRect SceneCheckpoints::tileRect(std::size_t tile) const
@@ -19,7 +21,7 @@ QRect SceneCheckpoints::tileRect(std::size_t tile) const
     return QRect(column * kTile, row * kTile, kTile, kTile) & QRect({}, m_size);
 }
 
-SceneCheckpoints::Tile SceneCheckpoints::copyOf(const QImage &image, std::size_t tile) const
+SceneCheckpoints::Tile SceneCheckpoints::copyOf(const QImage &image, std::size_t tile)
 {
     const QRect area = tileRect(tile);
     auto pixels = std::make_shared<std::vector<QRgb>>(std::size_t(area.width()) * std::size_t(area.height()));
@@ -27,7 +29,32 @@ SceneCheckpoints::Tile SceneCheckpoints::copyOf(const QImage &image, std::size_t
         const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(area.top() + y)) + area.left();
         std::copy(row, row + area.width(), pixels->begin() + std::ptrdiff_t(y) * area.width());
     }
+    m_tileBytes += pixels->size() * sizeof(QRgb);
     return pixels;
+}
+
+// Every other point goes, the last stays; a tile no point holds any more is freed.
+void SceneCheckpoints::thin()
+{
+    std::vector<Tiles> points;
+    std::vector<std::size_t> opCounts;
+    std::optional<std::size_t> reached;
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        if (i % 2 == 1 || i + 1 == m_points.size()) {
+            if (m_reached == i)
+                reached = points.size();
+            points.push_back(std::move(m_points[i]));
+            opCounts.push_back(m_opCounts[i]);
+            continue;
+        }
+        for (const Tile &tile : m_points[i])
+            if (tile.use_count() == 1)
+                m_tileBytes -= tile->size() * sizeof(QRgb);
+    }
+    m_points = std::move(points);
+    m_opCounts = std::move(opCounts);
+    m_reached = reached;
+    ++m_thinnings;
 }
 
 void SceneCheckpoints::take(const QImage &image, std::size_t opCount)
@@ -47,6 +74,8 @@ void SceneCheckpoints::take(const QImage &image, std::size_t opCount)
     m_opCounts.push_back(opCount);
     m_reached = m_points.size() - 1;
     m_touched.assign(tiles, false);
+    if (m_tileBytes > kKeptBytes)
+        thin();
 }
 
 void SceneCheckpoints::touch(const QRect &deviceArea)
@@ -102,6 +131,10 @@ void SceneCheckpoints::dropAfter(std::size_t index)
 {
     if (index + 1 >= m_points.size())
         return;
+    for (std::size_t i = index + 1; i < m_points.size(); ++i)
+        for (const Tile &tile : m_points[i])
+            if (tile.use_count() == 1)
+                m_tileBytes -= tile->size() * sizeof(QRgb);
     m_points.resize(index + 1);
     m_opCounts.resize(index + 1);
     if (m_reached && *m_reached > index)

@@ -19,6 +19,9 @@ class SceneCheckpoints
 {
 public:
     static constexpr int kTile = 32; // device pixels a side
+    // Past this many bytes of tiles, every other point is let go and the points are kept
+    // twice as far apart: a long run keeps as much as a designed one, further apart.
+    static constexpr std::size_t kKeptBytes = std::size_t(48) << 20;
 
     // Nothing kept: a new scene, or the picture drawn anew at another resolution.
     void clear();
@@ -35,13 +38,16 @@ public:
     // Forgets the points after index.
     void dropAfter(std::size_t index);
     std::size_t bytes() const;
+    // How many times further apart than at first the points are now kept.
+    std::size_t spread() const { return std::size_t(1) << m_thinnings; }
 
 private:
     using Tile = std::shared_ptr<const std::vector<QRgb>>;
     using Tiles = std::vector<Tile>;
 
     QRect tileRect(std::size_t tile) const;
-    Tile copyOf(const QImage &image, std::size_t tile) const;
+    Tile copyOf(const QImage &image, std::size_t tile);
+    void thin();
 
     QSize m_size;
     int m_columns = 0;
@@ -49,6 +55,8 @@ private:
     std::vector<Tiles> m_points;
     std::optional<std::size_t> m_reached; // the point the picture differs from only in m_touched
     std::vector<bool> m_touched;
+    std::size_t m_tileBytes = 0;
+    int m_thinnings = 0;
 };
 
 } // namespace vlnokres
