@@ -17,7 +17,7 @@ constexpr const char *kKeys[][2] = {
     {"Ctrl+-", "zmenšit okno"},
     {"P, Pause", "pozastavit a znovu spustit běžící animaci"},
     {"←, →", "v pozastavené animaci o krok zpět a vpřed"},
-    {"PgUp, PgDn", "v pozastavené animaci o 50 kroků zpět a vpřed"},
+    {"PgUp, PgDn", "v pozastavené animaci o 1/26 běhu zpět a vpřed (50 kroků při 2 periodách)"},
     {"Home, End", "v pozastavené animaci na první a poslední krok"},
     {"Ctrl+S", "uložit obrázek nebo animaci"},
     {"Ctrl+Shift+C", "kopírovat obrázek do schránky"},
@@ -31,12 +31,17 @@ constexpr const char *kKeys[][2] = {
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
     {"Mezerník, Enter", "stisknout tlačítko, které má fokus"},
     {"šipky, Home, End", "na posuvníku zpomalení: o krok, na nejmenší, na největší"},
-    {"Menu, pravé tlačítko myši", "nabídka zobrazení nad kreslicí plochou"},
+    {"Menu, pravé tlačítko myši", "nabídka nad kreslicí plochou: příklady, časová osa, barvy, zvuk"},
 };
 
-// The phase box's degree is the program's own, as it has always drawn it.
+// The phase box's degree is the program's own, as it has always drawn it; and what the menu
+// offers for beats.
 constexpr auto kDegreeNote = "Fázový posun se zadává ve stupních programu: stupeň je 0,0175 rad, takže 180° je "
                              "3,15 rad<br>a dvě opačné vlny po sečtení nechají nepatrný zbytek.";
+constexpr auto kBeatsNote = "Časová osa ukáže 2, 20 nebo 100 period první vlny. Příklad „Zázněje“ ukáže dva "
+                            "zázněje na 20 periodách,<br>„Slyšitelné zázněje“ na 100 periodách; při 220 Hz jich "
+                            "zazní 4,4 za sekundu. Hlas „Obě vlny“<br>pustí první vlnu vlevo a druhou vpravo: "
+                            "součet vznikne v místnosti (ve sluchátkách slyší každé ucho jen jeden tón).";
 
 constexpr auto kName = "klavesoveZkratky";
 
@@ -62,7 +67,9 @@ void showKeysHelp(QWidget &parent)
                         .arg(QString::fromUtf8(key).toHtmlEscaped(), QString::fromUtf8(meaning).toHtmlEscaped());
         // One label, with no word wrap: a wrapped one would not make the dialog tall enough.
         auto *table = new QLabel(
-            QStringLiteral("<table cellspacing=\"6\">%1</table><p>%2</p>").arg(rows, QString::fromUtf8(kDegreeNote)), help);
+            QStringLiteral("<table cellspacing=\"6\">%1</table><p>%2</p><p>%3</p>")
+                .arg(rows, QString::fromUtf8(kDegreeNote), QString::fromUtf8(kBeatsNote)),
+            help);
         table->setTextFormat(Qt::RichText);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
         QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::close);
