@@ -325,15 +325,18 @@ void TestMainWindow::examplesFillTheBoxesAndRun_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("beats") << "Zázněje" << QStringList{"1", "1,1", "0"};
-    QTest::newRow("square wave's start") << "Začátek obdélníkového průběhu" << QStringList{"0,333", "3", "0"};
+    QTest::addColumn<int>("steps");
+    QTest::newRow("beats, on 20 periods") << "Zázněje" << QStringList{"1", "1,1", "0"} << 13000;
+    QTest::newRow("square wave's start") << "Začátek obdélníkového průběhu" << QStringList{"0,333", "3", "0"} << 1300;
 }
 
-// An example fills the three boxes as if typed, leaves the slowdown, and runs.
+// An example fills the three boxes as if typed, sets the time axis it needs, leaves the
+// slowdown, and runs.
 void TestMainWindow::examplesFillTheBoxesAndRun()
 {
     QFETCH(QString, title);
     QFETCH(QStringList, boxes);
+    QFETCH(int, steps);
     TestWindow w;
     w.pace()->setValue(3);
     for (QAction *action : w.window.actions())
@@ -343,6 +346,7 @@ void TestMainWindow::examplesFillTheBoxesAndRun()
              boxes);
     QCOMPARE(w.pace()->value(), 3);
     QCOMPARE(w.pacer->finishes, 1);
+    QCOMPARE(int(w.pacer->deadlines.size()), steps);
 }
 
 // The command copied from the menu opens the same set-up: the boxes as they were (a text a
@@ -355,14 +359,20 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     w.pace()->setValue(2);
     w.window.soundCommands().setVoice(vlnokres::sound::Voice::Second);
     w.window.soundCommands().setBaseTone(110);
-    auto copy = [&] {
+    auto trigger = [&](const QString &text) {
         for (QAction *action : w.window.actions())
-            if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
+            if (action->text() == text)
                 action->trigger();
+    };
+    auto copy = [&] {
+        trigger(QStringLiteral("Kopírovat jako příkaz"));
         return QApplication::clipboard()->text();
     };
     QCOMPARE(copy(),
              QStringLiteral("vlnokres --amplitude 0,8 --frequency 1 --phase '1 5' --slowdown 2 --sound second --tone 110"));
+    trigger(QStringLiteral("20 period"));
+    QVERIFY(copy().endsWith(QStringLiteral(" --tone 110 --periods 20")));
+    trigger(QStringLiteral("2 periody"));
     // Digits of another script, as typed under Arabic, read back on the command line.
     QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
     w.box(names::kPhase)->setText(QStringLiteral("-١٢٫٧٥"));

@@ -294,20 +294,23 @@ void TestZoom::runKeysActOnTheRun_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("paused");
     QTest::addColumn<RunKey>("expected");
+    QTest::addColumn<int>("periods");
     const int none = Qt::NoModifier;
-    QTest::newRow("P pauses") << int(Qt::Key_P) << none << false << RunKey{Act::TogglePause};
-    QTest::newRow("P on the keypad") << int(Qt::Key_P) << int(Qt::KeypadModifier) << true << RunKey{Act::TogglePause};
-    QTest::newRow("Shift+P is a letter") << int(Qt::Key_P) << int(Qt::ShiftModifier) << false << RunKey{};
-    QTest::newRow("Pause") << int(Qt::Key_Pause) << int(Qt::ControlModifier) << true << RunKey{Act::TogglePause};
-    QTest::newRow("Escape stops") << int(Qt::Key_Escape) << none << true << RunKey{Act::Stop};
-    QTest::newRow("arrows only while paused") << int(Qt::Key_Left) << none << false << RunKey{};
-    QTest::newRow("back a step") << int(Qt::Key_Left) << none << true << RunKey{Act::MoveTo, 99};
-    QTest::newRow("on a step") << int(Qt::Key_Right) << none << true << RunKey{Act::MoveTo, 101};
-    QTest::newRow("fifty back") << int(Qt::Key_PageUp) << none << true << RunKey{Act::MoveTo, 50};
-    QTest::newRow("fifty on") << int(Qt::Key_PageDown) << none << true << RunKey{Act::MoveTo, 150};
-    QTest::newRow("first") << int(Qt::Key_Home) << none << true << RunKey{Act::MoveTo, 1};
-    QTest::newRow("last") << int(Qt::Key_End) << none << true << RunKey{Act::MoveTo, 1300};
-    QTest::newRow("any other") << int(Qt::Key_A) << none << true << RunKey{};
+    QTest::newRow("P pauses") << int(Qt::Key_P) << none << false << RunKey{Act::TogglePause} << 2;
+    QTest::newRow("P on the keypad") << int(Qt::Key_P) << int(Qt::KeypadModifier) << true << RunKey{Act::TogglePause} << 2;
+    QTest::newRow("Shift+P is a letter") << int(Qt::Key_P) << int(Qt::ShiftModifier) << false << RunKey{} << 2;
+    QTest::newRow("Pause") << int(Qt::Key_Pause) << int(Qt::ControlModifier) << true << RunKey{Act::TogglePause} << 2;
+    QTest::newRow("Escape stops") << int(Qt::Key_Escape) << none << true << RunKey{Act::Stop} << 2;
+    QTest::newRow("arrows only while paused") << int(Qt::Key_Left) << none << false << RunKey{} << 2;
+    QTest::newRow("back a step") << int(Qt::Key_Left) << none << true << RunKey{Act::MoveTo, 99} << 2;
+    QTest::newRow("on a step") << int(Qt::Key_Right) << none << true << RunKey{Act::MoveTo, 101} << 2;
+    QTest::newRow("fifty back") << int(Qt::Key_PageUp) << none << true << RunKey{Act::MoveTo, 50} << 2;
+    QTest::newRow("fifty on") << int(Qt::Key_PageDown) << none << true << RunKey{Act::MoveTo, 150} << 2;
+    QTest::newRow("first") << int(Qt::Key_Home) << none << true << RunKey{Act::MoveTo, 1} << 2;
+    QTest::newRow("last") << int(Qt::Key_End) << none << true << RunKey{Act::MoveTo, 1300} << 2;
+    QTest::newRow("any other") << int(Qt::Key_A) << none << true << RunKey{} << 2;
+    QTest::newRow("a 26th on, at 100 periods") << int(Qt::Key_PageDown) << none << true << RunKey{Act::MoveTo, 2600} << 100;
+    QTest::newRow("last, at 20 periods") << int(Qt::Key_End) << none << true << RunKey{Act::MoveTo, 13000} << 20;
 }
 
 // At step 100.
@@ -317,7 +320,8 @@ void TestZoom::runKeysActOnTheRun()
     QFETCH(int, modifiers);
     QFETCH(bool, paused);
     QFETCH(RunKey, expected);
-    QVERIFY(runKeyOf(key, Qt::KeyboardModifiers(modifiers), paused, 100) == expected);
+    QFETCH(int, periods);
+    QVERIFY(runKeyOf(key, Qt::KeyboardModifiers(modifiers), paused, 100, {periods}) == expected);
 }
 
 void TestZoom::runKeysOutsideARunDoNothing()
