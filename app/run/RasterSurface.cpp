@@ -22,7 +22,7 @@ namespace vlnokres {
 namespace {
 
 // A batch this long, a whole scene drawn at once, is shared between two threads where it can
-// be: each paints the operations on its own side of a row none reaches.
+// be: each paints parts of it that lie apart from the other's.
 constexpr std::size_t kSharedFrom = 1000;
 // Points of a scene drawn step by step are kept every fifty steps, or further apart where a
 // long run has filled what the points may keep.
@@ -177,7 +177,8 @@ QRect RasterSurface::paintScene(const DrawOps &ops, std::size_t from)
 
     if (const auto at = std::ranges::find(points, m_shown); at != points.end())
         m_checkpoints.arrive(std::size_t(at - points.begin()));
-    else if (m_shown == m_scene.size() && (points.empty() || m_shown >= points.back() + kOpsBetweenPoints * m_checkpoints.spread()))
+    else if (m_shown == m_scene.size() &&
+             (points.empty() || m_shown >= points.back() + kOpsBetweenPoints * m_checkpoints.spread()))
         m_checkpoints.take(m_image, m_shown);
     return dirty;
 }
