@@ -214,22 +214,23 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
 
 // A batch long enough to be shared between two painters, with what sharing it needs: the pen
 // each operation is drawn with, its reach, the long lines that open and close it, and the
-// parts of the rest.
+// parts of the rest. Its operations are the caller's, or its own where it was made elsewhere.
 struct RasterSurface::Batch {
-    DrawOps ops;
+    DrawOps owned;
+    std::span<const DrawOp> ops;
     std::vector<int> pens;
     std::vector<QRect> reaches;
     std::size_t first = 0, last = 0; // the operations between, neither long lines nor pens
     std::vector<std::vector<std::size_t>> parts;
 };
 
-RasterSurface::Batch RasterSurface::batchOf(DrawOps ops, int penWidth, double ratio, QSize sceneSize)
+RasterSurface::Batch RasterSurface::batchOf(std::span<const DrawOp> ops, int penWidth, double ratio, QSize sceneSize)
 {
     Batch batch;
-    batch.ops = std::move(ops);
-    if (batch.ops.size() < kSharedFrom)
+    batch.ops = ops;
+    if (ops.size() < kSharedFrom)
         return batch;
-    const DrawOps &all = batch.ops;
+    const std::span<const DrawOp> all = ops;
     batch.pens = pensOf(all, penWidth);
     batch.reaches = reachesOf(all, batch.pens);
     const auto longOrPen = [](const DrawOp &op) { return isLong(op) || std::holds_alternative<PenWidth>(op); };
@@ -240,7 +241,7 @@ RasterSurface::Batch RasterSurface::batchOf(DrawOps ops, int penWidth, double ra
     // A device pixel's rounding can take a pen further than its reach where the zoom is small.
     const int margin = int(std::ceil(2 / ratio));
     batch.parts = paintParts(std::span(batch.reaches).subspan(batch.first, count),
-                             costsOf(std::span(all).subspan(batch.first, count),
+                             costsOf(all.subspan(batch.first, count),
                                      std::span(batch.pens).subspan(batch.first, count), ratio),
                              sceneSize, margin);
     return batch;
@@ -255,7 +256,7 @@ QRect RasterSurface::paintOps(const DrawOps &ops)
 
 QRect RasterSurface::paintBatch(const Batch &batch)
 {
-    const std::span<const DrawOp> all(batch.ops);
+    const std::span<const DrawOp> all = batch.ops;
     if (batch.parts.size() < 2 || reachesUnpaintedLabel(batch.reaches))
         return paintOpsAlone(all);
     QRect dirty = paintOpsAlone(all.first(batch.first));
@@ -352,7 +353,9 @@ void RasterSurface::render()
         DrawOps ops = picture::uncoveredOps(m_drawing.ops());
         if (dropClear)
             dropOpeningClear(ops);
-        return batchOf(std::move(ops), 1, m_ratio, m_size);
+        Batch batch = batchOf(ops, 1, m_ratio, m_size);
+        batch.owned = std::move(ops); // the batch's view of them goes with them
+        return batch;
     });
     m_image = QImage(QSize(int(std::lround(m_size.width() * m_ratio)), int(std::lround(m_size.height() * m_ratio))),
                      QImage::Format_RGB32);

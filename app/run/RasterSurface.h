@@ -74,7 +74,7 @@ private:
     void render();
     // With the current pen; the scene pixels painted.
     QRect paintOps(const DrawOps &ops);
-    static Batch batchOf(DrawOps ops, int penWidth, double ratio, QSize sceneSize);
+    static Batch batchOf(std::span<const DrawOp> ops, int penWidth, double ratio, QSize sceneSize);
     QRect paintBatch(const Batch &batch);
     QRect paintOpsAlone(std::span<const DrawOp> ops);
     bool reachesUnpaintedLabel(std::span<const QRect> reaches) const;

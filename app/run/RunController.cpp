@@ -51,7 +51,7 @@ void RunController::moveToStep(int step)
 {
     if (!isPaused())
         return;
-    step = std::clamp(step, 1, stepCount());
+    step = std::clamp(step, 1, axis().steps());
     if (step == m_cursor.shown)
         return;
     // One step on is what the run itself would draw next; any other is the scene at that step,

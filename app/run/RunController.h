@@ -47,8 +47,8 @@ public:
     bool isPaused() const { return m_running && m_paused; }
     // The step whose picture shows: 1 … the run's steps once a run has drawn, 0 before.
     int shownStep() const { return m_cursor.shown; }
-    // The steps of the run going on or the last one; the designed run's before the first.
-    int stepCount() const { return m_last ? m_last->axis.steps() : TimeAxis{}.steps(); }
+    // The time axis of the run going on or the last one; the designed one before the first.
+    TimeAxis axis() const { return m_last ? m_last->axis : TimeAxis{}; }
     // The run going on, or the last one; none before the first.
     const std::optional<RunRequest> &lastRun() const { return m_last; }
 

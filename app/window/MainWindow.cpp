@@ -49,7 +49,7 @@ constexpr QSize kFrameAllowance{8, 27};
 // the preferences change.
 enum Role { Plain, Pause, Step, Stop, Picture, Readouts, Palette, Axis, SoundOnOff, SoundSample };
 
-// The time graph's spans as the menu names them.
+// The time graph's spans as the menu names them: "periody" after two to four, else "period".
 const char *axisTitle(int periods)
 {
     switch (periods) {
@@ -420,7 +420,7 @@ void MainWindow::showRunState()
 {
     const bool running = m_run.isRunning();
     const bool paused = m_run.isPaused();
-    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.stepCount());
+    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps());
     setWindowTitle(QString::fromUtf8(kCaption) + (paused ? where + QString::fromUtf8(kPausedSuffix) : QString()));
     QAction *pause = m_actions->firstWithRole(Pause);
     pause->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
@@ -434,7 +434,7 @@ void MainWindow::showRunState()
     const auto &last = m_run.lastRun();
     m_drawingArea->setAccessibleDescription(
         pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused,
-                           last ? last->axis : TimeAxis{}));
+                           m_run.axis()));
     for (QAction *action : m_actions->withRole(Axis))
         action->setChecked(action->data().toInt() == m_axis.periods);
     running && !paused && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
@@ -451,8 +451,8 @@ HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
     const bool keyEvent = event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease;
     if (keyEvent) {
         const auto &key = static_cast<const QKeyEvent &>(event);
-        const RunKey runKey = runKeyOf(key.key(), key.modifiers(), m_run.isPaused(), m_run.shownStep(),
-                                       m_run.lastRun() ? m_run.lastRun()->axis : TimeAxis{});
+        const RunKey runKey =
+            runKeyOf(key.key(), key.modifiers(), m_run.isPaused(), m_run.shownStep(), m_run.axis());
         const bool here = &window == windowHandle();
         if (!here && !(runKey.act == RunKey::Act::TogglePause && isKeysHelp(window)))
             return HeldInput::Immediate::PassOn;
