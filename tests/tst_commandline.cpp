@@ -58,7 +58,18 @@ void TestCommandLine::refuses_data()
     QTest::newRow("a step beyond the longer axis") << QStringList{"--render", "x.png", "--periods", "20", "--step", "13001"}
                                                    << "Krok musí být celé číslo od 1 do 13000.";
     QTest::newRow("a palette's name begun") << QStringList{"--colours", "colour"}
-                                            << "Barvy „colour“ neznám: volba „--colours“ bere standard nebo colour-blind.";
+                                            << "Barvy „colour“ neznám: volba „--colours“ bere standard, colour-blind nebo print.";
+    const QString cursors = QStringLiteral(": volba „--cursors“ bere jeden nebo dva časy od 0 do 2,06 period první "
+                                           "sinusoidy, oddělené dvojtečkou (0,62:0,87).");
+    QTest::newRow("three cursors") << QStringList{"--cursors", "0,1:0,2:0,3"} << "Kurzory „0,1:0,2:0,3“ nelze použít" + cursors;
+    QTest::newRow("a cursor past the graph") << QStringList{"--cursors", "2,07"} << "Kurzory „2,07“ nelze použít" + cursors;
+    QTest::newRow("a cursor not a number") << QStringList{"--cursors", "nan:1"} << "Kurzory „nan:1“ nelze použít" + cursors;
+    QTest::newRow("a page for a PNG") << QStringList{"--render", "x.png", "--page", "a4"}
+                                      << "Volba „--page“ platí jen spolu s volbou „--render“ do souboru .pdf.";
+    QTest::newRow("a page not offered") << QStringList{"--render", "x.pdf", "--page", "a3"}
+                                        << "Stránku „a3“ neznám: volba „--page“ bere a4.";
+    QTest::newRow("labels for a sound file") << QStringList{"--render", "x.wav", "--labels"}
+                                             << "Volba „--labels“ platí jen pro okno nebo s volbou „--render“ do obrázku.";
 }
 
 void TestCommandLine::refuses()
@@ -92,6 +103,15 @@ void TestCommandLine::handsOnWhatWasGiven()
     QCOMPARE(s.baseTone, 1760.0);
     QCOMPARE(s.duration, 0.1);
     QCOMPARE(s.action, CommandLine::Action::RenderSound);
+
+    // The lesson's tools, for the window and for a page as printed; cursors to hundredths.
+    const auto lesson = parsed({"--render", "x.pdf", "--page", "A4", "--hide-sum", "--labels", "--cursors", "0.624:1,5",
+                                "--colours", "print", "--periods", "20"});
+    QVERIFY(std::holds_alternative<CommandLine>(lesson));
+    const CommandLine &t = std::get<CommandLine>(lesson);
+    QVERIFY(t.a4Page && t.sumHidden && t.labels && t.window.hideSum && t.window.labels);
+    QCOMPARE(t.cursors, (std::vector<double>{0.62, 1.5}));
+    QCOMPARE(t.colours, Colours::Print);
 }
 
 // Each example's values and the time graph's span it needs to show what it names; a span

@@ -3,6 +3,7 @@
 #include "app/window/Application.h"
 #include "app/window/ControlNames.h"
 #include "app/window/MainWindow.h"
+#include "app/run/RasterSurface.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void setUpCopiedAsACommandOpensAgain();
     void commandLineValuesFillTheBoxes_data();
     void commandLineValuesFillTheBoxes();
+    void hiddenSumComesBackAsDrawn();
+    void cursorsArePlacedMovedAndTakenAway();
 };
 
 void TestMainWindow::controlsSitWhereDesigned_data()
@@ -422,6 +425,74 @@ void TestMainWindow::commandLineValuesFillTheBoxes()
     QCOMPARE(w.box(names::kSlowdown)->text(), QStringLiteral("4"));
     QTRY_COMPARE(w.pacer->deadlines.size(), std::size_t(vlnokres::kSteps));
     QCOMPARE(w.sounds.value(0), QStringLiteral("play 1 at 440 Hz, A 0.8 f 1.5 -45.5°"));
+}
+
+namespace {
+void trigger(MainWindow &window, const QString &text)
+{
+    for (QAction *action : window.actions())
+        if (action->text() == text)
+            action->trigger();
+}
+} // namespace
+
+// Hidden, the picture is the run's own without the sum's dots; shown again, it is the run's
+// own at the step shown, in the middle of a run and at its end.
+void TestMainWindow::hiddenSumComesBackAsDrawn()
+{
+    TestWindow w;
+    int checked = 0;
+    auto check = [&] {
+        const QImage own = w.window.surface().image().copy();
+        trigger(w.window, QStringLiteral("Skrýt součet"));
+        const QImage hidden = w.window.surface().image().copy();
+        trigger(w.window, QStringLiteral("Skrýt součet"));
+        QCOMPARE(w.window.surface().image(), own);
+        DrawOps withoutSum = w.window.surface().drawing().ops();
+        std::erase_if(withoutSum, [](const DrawOp &op) {
+            const auto *dot = std::get_if<Circle>(&op);
+            return dot && dot->ink == Ink::Foreground;
+        });
+        QWidget elsewhere;
+        RasterSurface expected(elsewhere, MainWindow::kClientSize);
+        expected.setPlacement({}, 1);
+        expected.beginScene();
+        expected.draw(withoutSum);
+        QCOMPARE(hidden, expected.image());
+        QVERIFY(hidden != own);
+        ++checked;
+    };
+    w.pacer->atStep = [&](int step) {
+        if (step == 400)
+            check();
+    };
+    w.run(QStringLiteral("1"), QStringLiteral("1,1"), QStringLiteral("30"));
+    check();
+    QCOMPARE(checked, 2);
+}
+
+// After a run, clicks on the time graph place A and then B, a third moves the nearer, the
+// command line copied carries them, and Escape takes them away.
+void TestMainWindow::cursorsArePlacedMovedAndTakenAway()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.run();
+    auto clickAt = [&](double periods) {
+        const QPointF scene(340 + 31.4 * 2 * M_PI * periods, 300);
+        const QPointF at = QPointF(w.window.surface().shownArea().topLeft()) + scene * w.window.zoom();
+        QTest::mouseClick(&w.window, Qt::LeftButton, {}, at.toPoint());
+    };
+    auto copied = [&] {
+        trigger(w.window, QStringLiteral("Kopírovat jako příkaz"));
+        return QApplication::clipboard()->text();
+    };
+    clickAt(0.5);
+    clickAt(1.5);
+    clickAt(0.25);
+    QVERIFY2(copied().endsWith(QStringLiteral(" --cursors 0,25:1,5")), qPrintable(copied()));
+    QTest::keyClick(&w.window, Qt::Key_Escape);
+    QVERIFY(!copied().contains(QStringLiteral("--cursors")));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QPrinter>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void readoutsAreWordsInEveryPicture();
     void animationShowsTheRunInRealTime_data();
     void animationShowsTheRunInRealTime();
+    void printsOnAnA4PageInLandscape();
 
 private:
     DrawOps m_run; // a whole run at amplitude 0.8, frequency 3, phase 45
@@ -337,6 +339,11 @@ void TestPicture::writesOnlyRegularFiles()
 // and the envelope is drawn in mid-grey.
 void TestPicture::readoutsAreWordsInEveryPicture()
 {
+    // The cursors' values from the waves' formulas, the sum's left out while it is hidden.
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25, 0.5}),
+             QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00   y = 1,00", "B: t = 0,50 T₁   y₁ = 0,00   y₂ = −0,50   y = −0,50",
+                          "Δt = 0,25 T₁ (90,0°)"}));
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25}, false), QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00"}));
     QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
                                                         "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
     const std::pair<Parameters, const char *> sums[] = {
@@ -378,7 +385,7 @@ void TestPicture::animationShowsTheRunInRealTime()
     const Parameters parameters{0.8, 3, 45};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("run.gif"));
-    QCOMPARE(writeWhole(path, animationGif({parameters, slowdown, 1, colours, readouts, {}})), QString());
+    QCOMPARE(writeWhole(path, animationGif({parameters, slowdown, 1, colours, readouts, {}, {}})), QString());
     int error = 0;
     GifFileType *file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
     QVERIFY(file && DGifSlurp(file) == GIF_OK);
@@ -432,6 +439,34 @@ void TestPicture::animationShowsTheRunInRealTime()
     QCOMPARE(svg.contains(u"#00c000"), colours == Colours::Standard);
     QCOMPARE(svg.contains(u"#0072b2"), colours == Colours::ColourBlind);
     QCOMPARE(svg.contains(u"#d55e00"), colours == Colours::ColourBlind);
+}
+
+// Printed through the toolkit's print support to a PDF file: one A4 page in landscape, the
+// picture inside its margins and filling their width, on white in the palette for print.
+void TestPicture::printsOnAnA4PageInLandscape()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(printedPageLayout());
+    QVERIFY(paintPage(printer, m_run, PictureText(m_caption), Look(Colours::Print)));
+    const QString output = dir.filePath(QStringLiteral("page.png"));
+    const QImage page = renderWith(QStringLiteral(PDFTOPPM), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("36"),
+                                   QStringLiteral("-singlefile"), path, output.chopped(4)}, output);
+    QVERIFY(!page.isNull());
+    QVERIFY2(std::abs(page.width() - 421) <= 1 && std::abs(page.height() - 298) <= 1,
+             qPrintable(QStringLiteral("%1×%2").arg(page.width()).arg(page.height())));
+    QRect inked;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 240)
+                inked |= QRect(x, y, 1, 1);
+    const int margin = int(15 / 25.4 * 36); // 15 mm
+    QVERIFY2(QRect(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin).contains(inked),
+             qPrintable(QStringLiteral("%1,%2 %3×%4").arg(inked.x()).arg(inked.y()).arg(inked.width()).arg(inked.height())));
+    QVERIFY(inked.width() > 0.9 * (page.width() - 2 * margin));
 }
 
 QTEST_MAIN(TestPicture)

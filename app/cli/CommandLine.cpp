@@ -3,6 +3,7 @@
 #include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/window/NumberText.h"
+#include "core/LessonMarks.h"
 #include "core/Named.h"
 #include "core/Pace.h"
 #include "core/Presets.h"
@@ -33,7 +34,7 @@ constexpr const char *kToolkitOptionsWithValue[] = {
     "title", "visual", "ncols", "cmap", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button"};
 constexpr const char *kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 // Our options that take no value.
-constexpr const char *kFlags[] = {"start", "values", "h", "help", "v", "version"};
+constexpr const char *kFlags[] = {"start", "values", "hide-sum", "labels", "h", "help", "v", "version"};
 
 // "--name=value" or "-name" as name, value and whether a value was joined to it.
 struct Option {
@@ -100,6 +101,22 @@ std::optional<int> wholeNumberIn(const std::optional<double> &value, int least, 
     return int(*value);
 }
 
+// "0,62:0,87" as times on the graph, each read as the readouts write them, to hundredths.
+std::optional<std::vector<double>> cursorTimes(const QString &text, TimeAxis axis)
+{
+    const QStringList parts = text.split(u':');
+    if (parts.size() > 2)
+        return std::nullopt;
+    std::vector<double> times;
+    for (const QString &part : parts) {
+        const auto time = readPlainNumber(part);
+        if (!time || !(*time >= 0 && *time <= marks::spanInPeriods(axis)))
+            return std::nullopt;
+        times.push_back(std::round(*time * 100) / 100);
+    }
+    return times;
+}
+
 } // namespace
 
 QStringList withoutToolkitOptions(const QStringList &arguments)
@@ -142,14 +159,20 @@ QString helpText()
         "                    v okně i v obrázcích\n"
         "  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna\n"
         "                    (výchozí %5, pro GIF %6 a nejvýš %7)\n"
-        "  --colours BARVY   standard (výchozí) nebo colour-blind: první sinusoida modře,\n"
-        "                    druhá rumělkově, pro barvoslepé; v okně i v obrázcích\n"
+        "  --colours BARVY   standard (výchozí), colour-blind (první sinusoida modře, druhá\n"
+        "                    rumělkově, pro barvoslepé) nebo print (pro tisk a projektor:\n"
+        "                    bílé pozadí, druhá čárkovaně, součet silněji); v okně i v obrázcích\n"
         "  --sound HLAS      zvuk v okně: off (výchozí), first, second, sum nebo stereo\n"
         "                    (první sinusoida, druhá, součet, obě: první vlevo, druhá vpravo)\n"
         "  --tone HZ         základní tón první sinusoidy, %8 až %9 Hz (výchozí %10)\n"
         "  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV\n"
         "  --duration S      s --render do WAV: délka zvuku v sekundách, %11 až %12 (výchozí %13)\n"
         "  --values          hodnoty součtu a obálka v okně i v obrázku\n"
+        "  --hide-sum        skryje součet (jeho stopu, výslednici, hodnoty), aby jej třída\n"
+        "                    nejdřív předpověděla; v okně i v obrázku\n"
+        "  --labels          popisky: výslednice, legenda, osy t a y s periodami T₁\n"
+        "  --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)\n"
+        "  --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku\n"
         "  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,\n"
         "                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,\n"
         "                    obdelnik (volby hodnot a osy mají přednost)\n"
@@ -189,10 +212,14 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
     const QCommandLineOption colours(QStringLiteral("colours"), {}, QStringLiteral("PALETTE"));
     const QCommandLineOption periods(QStringLiteral("periods"), {}, QStringLiteral("N"));
+    const QCommandLineOption hideSum(QStringLiteral("hide-sum"));
+    const QCommandLineOption labels(QStringLiteral("labels"));
+    const QCommandLineOption cursors(QStringLiteral("cursors"), {}, QStringLiteral("TIMES"));
+    const QCommandLineOption page(QStringLiteral("page"), {}, QStringLiteral("SIZE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
-                       withReadouts, colours, periods, help, version});
+                       withReadouts, colours, periods, hideSum, labels, cursors, page, help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
@@ -233,6 +260,8 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     }
     line.window.start = parser.isSet(start);
     line.window.readouts = line.readouts = parser.isSet(withReadouts);
+    line.window.hideSum = line.sumHidden = parser.isSet(hideSum);
+    line.window.labels = line.labels = parser.isSet(labels);
     if (parser.isSet(render)) {
         line.renderFile = parser.value(render);
         line.action = isSoundFile(line.renderFile) ? CommandLine::Action::RenderSound : CommandLine::Action::Render;
@@ -249,7 +278,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(colours)) {
         const ColoursName *named = entryNamed(kColoursNames, parser.value(colours).toStdString());
         if (!named)
-            return CommandLineError{QStringLiteral("Barvy %1 neznám: volba „--colours“ bere standard nebo colour-blind.")
+            return CommandLineError{QStringLiteral("Barvy %1 neznám: volba „--colours“ bere standard, colour-blind nebo print.")
                                         .arg(quoted(parser.value(colours)))};
         line.colours = named->colours;
         line.window.colours = named->colours;
@@ -271,6 +300,10 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         {&tone, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
         {&start, Action::Window, true, "pro okno, ne s volbou „--render“"},
         {&periods, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
+        {&hideSum, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
+        {&labels, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
+        {&cursors, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
+        {&page, Action::Render, false, "spolu s volbou „--render“ do souboru .pdf"},
     };
     for (const Belonging &b : belonging)
         if (parser.isSet(*b.option) && line.action != b.action && !(b.window && line.action == Action::Window))
@@ -311,6 +344,21 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     }
     if (parser.isSet(periods) || preset)
         line.window.periods = line.axis.periods;
+    if (parser.isSet(page)) {
+        if (parser.value(page).toLower() != u"a4")
+            return CommandLineError{QStringLiteral("Stránku %1 neznám: volba „--page“ bere a4.").arg(quoted(parser.value(page)))};
+        if (pictureFormatOf(line.renderFile) != PictureFormat::Pdf)
+            return CommandLineError{QStringLiteral("Volba „--page“ platí jen spolu s volbou „--render“ do souboru .pdf.")};
+        line.a4Page = true;
+    }
+    if (parser.isSet(cursors)) {
+        const auto times = cursorTimes(parser.value(cursors), line.axis);
+        if (!times)
+            return CommandLineError{QStringLiteral("Kurzory %1 nelze použít: volba „--cursors“ bere jeden nebo dva časy "
+                                                   "od 0 do %2 period první sinusoidy, oddělené dvojtečkou (0,62:0,87).")
+                                        .arg(quoted(parser.value(cursors)), number(std::floor(marks::spanInPeriods(line.axis) * 100) / 100))};
+        line.cursors = line.window.cursors = *times;
+    }
     line.step = line.axis.steps();
     if (parser.isSet(step)) {
         const auto n = wholeNumberIn(read(step), 1, line.axis.steps());

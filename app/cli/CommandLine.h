@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <variant>
+#include <vector>
 
 namespace vlnokres {
 
@@ -27,6 +28,10 @@ struct CommandLine {
     double duration = kDefaultDuration;     // seconds of a sound file
     bool readouts = false;                  // the readouts and the envelope in a picture
     Colours colours = Colours::Standard;    // of a picture
+    bool sumHidden = false;                 // in a picture
+    bool labels = false;
+    std::vector<double> cursors;            // in periods of the first wave
+    bool a4Page = false;                    // a PDF on an A4 page, as printed
 
     static constexpr double kDefaultDuration = 4;
 };

@@ -35,17 +35,20 @@ int written(const CommandLine &line, const QByteArray &bytes, const QString &wha
 int renderPicture(const CommandLine &line)
 {
     if (isAnimationFile(line.renderFile)) {
-        const QByteArray gif = animationGif({line.parameters, line.window.slowdown.value_or(startup::kSlowdown),
-                                             line.scale, line.colours, line.readouts, line.axis});
+        const QByteArray gif =
+            animationGif({line.parameters, line.window.slowdown.value_or(startup::kSlowdown), line.scale,
+                          Look(line.colours, line.sumHidden), line.readouts, line.axis, {line.labels, line.cursors}});
         return written(line, gif, QStringLiteral("Animaci"));
     }
     Drawing drawing;
     drawing.beginScene();
     drawing.draw(RunScene{line.parameters, line.readouts, line.axis}.at(line.step, line.step == line.axis.steps()));
     const auto format = pictureFormatOf(line.renderFile);
-    const PictureText text{pictureCaption(line.parameters),
-                           line.readouts ? readoutLines(line.parameters, line.step, line.axis) : QStringList()};
-    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, line.colours);
+    const Look look(line.colours, line.sumHidden);
+    PictureText text = overlayText(line.parameters, line.step, line.axis, look, line.readouts, {line.labels, line.cursors});
+    text.caption = pictureCaption(line.parameters);
+    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, look,
+                                          line.a4Page ? PdfPage::A4 : PdfPage::Picture);
     return written(line, bytes, QStringLiteral("Obrázek"));
 }
 

@@ -44,14 +44,14 @@ QByteArray animationGif(const AnimationRequest &request)
     const RunScene run{parameters, request.readouts, request.axis};
     QImage scene = blankScene(request.scale);
     RasterPainter painter(scene, request.scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {},
-                          request.colours);
+                          request.look);
     auto paint = [&](const DrawOps &ops) {
         for (const DrawOp &op : ops)
             painter.paint(op);
     };
     paint(run.opening());
 
-    const animation::FixedPalette palette = paletteFor(request.colours);
+    const animation::FixedPalette palette = paletteFor(request.look.colours);
     const QString caption = pictureCaption(parameters);
     std::optional<GifEncoder> encoder;
     QImage before;
@@ -61,8 +61,9 @@ QByteArray animationGif(const AnimationRequest &request)
         drawn = frame.step;
         if (frame.finished)
             paint(finishingOps());
-        const QImage picture = pictureOfScene(
-            scene, {caption, request.readouts ? readoutLines(parameters, frame.step, request.axis) : QStringList()}, request.scale);
+        PictureText text = overlayText(parameters, frame.step, request.axis, request.look, request.readouts, request.marks);
+        text.caption = caption;
+        const QImage picture = pictureOfScene(scene, text, request.scale);
         if (!encoder)
             encoder.emplace(picture.width(), picture.height(), palette);
         const auto pixels = pixelsOf(picture);

@@ -1,23 +1,33 @@
 #pragma once
 
-#include "core/Ink.h"
+#include "core/TraceStyle.h"
 #include "core/StartChecks.h"
 #include "core/StepOperations.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace vlnokres {
 
 // What an animation of a run is made of: the run's values and slowdown, the picture's scale,
-// its palette, whether the readouts and the envelope show, and the time graph's span.
+// how it is looked at (its palette, whether the sum shows), whether the readouts and the envelope show, and the time graph's span.
+// The lesson's marks over every frame: the labels (the resultant at the frame's step), and
+// the cursors with their values.
+struct AnimationMarks {
+    bool labels = false;
+    std::vector<double> cursors;
+};
+
 struct AnimationRequest {
     Parameters parameters;
     int slowdown = 1;
     double scale = 1;
-    Colours colours = Colours::Standard;
+    Look look;
     bool readouts = false;
     TimeAxis axis;
+    AnimationMarks marks;
 };
 
 // A GIF at a scale of 1 is as large as the window shows the picture.

@@ -13,6 +13,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace vlnokres {
@@ -46,7 +48,9 @@ bool PictureCommands::available() const { return m_drawing.hasScene(); }
 PictureText PictureCommands::text() const
 {
     const auto &last = m_run.lastRun();
-    return {last ? pictureCaption(last->parameters) : QString(), m_readouts()};
+    PictureText text = m_overlay();
+    text.caption = last ? pictureCaption(last->parameters) : QString();
+    return text;
 }
 
 void PictureCommands::tell(const QString &text) { m_tell({"Obrázek nelze uložit", text.toStdString()}); }
@@ -101,14 +105,15 @@ QString PictureCommands::saveTo(const QString &path)
         // so to encode.
         QApplication::setOverrideCursor(Qt::BusyCursor);
         const QByteArray gif =
-            animationGif({last->parameters, last->slowdown, kAnimationScale, m_colours, !m_readouts().isEmpty(), last->axis});
+            animationGif({last->parameters, last->slowdown, kAnimationScale, m_look, !m_overlay().readouts.isEmpty(),
+                          last->axis, m_marks()});
         QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? kNotEncoded : writeWhole(path, gif);
     }
     const auto format = pictureFormatOf(path);
     if (!format)
         return pictureFormatsSentence(QFileInfo(path).fileName());
-    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, m_colours));
+    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, m_look));
 }
 
 void PictureCommands::copy()
@@ -118,9 +123,29 @@ void PictureCommands::copy()
     const DrawOps ops = m_drawing.sceneOps();
     auto *data = new QMimeData;
     const PictureText words = text();
-    data->setImageData(pictureImage(ops, words, picture::kDefaultScale, m_colours));
-    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words, m_colours));
+    data->setImageData(pictureImage(ops, words, picture::kDefaultScale, m_look));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words, m_look));
     QApplication::clipboard()->setMimeData(data);
+}
+
+bool PictureCommands::printOn(QPrinter &printer) const
+{
+    printer.setDocName(QStringLiteral("Součet dvou sinusovek"));
+    printer.setPageLayout(printedPageLayout());
+    return paintPage(printer, m_drawing.sceneOps(), text(), m_look);
+}
+
+void PictureCommands::print()
+{
+    if (!available())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(printedPageLayout());
+    QPrintDialog dialog(&printer, &m_window);
+    dialog.setWindowTitle(QStringLiteral("Tisk obrázku"));
+    if (dialog.exec() == QDialog::Accepted && !printOn(printer))
+        m_tell({"Obrázek nelze vytisknout", "Tiskárnu nebo soubor, do kterého se tiskne, se nepodařilo otevřít."});
+    m_window.activateWindow();
 }
 
 } // namespace vlnokres

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnimationGif.h"
 #include "PictureShapes.h"
 #include "core/StartChecks.h"
 
@@ -7,6 +8,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace vlnokres {
@@ -27,9 +29,12 @@ public:
     {
     }
 
-    void setColours(Colours colours) { m_colours = colours; }
-    // The readouts' lines as the window shows them now, none while they are off.
-    void setReadouts(std::function<QStringList()> lines) { m_readouts = std::move(lines); }
+    void setLook(Look look) { m_look = look; }
+    // What the window shows over the picture now: the readouts' lines (none while they are
+    // off), the labels and the cursors with their values; the caption is the picture's own.
+    void setOverlay(std::function<PictureText()> overlay) { m_overlay = std::move(overlay); }
+    // Whether the labels are on and where the cursors stand, for an animation.
+    void setMarks(std::function<AnimationMarks()> marks) { m_marks = std::move(marks); }
     bool available() const;
 
     // Asks where, in a file dialog that starts in the pictures folder (or the folder chosen
@@ -38,6 +43,11 @@ public:
     void save();
     // Puts the picture on the clipboard as an image, and as SVG too.
     void copy();
+    // Prints the picture on one A4 page in landscape, through the system's print dialog; a
+    // printer that cannot be painted on is told in a message box.
+    void print();
+    // The same on a printer already set up; returns whether it was printed.
+    bool printOn(QPrinter &printer) const;
 
     // The folder a picture was saved in last, where the file dialog starts.
     const QString &folder() const { return m_folder; }
@@ -56,8 +66,9 @@ private:
     const Drawing &m_drawing;
     const RunController &m_run;
     std::function<void(const Message &)> m_tell;
-    Colours m_colours = Colours::Standard;
-    std::function<QStringList()> m_readouts = [] { return QStringList(); };
+    Look m_look;
+    std::function<PictureText()> m_overlay = [] { return PictureText(); };
+    std::function<AnimationMarks()> m_marks = [] { return AnimationMarks(); };
     QString m_folder;
 };
 

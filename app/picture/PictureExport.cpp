@@ -43,20 +43,20 @@ QString pictureFormatsSentence(const QString &fileName)
 }
 
 QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale,
-                        Colours colours)
+                        Look look, PdfPage page)
 {
     switch (format) {
     case PictureFormat::Svg:
-        return pictureSvg(sceneOps, text, colours);
+        return pictureSvg(sceneOps, text, look);
     case PictureFormat::Pdf:
-        return picturePdf(sceneOps, text, colours);
+        return picturePdf(sceneOps, text, look, page);
     case PictureFormat::Png:
         break;
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    pictureImage(sceneOps, text, scale, colours).save(&buffer, "PNG");
+    pictureImage(sceneOps, text, scale, look).save(&buffer, "PNG");
     return bytes;
 }
 

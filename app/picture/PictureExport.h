@@ -7,9 +7,14 @@
 #include <QByteArray>
 #include <QImage>
 #include <QLocale>
+#include <QPageLayout>
+#include <QRectF>
 #include <QString>
 
 #include <optional>
+
+class QPagedPaintDevice;
+class QPainter;
 
 namespace vlnokres {
 
@@ -37,10 +42,21 @@ QImage blankScene(double scale);
 QImage pictureOfScene(const QImage &scene, const PictureText &text, double scale);
 
 QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale,
-                    Colours colours = Colours::Standard);
-QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Colours colours = Colours::Standard);
-QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text, Colours colours = Colours::Standard);
+                    Look look = {});
+QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Look look = {});
+// A PDF page of the picture's own size, or an A4 page as the picture is printed.
+enum class PdfPage { Picture, A4 };
+QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text, Look look = {}, PdfPage page = PdfPage::Picture);
+
+// The picture as vectors in scene pixels, from the band's top-left corner, onto any painter.
+void paintPicture(QPainter &painter, const DrawOps &sceneOps, const PictureText &text, Look look);
+// The printed page: A4 in landscape with margins, the picture scaled to fit and centred; and
+// the picture painted so on a printer's or a PDF writer's page. False where the device
+// cannot be painted on (a printer that is gone, a file that cannot be written).
+QPageLayout printedPageLayout();
+QRectF pictureOnPage(const QRectF &printable);
+bool paintPage(QPagedPaintDevice &device, const DrawOps &sceneOps, const PictureText &text, Look look);
 QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale,
-                        Colours colours = Colours::Standard);
+                        Look look = {}, PdfPage page = PdfPage::Picture);
 
 } // namespace vlnokres

@@ -28,7 +28,7 @@ QFont fontOf(const char *family, int pixels, bool bold)
 
 } // namespace
 
-void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Colours colours)
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Look look)
 {
     // A margin keeps the caps at the picture's edges; beyond it nothing shows.
     constexpr double kMargin = 8;
@@ -39,10 +39,15 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
         if (const auto *width = std::get_if<PenWidth>(&op)) {
             pen = width->pixels;
         } else if (const auto *line = std::get_if<Line>(&op)) {
+            if (!isPainted(*line, look))
+                continue;
             if (const auto clipped = clipSegment(line->from, line->to, area))
-                sink.line(clipped->first, clipped->second, pen, rgbOf(line->ink, colours));
+                sink.line(clipped->first, clipped->second, pen, rgbOf(line->ink, look.colours));
         } else {
-            const auto &circle = std::get<Circle>(op);
+            const auto painted = dotAsPainted(std::get<Circle>(op), look);
+            if (!painted)
+                continue;
+            const Circle &circle = *painted;
             const double radius = std::abs(circle.radius);
             const double reach = radius + pen / 2.0;
             const Point c = circle.centre;
@@ -50,9 +55,9 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
                 c.x - reach > area.right || c.y + reach < area.top || c.y - reach > area.bottom)
                 continue;
             if (radius <= pen / 2.0)
-                sink.disc(c, reach, rgbOf(circle.ink, colours));
+                sink.disc(c, reach, rgbOf(circle.ink, look.colours));
             else
-                sink.ring(c, radius, pen, rgbOf(circle.ink, colours));
+                sink.ring(c, radius, pen, rgbOf(circle.ink, look.colours));
         }
     }
     emitOverlay(sink, text);
@@ -60,6 +65,7 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
 
 void emitOverlay(ShapeSink &sink, const PictureText &text)
 {
+    emitMarks(sink, text.marks, text.cursorValues);
     sink.plusBox(picture::kPlusBox);
     if (!text.caption.isEmpty())
         sink.text(picture::kCaptionAt, text.caption, pictureStyle::kCaptionPixels);
@@ -71,6 +77,17 @@ void emitReadouts(ShapeSink &sink, const QStringList &lines)
     for (qsizetype i = 0; i < lines.size(); ++i)
         sink.text({picture::kReadoutsAt.x, picture::kReadoutsAt.y + double(i) * picture::kReadoutLineHeight}, lines[i],
                   pictureStyle::kReadoutPixels);
+}
+
+void emitMarks(ShapeSink &sink, const marks::Marks &marks, const QStringList &cursorValues)
+{
+    for (const marks::MarkLine &line : marks.lines)
+        sink.line(line.from, line.to, line.width, line.rgb);
+    for (const marks::MarkText &text : marks.texts)
+        sink.text(text.baselineStart, QString::fromStdString(text.text), text.pixels);
+    for (qsizetype i = 0; i < cursorValues.size(); ++i)
+        sink.text({picture::kCursorValuesAt.x, picture::kCursorValuesAt.y + double(i) * picture::kCursorValueLineHeight},
+                  cursorValues[i], pictureStyle::kCursorValuePixels);
 }
 
 PlusBoxShape plusBoxShape(const Rect &box)

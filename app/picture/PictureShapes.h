@@ -2,6 +2,8 @@
 
 #include "core/DrawOp.h"
 #include "core/Ink.h"
+#include "core/LessonMarks.h"
+#include "core/TraceStyle.h"
 
 #include <QPainterPath>
 #include <QString>
@@ -14,11 +16,18 @@ class QPainter;
 namespace vlnokres {
 
 // The words on a picture: the caption with the run's values, and the readouts where they are
-// on, written beside the upper diagram.
+// on, written beside the upper diagram; and what the lesson's tools draw over it, the labels
+// and the cursors, with the cursors' values under the readouts.
 struct PictureText {
-    PictureText(QString caption = {}, QStringList readouts = {}) : caption(std::move(caption)), readouts(std::move(readouts)) {}
+    PictureText(QString caption = {}, QStringList readouts = {}, marks::Marks marks = {}, QStringList cursorValues = {})
+        : caption(std::move(caption)), readouts(std::move(readouts)), marks(std::move(marks)),
+          cursorValues(std::move(cursorValues))
+    {
+    }
     QString caption;
     QStringList readouts;
+    marks::Marks marks;
+    QStringList cursorValues;
 };
 
 // Where a picture is drawn as shapes, in scene pixels: an SVG file being written, or a painter
@@ -39,11 +48,13 @@ public:
 // The picture's shapes: the scene's visible operations, clipped to the picture (so that no
 // coordinate is huge or not finite), then the "+" box and the words. A dot, a circle smaller
 // than its pen, is a filled disc.
-void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Colours colours);
+void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Look look);
 // The "+" box and the words alone, as a PNG takes them over its raster.
 void emitOverlay(ShapeSink &sink, const PictureText &text);
 // The readouts' lines beside the upper diagram, as the window shows them too.
 void emitReadouts(ShapeSink &sink, const QStringList &lines);
+// The labels and cursors, and the cursors' values under the readouts.
+void emitMarks(ShapeSink &sink, const marks::Marks &marks, const QStringList &cursorValues);
 
 // Shapes onto a painter in scene pixels: the PDF's page, and the PNG's box and caption.
 class PainterSink final : public ShapeSink
@@ -66,6 +77,7 @@ namespace pictureStyle {
 inline constexpr auto kCaptionFamily = "Times New Roman";
 inline constexpr int kCaptionPixels = 14;
 inline constexpr int kReadoutPixels = 12; // two lines in the free area beside the upper diagram
+inline constexpr int kCursorValuePixels = 11; // the longest line just fits the area's width
 inline constexpr std::uint32_t kBoxEdge = 0x808080;
 } // namespace pictureStyle
 

@@ -1,6 +1,8 @@
 #include "ReadoutText.h"
 
+#include "AnimationGif.h"
 #include "PictureExport.h"
+#include "core/LessonMarks.h"
 #include "core/Readouts.h"
 
 #include <algorithm>
@@ -14,6 +16,9 @@ QString decimals(double value, int places, QLocale locale)
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     // Six digits and more would not fit the line; they are written as a power of ten.
     const bool huge = std::abs(value) >= 1e6;
+    // A value that rounds to nothing has no sign: "0,00", not "−0,00".
+    if (!huge && std::abs(value) * std::pow(10, places) < 0.5)
+        value = 0;
     return locale.toString(value, huge ? 'g' : 'f', huge ? 3 : places).replace(u'-', u'\u2212');
 }
 
@@ -72,11 +77,49 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused, 
              paused ? QStringLiteral(", pozastaveno") : QString());
 }
 
-QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, const QLocale &locale)
+QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, const QLocale &locale)
 {
     const readouts::Values v = readouts::valuesAt(parameters, step);
-    return {sumLine(parameters, axis, locale, QStringLiteral("T₁")), QStringLiteral("y₁ = %1   y₂ = %2   y = %3")
-                       .arg(decimals(v.first, 2, locale), decimals(v.second, 2, locale), decimals(v.sum, 2, locale))};
+    const QString waves = QStringLiteral("y₁ = %1   y₂ = %2").arg(decimals(v.first, 2, locale), decimals(v.second, 2, locale));
+    if (!sumShown)
+        return {waves};
+    return {sumLine(parameters, axis, locale, QStringLiteral("T₁")),
+            waves + QStringLiteral("   y = %1").arg(decimals(v.sum, 2, locale))};
+}
+
+QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, bool sumShown,
+                             const QLocale &locale)
+{
+    QStringList lines;
+    const QString names[] = {QStringLiteral("A"), QStringLiteral("B")};
+    for (std::size_t i = 0; i < cursors.size() && i < 2; ++i) {
+        const marks::WaveValues v = marks::wavesAt(parameters, cursors[i]);
+        QString line = QStringLiteral("%1: t = %2 T₁   y₁ = %3   y₂ = %4")
+                           .arg(names[i], decimals(cursors[i], 2, locale), decimals(v.first, 2, locale),
+                                decimals(v.second, 2, locale));
+        if (sumShown)
+            line += QStringLiteral("   y = %1").arg(decimals(v.sum, 2, locale));
+        lines << line;
+    }
+    if (cursors.size() >= 2) {
+        const double between = cursors[1] - cursors[0];
+        lines << QStringLiteral("Δt = %1 T₁ (%2°)").arg(decimals(between, 2, locale), decimals(between * 360, 1, locale));
+    }
+    return lines;
+}
+
+PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, const Look &look, bool readouts,
+                        const AnimationMarks &marks)
+{
+    const bool sumShown = !look.sumHidden;
+    PictureText text({}, readouts ? readoutLines(parameters, step, axis, sumShown) : QStringList());
+    if (marks.labels)
+        text.marks = marks::labels(parameters, step, axis, sumShown, look.colours);
+    const marks::Marks cursors = marks::cursorLines(marks.cursors, axis);
+    text.marks.lines.insert(text.marks.lines.end(), cursors.lines.begin(), cursors.lines.end());
+    text.marks.texts.insert(text.marks.texts.end(), cursors.texts.begin(), cursors.texts.end());
+    text.cursorValues = cursorValueLines(parameters, marks.cursors, sumShown);
+    return text;
 }
 
 } // namespace vlnokres

@@ -2,9 +2,12 @@
 
 #include "core/StartChecks.h"
 #include "core/StepOperations.h"
+#include "core/TraceStyle.h"
 
 #include <QLocale>
 #include <QStringList>
+
+#include <vector>
 
 namespace vlnokres {
 
@@ -12,9 +15,23 @@ namespace vlnokres {
 // the sum's amplitude and phase (for |f| = 1; "neurčen" where the sum all but vanishes), its
 // envelope where it beats, or else the range it covers; then the three waves' values at the
 // step shown. Czech notation, as the words around the numbers are Czech, a true
-// minus sign, amplitudes to two decimals and angles to one.
-QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis = {},
+// minus sign, amplitudes to two decimals and angles to one. With the sum hidden, only the
+// two waves' values are told.
+QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis = {}, bool sumShown = true,
                          const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
+
+// The cursors' values on the time graph, from the waves' formulas: for each "A: t = 0,62 T₁
+// y₁ = 0,71   y₂ = −0,20   y = 0,51" (the sum left out while it is hidden), and for two the
+// time between them, "Δt = 0,25 T₁ (90,0°)".
+QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, bool sumShown = true,
+                             const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
+
+// What shows over a run's picture at a step: the readouts where they are on, the labels and
+// the cursors where they are chosen, and the cursors' values; no caption.
+struct PictureText;
+struct AnimationMarks;
+PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, const Look &look, bool readouts,
+                        const AnimationMarks &marks);
 
 // The picture in words, for screen readers: the run's values, the sum as the readouts give it,
 // and the step shown ("Amplituda 0,5, kmitočet 1, fázový posun 90°. Součet: amplituda 1,12,

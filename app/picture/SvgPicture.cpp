@@ -49,7 +49,7 @@ public:
                            QString::number(pixels), text.toHtmlEscaped());
     }
 
-    QByteArray document(const QString &title) const
+    QByteArray document(const QString &title, std::uint32_t background) const
     {
         QString styles;
         for (const QString &style : m_styles)
@@ -60,7 +60,7 @@ public:
                               "viewBox=\"%3 %4 %1 %2\">\n<title>%5</title>\n<style>line,circle{stroke-linecap:square}"
                               "%6</style>\n<rect x=\"%3\" y=\"%4\" width=\"%1\" height=\"%2\" fill=\"%7\"/>\n%8</svg>\n")
             .arg(number(picture::kWidth), number(picture::kHeight), number(a.left), number(a.top),
-                 title.toHtmlEscaped(), styles, hex(rgbOf(Ink::BackgroundGrey)), m_body)
+                 title.toHtmlEscaped(), styles, hex(background), m_body)
             .toUtf8();
     }
 
@@ -105,12 +105,13 @@ private:
 
 } // namespace
 
-QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Colours colours)
+QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Look look)
 {
     const QString title = QStringLiteral("Součet dvou sinusovek");
     SvgSink sink;
-    emitPicture(sink, sceneOps, text, colours);
-    return sink.document(text.caption.isEmpty() ? title : title + QStringLiteral(": ") + text.caption);
+    emitPicture(sink, sceneOps, text, look);
+    return sink.document(text.caption.isEmpty() ? title : title + QStringLiteral(": ") + text.caption,
+                         rgbOf(Ink::BackgroundGrey, look.colours));
 }
 
 } // namespace vlnokres

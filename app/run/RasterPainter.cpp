@@ -19,11 +19,11 @@ constexpr double kClipMargin = 8;
 // The image holds device pixels; the painter draws in scene pixels, scaled to them. (The
 // image's own pixel ratio is left at 1: a painter would not scale below it.)
 RasterPainter::RasterPainter(QImage &image, double ratio, QSize sceneSize, int penWidth,
-                             std::function<void(QPainter &, const QRect &)> before, Colours colours)
+                             std::function<void(QPainter &, const QRect &)> before, Look look)
     : m_painter(&image), m_pixels(reinterpret_cast<QRgb *>(image.bits())),
       m_pixelsPerRow(image.bytesPerLine() / qsizetype(sizeof(QRgb))), m_ratio(ratio), m_size(sceneSize),
       m_deviceSize(image.size()), m_penWidth(penWidth),
-      m_before(std::move(before)), m_colours(colours)
+      m_before(std::move(before)), m_look(look)
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32);
     m_painter.setWorldTransform(QTransform::fromScale(ratio, ratio));
@@ -47,6 +47,8 @@ double RasterPainter::devicePen() const { return std::max(1.0, m_penWidth * m_ra
 
 QRect RasterPainter::paintLine(const Line &line)
 {
+    if (!isPainted(line, m_look))
+        return {};
     const Rect area{-kClipMargin, -kClipMargin, m_size.width() + kClipMargin, m_size.height() + kClipMargin};
     const auto clipped = clipSegment(line.from, line.to, area);
     if (!clipped)
@@ -72,11 +74,15 @@ void RasterPainter::setPen(Ink ink)
     if (m_pen == std::pair{ink, m_penWidth})
         return;
     m_pen = {ink, m_penWidth};
-    m_painter.setPen(QPen(QColor::fromRgb(rgbOf(ink, m_colours)), devicePen() / m_ratio, Qt::SolidLine, Qt::SquareCap));
+    m_painter.setPen(QPen(QColor::fromRgb(rgbOf(ink, m_look.colours)), devicePen() / m_ratio, Qt::SolidLine, Qt::SquareCap));
 }
 
-QRect RasterPainter::paintCircle(const Circle &circle)
+QRect RasterPainter::paintCircle(const Circle &drawn)
 {
+    const auto painted = dotAsPainted(drawn, m_look);
+    if (!painted)
+        return {};
+    const Circle &circle = *painted;
     const auto spans = circleSpans({circle.centre.x * m_ratio, circle.centre.y * m_ratio}, circle.radius * m_ratio,
                                    devicePen(), m_deviceSize.width(), m_deviceSize.height());
     QRect deviceBounds;
@@ -92,7 +98,7 @@ QRect RasterPainter::paintCircle(const Circle &circle)
         m_before(m_painter, bounds);
     // Filled straight into the image's rows, as an opaque fill of a one-row rectangle would
     // fill them, without a painter's state saved and brushes built for each row of each dot.
-    const QRgb colour = qRgb(0, 0, 0) | rgbOf(circle.ink, m_colours);
+    const QRgb colour = qRgb(0, 0, 0) | rgbOf(circle.ink, m_look.colours);
     for (const PixelSpan &span : spans) {
         QRgb *row = m_pixels + span.y * m_pixelsPerRow;
         std::fill(row + span.xFirst, row + span.xLast + 1, colour);

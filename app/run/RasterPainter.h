@@ -2,6 +2,7 @@
 
 #include "core/DrawOp.h"
 #include "core/Ink.h"
+#include "core/TraceStyle.h"
 
 #include <QPainter>
 #include <QRect>
@@ -22,7 +23,7 @@ public:
     // before, if given, is called with the scene pixels that an operation is about to paint,
     // before it paints them.
     RasterPainter(QImage &image, double ratio, QSize sceneSize, int penWidth = 1,
-                  std::function<void(QPainter &, const QRect &)> before = {}, Colours colours = Colours::Standard);
+                  std::function<void(QPainter &, const QRect &)> before = {}, Look look = {});
 
     // The scene pixels it painted, or an empty rectangle.
     QRect paint(const DrawOp &op);
@@ -44,7 +45,7 @@ private:
     QSize m_deviceSize;
     int m_penWidth;
     std::function<void(QPainter &, const QRect &)> m_before;
-    Colours m_colours;
+    Look m_look;
     // The pen the painter holds, so that a line in the same colour and width as the last one
     // does not build and hand over a new pen.
     std::optional<std::pair<Ink, int>> m_pen;

@@ -268,7 +268,7 @@ QRect RasterSurface::paintBatch(const Batch &batch)
     const auto paintShare = [&](QRect &painted) {
         // An image of its own over the same pixels: an image has one paint engine.
         QImage view(pixels, m_image.width(), m_image.height(), m_image.bytesPerLine(), m_image.format());
-        RasterPainter painter(view, m_ratio, m_size, m_penWidth, {}, m_colours);
+        RasterPainter painter(view, m_ratio, m_size, m_penWidth, {}, m_look);
         for (std::size_t part; (part = next++) < batch.parts.size();)
             for (std::size_t i : batch.parts[part]) {
                 if (painter.penWidth() != pens[i])
@@ -313,14 +313,14 @@ RasterPainter RasterSurface::painterOnImage()
 {
     return RasterPainter(
         m_image, m_ratio, m_size, m_penWidth,
-        [this](QPainter &onImage, const QRect &area) { paintOverLabels(onImage, area); }, m_colours);
+        [this](QPainter &onImage, const QRect &area) { paintOverLabels(onImage, area); }, m_look);
 }
 
-void RasterSurface::setColours(Colours colours)
+void RasterSurface::setLook(Look look)
 {
-    if (colours == m_colours)
+    if (look == m_look)
         return;
-    m_colours = colours;
+    m_look = look;
     if (m_ratio > 0) {
         render();
         m_window.update();
@@ -374,7 +374,7 @@ void RasterSurface::render()
 // A new image is the clear's grey wherever the clear paints, unless a label painted over lies there.
 bool RasterSurface::clearPaintsNothingNew() const
 {
-    if (rgbOf(Ink::BackgroundGrey, m_colours) != rgbOf(Ink::BackgroundGrey))
+    if (rgbOf(Ink::BackgroundGrey, m_look.colours) != rgbOf(Ink::BackgroundGrey))
         return false;
     const QRect band = QRectF(QPointF(scene::kClearedBand.left, scene::kClearedBand.top),
                               QPointF(scene::kClearedBand.right, scene::kClearedBand.bottom))

@@ -43,9 +43,12 @@ public:
     // Where the scene shows in the window: its top-left corner, in the window's pixels, and
     // how many window pixels a scene pixel takes.
     void setPlacement(QPoint origin, double zoom);
-    // The palette the drawing shows in; a change draws it again.
-    void setColours(Colours colours);
-    Colours colours() const { return m_colours; }
+    // The palette the drawing shows in, and whether the sum's trace is hidden; a change draws
+    // it again from the operations, which still hold the sum.
+    void setLook(Look look);
+    void setColours(Colours colours) { setLook({colours, m_look.sumHidden}); }
+    Colours colours() const { return m_look.colours; }
+    const Look &look() const { return m_look; }
     QRect shownArea() const;
     // The window pixels that the picture covers whole.
     QRect coveredArea() const;
@@ -97,7 +100,7 @@ private:
     QPoint m_origin;
     double m_zoom = 1;
     double m_ratio = 0; // none yet
-    Colours m_colours = Colours::Standard;
+    Look m_look;
     QList<SurfaceLabel> m_labels;
     // The scene as painted since it began, the operations of it that the image shows, and
     // points of it kept; none once the image has been drawn anew.

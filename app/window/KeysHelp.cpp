@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char *kKeys[][2] = {
     {"F11", "celá obrazovka, zapnout a vypnout"},
-    {"Esc", "zastaví běžící animaci; jinak ukončí celou obrazovku"},
+    {"Esc", "zastaví běžící animaci; jinak odstraní kurzory, pak ukončí celou obrazovku"},
     {"Ctrl+0", "původní velikost okna"},
     {"Ctrl++", "zvětšit okno"},
     {"Ctrl+-", "zmenšit okno"},
@@ -21,7 +21,11 @@ constexpr const char *kKeys[][2] = {
     {"Home, End", "v pozastavené animaci na první a poslední krok"},
     {"Ctrl+S", "uložit obrázek nebo animaci"},
     {"Ctrl+Shift+C", "kopírovat obrázek do schránky"},
+    {"Ctrl+P", "vytisknout obrázek na stránku A4 naležato"},
     {"Ctrl+H", "hodnoty součtu a obálka, zapnout a vypnout"},
+    {"Ctrl+R", "skrýt součet, aby jej třída předpověděla, a znovu jej ukázat"},
+    {"Ctrl+L", "popisky: výslednice, legenda, osy t a y s periodami T₁"},
+    {"klepnutí na časovou osu", "mimo běh nebo v pauze kurzor A, pak B, další posune bližší; hodnoty vpravo"},
     {"Ctrl+M", "zvuk zapnout a vypnout"},
     {"Ctrl+Shift+M", "přehrát zvuk hodnot z políček (4 s)"},
     {"F1", "tento přehled kláves"},
@@ -31,7 +35,7 @@ constexpr const char *kKeys[][2] = {
     {"Tab, Shift+Tab", "přejít na další nebo předchozí ovládací prvek"},
     {"Mezerník, Enter", "stisknout tlačítko, které má fokus"},
     {"šipky, Home, End", "na posuvníku zpomalení: o krok, na nejmenší, na největší"},
-    {"Menu, pravé tlačítko myši", "nabídka nad kreslicí plochou: příklady, časová osa, barvy, zvuk"},
+    {"Menu, pravé tlačítko myši", "nabídka nad kreslicí plochou: příklady, časová osa, barvy, tisk, zvuk"},
 };
 
 // The phase box's degree is the program's own, as it has always drawn it; and what the menu

@@ -47,7 +47,7 @@ constexpr QSize kFrameAllowance{8, 27};
 
 // The actions whose state the window shows: which it enables, checks or names as the run and
 // the preferences change.
-enum Role { Plain, Pause, Step, Stop, Picture, Readouts, Palette, Axis, SoundOnOff, SoundSample };
+enum Role { Plain, Pause, Step, Stop, Picture, Readouts, SumHidden, Labels, Palette, Axis, SoundOnOff, SoundSample };
 
 // The time graph's spans as the menu names them: "periody" after two to four, else "period".
 const char *axisTitle(int periods)
@@ -61,6 +61,21 @@ const char *axisTitle(int periods)
 
 // How often the readouts' values are repainted while a run goes on.
 constexpr int kReadoutTick = 30; // ms
+
+// The palettes as the menu names them.
+const char *paletteTitle(Colours colours)
+{
+    switch (colours) {
+    case Colours::Standard: return "Původní";
+    case Colours::ColourBlind: return "Pro barvoslepé";
+    case Colours::Print: return "Pro tisk a projektor";
+    }
+    return "Původní";
+}
+
+// Where the resultant of the labels may lie: around the lower diagram, as far as the longest
+// second vector reaches, with its arrow head.
+constexpr Rect kResultantArea{38, 258, 302, 523};
 
 } // namespace
 
@@ -92,8 +107,13 @@ MainWindow::MainWindow(QWidget *parent)
     writeStartUpValues();
     m_readoutTicker = new QTimer(this);
     m_readoutTicker->setInterval(kReadoutTick);
-    connect(m_readoutTicker, &QTimer::timeout, this, [this] { update(readoutArea()); });
-    m_picture.setReadouts([this] { return readoutLines(); });
+    connect(m_readoutTicker, &QTimer::timeout, this, [this] {
+        update(readoutArea());
+        if (m_labels)
+            update(windowArea(kResultantArea));
+    });
+    m_picture.setOverlay([this] { return overlay(); });
+    m_picture.setMarks([this] { return marks(); });
     m_actions = createActions();
     listenToTheRun();
     m_sound.setChoiceListeners([this] { remember([this](Preferences &p) { p.voice = m_sound.voice(); }); },
@@ -200,12 +220,18 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
          nullptr, Keys::Window, false, Picture},
         {"Kopírovat obrázek", key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Part::Picture,
          [this] { afterTheRun([this] { m_picture.copy(); }); }, nullptr, Keys::Window, false, Picture},
+        {"Tisk…", key(Qt::CTRL | Qt::Key_P), Part::Picture, [this] { afterTheRun([this] { printPicture(); }); }, nullptr,
+         Keys::Window, false, Picture},
         {"Hodnoty", key(Qt::CTRL | Qt::Key_H), Part::Lesson,
          [this] {
              setReadouts(!m_readouts);
              remember([this](Preferences &p) { p.readouts = m_readouts; });
          },
          nullptr, Keys::Window, true, Readouts},
+        {"Skrýt součet", key(Qt::CTRL | Qt::Key_R), Part::Lesson, [this] { setSumHidden(!m_surface.look().sumHidden); },
+         nullptr, Keys::Window, true, SumHidden},
+        {"Popisky", key(Qt::CTRL | Qt::Key_L), Part::Lesson, [this] { setLabels(!m_labels); }, nullptr, Keys::Window,
+         true, Labels},
     };
     for (const Preset &preset : kPresets)
         rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { applyPreset(preset); }, "Příklady"});
@@ -215,7 +241,7 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
     rows.push_back({"Kopírovat jako příkaz", {}, Part::Lesson, [this] { copySetUp(); }});
     for (const ColoursName &palette : kColoursNames) {
         const Colours colours = palette.colours;
-        rows.push_back({colours == Colours::Standard ? "Původní" : "Pro barvoslepé", {}, Part::Lesson,
+        rows.push_back({paletteTitle(colours), {}, Part::Lesson,
                         [this, colours] {
                             setColours(colours);
                             remember([colours](Preferences &p) { p.colours = colours; });
@@ -284,6 +310,12 @@ void MainWindow::apply(const WindowOptions &options)
         setReadouts(true);
     if (options.colours)
         setColours(*options.colours);
+    if (options.hideSum)
+        setSumHidden(true);
+    if (options.labels)
+        setLabels(true);
+    if (!options.cursors.empty())
+        setCursors(options.cursors);
     if (options.periods)
         setAxis({*options.periods});
     if (options.start)
@@ -332,6 +364,9 @@ void MainWindow::copySetUp()
         .readouts = m_readouts,
         .colours = m_surface.colours(),
         .periods = m_axis.periods,
+        .sumHidden = m_surface.look().sumHidden,
+        .labels = m_labels,
+        .cursors = m_cursors,
     }));
 }
 
@@ -380,9 +415,45 @@ void MainWindow::setReadouts(bool on)
 void MainWindow::setColours(Colours colours)
 {
     m_surface.setColours(colours);
-    m_picture.setColours(colours);
+    m_picture.setLook(m_surface.look());
     for (QAction *action : m_actions->withRole(Palette))
         action->setChecked(Colours(action->data().toInt()) == colours);
+    update();
+}
+
+// The sum's trace, its envelope and readouts and the resultant go, or come back at once as
+// the run drew them at the step shown; runs, steps and pictures go on without them.
+void MainWindow::setSumHidden(bool hidden)
+{
+    m_surface.setLook({m_surface.colours(), hidden});
+    m_picture.setLook(m_surface.look());
+    m_actions->firstWithRole(SumHidden)->setChecked(hidden);
+    showRunState();
+    update();
+}
+
+void MainWindow::setLabels(bool on)
+{
+    m_labels = on;
+    m_actions->firstWithRole(Labels)->setChecked(on);
+    update();
+}
+
+void MainWindow::setCursors(std::vector<double> cursors)
+{
+    m_cursors = std::move(cursors);
+    update();
+}
+
+void MainWindow::printPicture() { m_picture.print(); }
+
+PictureText MainWindow::overlay() const
+{
+    const auto &last = m_run.lastRun();
+    if (!last)
+        return {};
+    return overlayText(last->parameters, std::max(1, m_run.shownStep()), last->axis, m_surface.look(), m_readouts,
+                       marks());
 }
 
 // The span of the graph the next run takes, like the boxes' values; like typing, a choice
@@ -400,20 +471,19 @@ void MainWindow::setAxis(TimeAxis axis)
     showRunState();
 }
 
-QStringList MainWindow::readoutLines() const
-{
-    const auto &last = m_run.lastRun();
-    if (!m_readouts || !last)
-        return {};
-    return vlnokres::readoutLines(last->parameters, std::max(1, m_run.shownStep()), last->axis);
-}
+QRect MainWindow::readoutArea() const { return windowArea(picture::kReadoutArea); }
 
-QRect MainWindow::readoutArea() const
+QRect MainWindow::windowArea(const Rect &a) const
 {
-    const Rect &a = picture::kReadoutArea;
     const QRectF design(a.left, a.top, a.right - a.left, a.bottom - a.top);
     const QRect shown = m_surface.shownArea();
     return QRectF(shown.topLeft() + design.topLeft() * m_zoom, design.size() * m_zoom).toAlignedRect();
+}
+
+Point MainWindow::scenePoint(QPointF at) const
+{
+    const QPointF scene = (at - QPointF(m_surface.shownArea().topLeft())) / m_zoom;
+    return {scene.x(), scene.y()};
 }
 
 void MainWindow::showRunState()
@@ -437,8 +507,10 @@ void MainWindow::showRunState()
                            m_run.axis()));
     for (QAction *action : m_actions->withRole(Axis))
         action->setChecked(action->data().toInt() == m_axis.periods);
-    running && !paused && m_readouts ? m_readoutTicker->start() : m_readoutTicker->stop();
+    running && !paused && (m_readouts || m_labels) ? m_readoutTicker->start() : m_readoutTicker->stop();
     update(readoutArea());
+    if (m_labels)
+        update(windowArea(kResultantArea));
 }
 
 // During a run: P and Pause pause or resume it, Escape stops it, the step keys move a paused
@@ -476,6 +548,11 @@ HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
                                 (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonRelease);
         if (rightClick && onDrawingArea(mouse->position().toPoint()))
             return HeldInput::Immediate::PassOn;
+        // A paused run is measured on: the cursors are placed at once.
+        const bool leftPress = mouse->button() == Qt::LeftButton && event.type() == QEvent::MouseButtonPress;
+        if (leftPress && m_run.isPaused() && marks::onTimeGraph(scenePoint(mouse->position())) &&
+            onDrawingArea(mouse->position().toPoint()))
+            return HeldInput::Immediate::PassOn;
     }
     if (event.type() == QEvent::ContextMenu)
         return HeldInput::Immediate::PassOn;
@@ -509,11 +586,30 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
+    // Escape takes the cursors away first; the next leaves full screen.
+    if (event->key() == Qt::Key_Escape && !m_cursors.empty() && !m_run.isRunning()) {
+        setCursors({});
+        return;
+    }
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
         showNormal();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// A click on the time graph places a cursor where no run goes on, or where it is paused.
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    const auto &last = m_run.lastRun();
+    const Point at = scenePoint(event->position());
+    if (event->button() != Qt::LeftButton || !last || (m_run.isRunning() && !m_run.isPaused()) ||
+        !marks::onTimeGraph(at)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (const auto time = marks::timeAtX(at.x, last->axis))
+        setCursors(marks::clickedAt(m_cursors, *time));
 }
 
 void MainWindow::toggleFullScreen() { isFullScreen() ? showNormal() : showFullScreen(); }
@@ -552,13 +648,16 @@ void MainWindow::paintEvent(QPaintEvent *event)
     for (const QRect &around : event->region() - m_surface.coveredArea())
         painter.fillRect(around, palette().window());
     m_surface.paint(painter, event->rect());
-    if (!m_readouts || !event->rect().intersects(readoutArea()))
+    const PictureText over = overlay();
+    if (over.readouts.isEmpty() && over.marks.lines.empty() && over.marks.texts.empty())
         return;
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(m_surface.shownArea().topLeft());
     painter.scale(m_zoom, m_zoom);
     PainterSink sink(painter);
-    emitReadouts(sink, readoutLines());
+    emitMarks(sink, over.marks, over.cursorValues);
+    emitReadouts(sink, over.readouts);
 }
 
 } // namespace vlnokres

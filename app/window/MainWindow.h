@@ -33,6 +33,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QTimer;
 
@@ -78,6 +79,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -98,10 +100,20 @@ private:
     void copySetUp();
     void setReadouts(bool on);
     void setColours(Colours colours);
+    void setSumHidden(bool hidden);
+    void setLabels(bool on);
+    void setCursors(std::vector<double> cursors);
+    AnimationMarks marks() const { return {m_labels, m_cursors}; }
+    // The readouts, the labels and the cursors as they show over the picture now.
+    PictureText overlay() const;
+    void printPicture();
     void setAxis(TimeAxis axis);
     void remember(const std::function<void(Preferences &)> &change);
-    QStringList readoutLines() const;
     QRect readoutArea() const;
+    // The window pixels of a scene rectangle.
+    QRect windowArea(const Rect &scene) const;
+    // Where a click lands on the scene.
+    Point scenePoint(QPointF at) const;
     // The title, the menu's run items and the screen reader's words as the run stands.
     void showRunState();
     HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
@@ -125,8 +137,10 @@ private:
     std::unique_ptr<PreferenceStore> m_store; // none: nothing is kept
     Preferences m_remembered;
     bool m_readouts = false;
+    bool m_labels = false;
+    std::vector<double> m_cursors; // A and B, in periods of the first wave
     TimeAxis m_axis;
-    QTimer *m_readoutTicker = nullptr; // repaints the values as the run's steps go by
+    QTimer *m_readoutTicker = nullptr; // repaints the values and the resultant as the run's steps go by
     std::unique_ptr<ActionTable> m_actions;
     QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it
 };

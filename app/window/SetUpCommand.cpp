@@ -47,6 +47,16 @@ QString commandFor(const SetUp &setUp)
         words << QStringLiteral("--colours") << QLatin1String(nameOf(setUp.colours));
     if (setUp.periods != TimeAxis{}.periods)
         words << QStringLiteral("--periods") << QString::number(setUp.periods);
+    if (setUp.sumHidden)
+        words << QStringLiteral("--hide-sum");
+    if (setUp.labels)
+        words << QStringLiteral("--labels");
+    if (!setUp.cursors.empty()) {
+        QStringList times;
+        for (const double t : setUp.cursors)
+            times << writeNumber(t);
+        words << QStringLiteral("--cursors") << times.join(u':');
+    }
     return words.join(u' ');
 }
 

@@ -4,6 +4,7 @@
 #include "core/ToneGenerator.h"
 
 #include <optional>
+#include <vector>
 
 namespace vlnokres {
 
@@ -19,6 +20,9 @@ struct WindowOptions {
     bool readouts = false;
     std::optional<Colours> colours;
     std::optional<int> periods; // the time graph's span
+    bool hideSum = false;
+    bool labels = false;
+    std::vector<double> cursors; // in periods of the first wave
     bool start = false;
 };
 

@@ -1,0 +1,158 @@
+#include "LessonMarks.h"
+
+#include "SceneGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace vlnokres::marks {
+namespace {
+
+using namespace scene;
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+constexpr double kGraphTop = kTimeAxis.from.y;
+constexpr double kGraphBottom = kTimeAxis.to.y;
+constexpr double kTickLength = 4;
+// A tick is named only where its name is this far from the last: on a long axis every fifth
+// or twentieth, clear of the traces' crowd.
+constexpr double kLeastNameSpacing = 60;
+constexpr int kNamePixels = 11;
+
+// The legend's rows under the time graph's right end, below the lowest a trace reaches
+// (390,5 + 125 at the largest amplitude).
+constexpr double kLegendLeft = 610;
+constexpr double kLegendLineLength = 24;
+constexpr double kLegendFirstBaseline = 536;
+constexpr double kLegendRowHeight = 15;
+
+constexpr double kArrowHeadLength = 8;
+constexpr double kArrowHeadAngle = 0.45; // radians either side of the shaft
+
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr double kCursorDash = 4;
+constexpr double kCursorGap = 3;
+
+double graphEndX(TimeAxis axis) { return traceX(axis.steps(), axis); }
+
+void addArrow(Marks &marks, Point from, Point to)
+{
+    const double angle = std::atan2(to.y - from.y, to.x - from.x);
+    marks.lines.push_back({from, to, 2, kBlack});
+    for (const double side : {-kArrowHeadAngle, kArrowHeadAngle}) {
+        const double back = angle + std::numbers::pi + side;
+        marks.lines.push_back(
+            {to, {to.x + kArrowHeadLength * std::cos(back), to.y + kArrowHeadLength * std::sin(back)}, 2, kBlack});
+    }
+}
+
+// The legend's line of a trace, as the palette draws the trace: on a page for print the
+// second's in dashes and the sum's thicker.
+void addLegendRow(Marks &marks, int row, Ink ink, const char *text, Colours colours)
+{
+    const double baseline = kLegendFirstBaseline + row * kLegendRowHeight;
+    const Point from{kLegendLeft, baseline - 4};
+    const bool print = colours == Colours::Print;
+    if (print && ink == Ink::Red) {
+        for (double x = from.x; x < from.x + kLegendLineLength; x += 6)
+            marks.lines.push_back({{x, from.y}, {x + 4, from.y}, 2.6, rgbOf(ink, colours)});
+    } else {
+        marks.lines.push_back({from, {from.x + kLegendLineLength, from.y}, print && ink == Ink::Foreground ? 3.8 : 2.6,
+                               rgbOf(ink, colours)});
+    }
+    marks.texts.push_back({{from.x + kLegendLineLength + 6, baseline}, text, 12});
+}
+
+std::string timesName(int k) { return k == 1 ? "T₁" : std::to_string(k) + "T₁"; }
+
+} // namespace
+
+double spanInPeriods(TimeAxis axis) { return axis.steps() / kStepsPerRadian / kTwoPi; }
+
+double xOfTime(double periods, TimeAxis axis)
+{
+    return kGraphOriginX + kPixelsPerRadian * periods * kTwoPi * 2 / axis.periods;
+}
+
+std::optional<double> timeAtX(double x, TimeAxis axis)
+{
+    // A click just past the graph's end, on its last dots, is at the end.
+    if (!(x >= kGraphOriginX && x <= graphEndX(axis) + 1))
+        return std::nullopt;
+    const double periods = (x - kGraphOriginX) * axis.periods / (2 * kPixelsPerRadian * kTwoPi);
+    return std::min(std::round(periods * 100) / 100, std::floor(spanInPeriods(axis) * 100) / 100);
+}
+
+bool onTimeGraph(Point at)
+{
+    return timeAtX(at.x, TimeAxis{}).has_value() && at.y >= kGraphTop && at.y <= kGraphBottom;
+}
+
+std::vector<double> clickedAt(std::vector<double> cursors, double periods)
+{
+    if (cursors.size() < 2) {
+        cursors.push_back(periods);
+        return cursors;
+    }
+    const bool firstNearer = std::abs(cursors[0] - periods) <= std::abs(cursors[1] - periods);
+    cursors[firstNearer ? 0 : 1] = periods;
+    return cursors;
+}
+
+Marks cursorLines(const std::vector<double> &cursors, TimeAxis axis)
+{
+    Marks marks;
+    const char *names[] = {"A", "B"};
+    for (std::size_t i = 0; i < cursors.size() && i < 2; ++i) {
+        if (!(cursors[i] >= 0 && cursors[i] <= spanInPeriods(axis)))
+            continue;
+        const double x = xOfTime(cursors[i], axis);
+        for (double y = kGraphTop; y < kGraphBottom; y += kCursorDash + kCursorGap)
+            marks.lines.push_back({{x, y}, {x, std::min(y + kCursorDash, kGraphBottom)}, 1, kBlack});
+        marks.texts.push_back({{x + 3, kGraphTop + 10}, names[i], kNamePixels});
+    }
+    return marks;
+}
+
+WaveValues wavesAt(const Parameters &p, double periods)
+{
+    const double a = periods * kTwoPi;
+    const double first = std::sin(a);
+    const double second = p.amplitude * std::sin(p.phaseDegrees * kRadiansPerDegree + p.frequency * a);
+    return {first, second, first + second};
+}
+
+Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, Colours colours)
+{
+    Marks marks;
+    if (sumShown && step > 0) {
+        const SecondSinusoid second = secondSinusoidOf(parameters);
+        const Arrow first = arrowAt(kFirstLength, step / kStepsPerRadian);
+        const Arrow other = arrowAt(second.length, secondAngle(second, step));
+        const Point tip{kFirstOriginX + first.dx + other.dx, kLowerY + first.dy + other.dy};
+        if (std::isfinite(tip.x) && std::isfinite(tip.y))
+            addArrow(marks, {kFirstOriginX, kLowerY}, tip);
+    }
+    marks.texts.push_back({{kLowerAxis.to.x + 4, kLowerY + 4}, "t", 14});
+    marks.texts.push_back({{kGraphOriginX + 5, kGraphTop + 10}, "y", 14});
+    const int periods = int(std::floor(spanInPeriods(axis)));
+    const double spacing = xOfTime(1, axis) - kGraphOriginX;
+    int every = 1;
+    for (const int k : {1, 5, 10, 20, 50})
+        if ((every = k) * spacing >= kLeastNameSpacing)
+            break;
+    for (int k = 1; k <= periods; ++k) {
+        const double x = xOfTime(k, axis);
+        marks.lines.push_back({{x, kLowerY - kTickLength}, {x, kLowerY + kTickLength}, 1, kBlack});
+        if (k % every == 0)
+            marks.texts.push_back({{x - 6, kLowerY + 17}, timesName(k), kNamePixels});
+    }
+    addLegendRow(marks, 0, Ink::Green, "y₁ (první)", colours);
+    addLegendRow(marks, 1, Ink::Red, "y₂ (druhá)", colours);
+    if (sumShown)
+        addLegendRow(marks, 2, Ink::Foreground, "y = y₁ + y₂", colours);
+    return marks;
+}
+
+} // namespace vlnokres::marks

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "DrawOp.h"
+#include "StartChecks.h"
+#include "StepOperations.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vlnokres::marks {
+
+// What the lesson's tools draw over a run's picture, never into it: plain lines and words in
+// scene pixels, so that the window, every picture and the printed page draw the same.
+struct MarkLine {
+    Point from;
+    Point to;
+    double width = 1;
+    std::uint32_t rgb = 0x000000;
+};
+struct MarkText {
+    Point baselineStart;
+    std::string text; // UTF-8
+    int pixels = 12;
+};
+struct Marks {
+    std::vector<MarkLine> lines;
+    std::vector<MarkText> texts;
+};
+
+// The labels of a textbook figure: the resultant from the lower diagram's centre to the second
+// vector's tip at the step shown (left out with the sum hidden), the time graph's axes named
+// "t" and "y" with a tick at every period of the first wave, named where there is room, and a
+// legend under the graph's right end whose lines are drawn as the palette draws the traces.
+Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, Colours colours);
+
+// The time graph's span in periods of the first wave (about 2,07 on the designed graph).
+double spanInPeriods(TimeAxis axis);
+// A time on the graph, in periods of the first wave, and the graph's x of it.
+double xOfTime(double periods, TimeAxis axis);
+// The time under a click at scene x, to hundredths of a period as the readouts write it, or
+// nullopt off the graph.
+std::optional<double> timeAtX(double x, TimeAxis axis);
+// Whether a scene point lies on the time graph, where a click places a cursor.
+bool onTimeGraph(Point at);
+
+// The cursors after a click at that time: the first click places A, the second B, and every
+// later one moves the nearer of them.
+std::vector<double> clickedAt(std::vector<double> cursors, double periods);
+
+// A cursor as a dashed vertical line over the time graph's height, for those within its span.
+Marks cursorLines(const std::vector<double> &cursors, TimeAxis axis);
+
+// The three waves at a time, from their formulas, in units of the first amplitude.
+struct WaveValues {
+    double first;
+    double second;
+    double sum;
+};
+WaveValues wavesAt(const Parameters &parameters, double periods);
+
+} // namespace vlnokres::marks

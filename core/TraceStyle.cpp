@@ -1,0 +1,40 @@
+#include "TraceStyle.h"
+
+#include "SceneGeometry.h"
+#include "StepOperations.h"
+
+#include <cmath>
+
+namespace vlnokres {
+namespace {
+
+constexpr double kPrintedSumDotRadius = 0.9; // about four pixels across at pen 2, against three
+// The second wave's dashes along the time graph: drawn for the first 4 of every 6 pixels.
+constexpr double kDashPeriod = 6;
+constexpr double kDashLength = 4;
+
+bool isDot(const Circle &circle) { return circle.radius == kDotRadius; }
+
+} // namespace
+
+std::optional<Circle> dotAsPainted(const Circle &circle, const Look &look)
+{
+    if (!isDot(circle))
+        return circle;
+    if (circle.ink == Ink::Foreground && look.sumHidden)
+        return std::nullopt;
+    if (look.colours != Colours::Print)
+        return circle;
+    if (circle.ink == Ink::Foreground)
+        return Circle{circle.centre, kPrintedSumDotRadius, circle.ink};
+    if (circle.ink == Ink::Red) {
+        const double along = circle.centre.x - scene::kGraphOriginX;
+        if (!std::isfinite(along) || along - kDashPeriod * std::floor(along / kDashPeriod) >= kDashLength)
+            return std::nullopt;
+    }
+    return circle;
+}
+
+bool isPainted(const Line &line, const Look &look) { return !(look.sumHidden && line.ink == Ink::MidGrey); }
+
+} // namespace vlnokres
