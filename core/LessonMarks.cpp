@@ -55,8 +55,8 @@ void addLegendRow(Marks &marks, int row, Ink ink, const char *text, Colours colo
     const Point from{kLegendLeft, baseline - 4};
     const bool print = colours == Colours::Print;
     if (print && ink == Ink::Red) {
-        for (double x = from.x; x < from.x + kLegendLineLength; x += 6)
-            marks.lines.push_back({{x, from.y}, {x + 4, from.y}, 2.6, rgbOf(ink, colours)});
+        for (double x = from.x; x < from.x + kLegendLineLength; x += 10)
+            marks.lines.push_back({{x, from.y}, {x + 5, from.y}, 2.6, rgbOf(ink, colours)});
     } else {
         marks.lines.push_back({from, {from.x + kLegendLineLength, from.y}, print && ink == Ink::Foreground ? 3.8 : 2.6,
                                rgbOf(ink, colours)});

@@ -9,9 +9,10 @@ namespace vlnokres {
 namespace {
 
 constexpr double kPrintedSumDotRadius = 0.9; // about four pixels across at pen 2, against three
-// The second wave's dashes along the time graph: drawn for the first 4 of every 6 pixels.
-constexpr double kDashPeriod = 6;
-constexpr double kDashLength = 4;
+// The second wave's dashes along the time graph: dots for the first 5 of every 10 pixels, so
+// that a gap stays open between dots 2,6 pixels across.
+constexpr double kDashPeriod = 10;
+constexpr double kDashLength = 5;
 
 bool isDot(const Circle &circle) { return circle.radius == kDotRadius; }
 

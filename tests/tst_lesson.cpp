@@ -92,7 +92,7 @@ void TestLesson::printKeepsTheTracesApartInGrey()
         secondShown += dotAsPainted({at, kDotRadius, Ink::Red}, print).has_value();
     }
     QCOMPARE(firstShown, dots);
-    QVERIFY(secondShown > dots / 2 && secondShown < dots * 3 / 4);
+    QVERIFY(secondShown > dots * 2 / 5 && secondShown < dots * 3 / 5);
     QVERIFY(dotAsPainted({{400, 390.5}, kDotRadius, Ink::Foreground}, print)->radius > 2 * kDotRadius);
 
     const Circle sum{{400, 390.5}, kDotRadius, Ink::Foreground};

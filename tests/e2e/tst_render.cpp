@@ -147,7 +147,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("sound file, values refused") << QStringList{"--render", "x.wav", "--amplitude", "2"} << 2
                                                 << "Aplikace nedovoluje větší amplitudu než 1,5" << false;
     QTest::newRow("unknown palette") << QStringList{"--colours", "red"} << 2
-                                     << "Barvy „red“ neznám: volba „--colours“ bere standard nebo colour-blind." << true;
+                                     << "Barvy „red“ neznám: volba „--colours“ bere standard, colour-blind nebo print." << true;
     QTest::newRow("animation too large") << QStringList{"--render", "x.gif", "--scale", "3"} << 2
                                          << "Měřítko animace GIF musí být číslo od 0,25 do 2." << true;
     QTest::newRow("step of an animation") << QStringList{"--render", "x.gif", "--step", "5"} << 2
