@@ -446,6 +446,8 @@ void TestMainWindow::hiddenSumComesBackAsDrawn()
         const QImage own = w.window.surface().image().copy();
         trigger(w.window, QStringLiteral("Skrýt součet"));
         const QImage hidden = w.window.surface().image().copy();
+        // A screen reader is not told what the class is to predict.
+        QVERIFY(w.window.drawingArea().accessibleDescription().contains(QStringLiteral("Součet je skrytý.")));
         trigger(w.window, QStringLiteral("Skrýt součet"));
         QCOMPARE(w.window.surface().image(), own);
         DrawOps withoutSum = w.window.surface().drawing().ops();

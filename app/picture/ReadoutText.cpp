@@ -58,7 +58,7 @@ QString sumLine(const Parameters &parameters, TimeAxis axis, const QLocale &loca
 
 } // namespace
 
-QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis)
+QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis, bool sumShown)
 {
     if (!parameters)
         return QStringLiteral("Zatím prázdná: hodnoty druhé sinusoidy se zadají do polí a animaci spustí tlačítko Start.");
@@ -67,7 +67,8 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused, 
     const QString values = QStringLiteral("Amplituda %1, kmitočet %2, fázový posun %3°.")
                                .arg(pictureNumber(p.amplitude, czech), pictureNumber(p.frequency, czech),
                                     pictureNumber(p.phaseDegrees, czech));
-    QString sum = sumLine(p, axis, czech, QStringLiteral("period první sinusoidy"));
+    QString sum = sumShown ? sumLine(p, axis, czech, QStringLiteral("period první sinusoidy"))
+                           : QStringLiteral("Součet je skrytý");
     if (axis != TimeAxis{})
         sum += QStringLiteral(". Časová osa ukazuje %1 period").arg(axis.periods);
     if (step == 0)

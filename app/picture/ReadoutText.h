@@ -37,7 +37,8 @@ PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, c
 // and the step shown ("Amplituda 0,5, kmitočet 1, fázový posun 90°. Součet: amplituda 1,12,
 // fázový posun 26,5°. Krok 1300 z 1300."), and the time graph's span where it is not the
 // designed one; step 0 while the run goes on, and no parameters before any run, which is told
-// what to do to get one.
-QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis = {});
+// what to do to get one. A hidden sum is only said to be hidden, so that it can be predicted.
+QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis = {},
+                           bool sumShown = true);
 
 } // namespace vlnokres

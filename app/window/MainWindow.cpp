@@ -220,7 +220,7 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
          nullptr, Keys::Window, false, Picture},
         {"Kopírovat obrázek", key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Part::Picture,
          [this] { afterTheRun([this] { m_picture.copy(); }); }, nullptr, Keys::Window, false, Picture},
-        {"Tisk…", key(Qt::CTRL | Qt::Key_P), Part::Picture, [this] { afterTheRun([this] { printPicture(); }); }, nullptr,
+        {"Tisk…", key(Qt::CTRL | Qt::Key_P), Part::Picture, [this] { afterTheRun([this] { m_picture.print(); }); }, nullptr,
          Keys::Window, false, Picture},
         {"Hodnoty", key(Qt::CTRL | Qt::Key_H), Part::Lesson,
          [this] {
@@ -436,6 +436,7 @@ void MainWindow::setLabels(bool on)
 {
     m_labels = on;
     m_actions->firstWithRole(Labels)->setChecked(on);
+    showRunState(); // the resultant follows a run's steps
     update();
 }
 
@@ -444,8 +445,6 @@ void MainWindow::setCursors(std::vector<double> cursors)
     m_cursors = std::move(cursors);
     update();
 }
-
-void MainWindow::printPicture() { m_picture.print(); }
 
 PictureText MainWindow::overlay() const
 {
@@ -504,7 +503,7 @@ void MainWindow::showRunState()
     const auto &last = m_run.lastRun();
     m_drawingArea->setAccessibleDescription(
         pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused,
-                           m_run.axis()));
+                           m_run.axis(), !m_surface.look().sumHidden));
     for (QAction *action : m_actions->withRole(Axis))
         action->setChecked(action->data().toInt() == m_axis.periods);
     running && !paused && (m_readouts || m_labels) ? m_readoutTicker->start() : m_readoutTicker->stop();

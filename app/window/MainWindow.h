@@ -106,7 +106,6 @@ private:
     AnimationMarks marks() const { return {m_labels, m_cursors}; }
     // The readouts, the labels and the cursors as they show over the picture now.
     PictureText overlay() const;
-    void printPicture();
     void setAxis(TimeAxis axis);
     void remember(const std::function<void(Preferences &)> &change);
     QRect readoutArea() const;
