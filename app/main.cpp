@@ -24,6 +24,9 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // What the command line says, --help and its messages are in the language it asks for.
+    if (const auto language = vlnokres::languageAsked(arguments))
+        vlnokres::setLanguage(*language);
     const auto parsed = vlnokres::parseCommandLine(arguments);
     if (const auto *error = std::get_if<vlnokres::CommandLineError>(&parsed)) {
         print(stderr, error->message + u'\n' + (error->showUsage ? vlnokres::usageLine() + u'\n' : QString()));

@@ -182,7 +182,7 @@ BENCHMARK(renderFromTheCommandLine)->DenseRange(0, 9)->Unit(benchmark::kMillisec
 void readSettings(benchmark::State &state)
 {
     const QString path = QDir::temp().filePath(QStringLiteral("vlnokres-bench/vlnokres.conf"));
-    SettingsFile(path).save({1.25, true, sound::Voice::Sum, 440, true, Colours::ColourBlind, QDir::homePath()});
+    SettingsFile(path).save({1.25, true, sound::Voice::Sum, 440, true, Colours::ColourBlind, Language::English, QDir::homePath()});
     for (auto _ : state)
         benchmark::DoNotOptimize(SettingsFile(path).load());
     QDir(QFileInfo(path).path()).removeRecursively();

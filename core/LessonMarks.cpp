@@ -1,6 +1,7 @@
 #include "LessonMarks.h"
 
 #include "SceneGeometry.h"
+#include "Translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -148,8 +149,8 @@ Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShow
         if (k % every == 0)
             marks.texts.push_back({{x - 6, kLowerY + 17}, timesName(k), kNamePixels});
     }
-    addLegendRow(marks, 0, Ink::Green, "y₁ (první)", colours);
-    addLegendRow(marks, 1, Ink::Red, "y₂ (druhá)", colours);
+    addLegendRow(marks, 0, Ink::Green, QT_TRANSLATE_NOOP("vlnokres::Texts", "y₁ (první)"), colours);
+    addLegendRow(marks, 1, Ink::Red, QT_TRANSLATE_NOOP("vlnokres::Texts", "y₂ (druhá)"), colours);
     if (sumShown)
         addLegendRow(marks, 2, Ink::Foreground, "y = y₁ + y₂", colours);
     return marks;

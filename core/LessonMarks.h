@@ -21,7 +21,7 @@ struct MarkLine {
 };
 struct MarkText {
     Point baselineStart;
-    std::string text; // UTF-8
+    std::string text; // UTF-8, the Czech source where it is a word
     int pixels = 12;
 };
 struct Marks {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Named.h"
+#include "Translatable.h"
 
 #include <array>
 #include <string_view>
@@ -13,7 +14,7 @@ namespace vlnokres {
 // 1,1 a beat lasts ten periods; at 1,02 fifty, and at the 220 Hz tone 4,4 of them are heard
 // a second.
 struct Preset {
-    const char *title; // UTF-8
+    const char *title; // the Czech source
     const char *name;
     double amplitude;
     double frequency;
@@ -22,13 +23,13 @@ struct Preset {
 };
 
 inline constexpr std::array<Preset, 7> kPresets{{
-    {"Stejná fáze", "stejna-faze", 1, 1, 0},
-    {"Opačná fáze", "opacna-faze", 1, 1, 180},
-    {"Posun o čtvrt periody", "ctvrt-periody", 1, 1, 90},
-    {"Zázněje", "zazneje", 1, 1.1, 0, 20},
-    {"Slyšitelné zázněje", "zazneje-slysitelne", 1, 1.02, 0, 100},
-    {"Druhá harmonická", "druha-harmonicka", 0.5, 2, 0},
-    {"Začátek obdélníkového průběhu", "obdelnik", 0.333, 3, 0},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Stejná fáze"), "stejna-faze", 1, 1, 0},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Opačná fáze"), "opacna-faze", 1, 1, 180},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Posun o čtvrt periody"), "ctvrt-periody", 1, 1, 90},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zázněje"), "zazneje", 1, 1.1, 0, 20},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Slyšitelné zázněje"), "zazneje-slysitelne", 1, 1.02, 0, 100},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Druhá harmonická"), "druha-harmonicka", 0.5, 2, 0},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Začátek obdélníkového průběhu"), "obdelnik", 0.333, 3, 0},
 }};
 
 // The example of that name, or none.

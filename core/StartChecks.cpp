@@ -1,6 +1,7 @@
 #include "StartChecks.h"
 
 #include "SceneGeometry.h"
+#include "Translatable.h"
 
 #include <cmath>
 #include <string>
@@ -37,22 +38,22 @@ std::variant<Parameters, Refusal> checkParameters(const BoxReadings &readings)
 
 Message messageFor(Refusal refusal)
 {
-    constexpr const char *kNotNumberTitle = "Neplatná hodnota";
+    constexpr const char *kNotNumberTitle = QT_TRANSLATE_NOOP("vlnokres::Texts", "Neplatná hodnota");
     switch (refusal) {
     case Refusal::AmplitudeNotNumber:
-        return {kNotNumberTitle, "Amplituda musí být číslo."};
+        return {kNotNumberTitle, QT_TRANSLATE_NOOP("vlnokres::Texts", "Amplituda musí být číslo.")};
     case Refusal::AmplitudeAboveLimit:
-        return {"Omezení amplitudy", "Aplikace nedovoluje větší amplitudu než 1,5"};
+        return {QT_TRANSLATE_NOOP("vlnokres::Texts", "Omezení amplitudy"), QT_TRANSLATE_NOOP("vlnokres::Texts", "Aplikace nedovoluje větší amplitudu než 1,5")};
     case Refusal::AmplitudeOutOfRange:
-        return {kNotNumberTitle, "Amplituda je mimo rozsah čísel, se kterými program počítá."};
+        return {kNotNumberTitle, QT_TRANSLATE_NOOP("vlnokres::Texts", "Amplituda je mimo rozsah čísel, se kterými program počítá.")};
     case Refusal::FrequencyNotNumber:
-        return {kNotNumberTitle, "Kmitočet musí být číslo."};
+        return {kNotNumberTitle, QT_TRANSLATE_NOOP("vlnokres::Texts", "Kmitočet musí být číslo.")};
     case Refusal::FrequencyOutOfRange:
-        return {kNotNumberTitle, "Kmitočet je mimo rozsah čísel, se kterými program počítá."};
+        return {kNotNumberTitle, QT_TRANSLATE_NOOP("vlnokres::Texts", "Kmitočet je mimo rozsah čísel, se kterými program počítá.")};
     case Refusal::PhaseNotNumber:
-        return {kNotNumberTitle, "Fázový posun musí být číslo."};
+        return {kNotNumberTitle, QT_TRANSLATE_NOOP("vlnokres::Texts", "Fázový posun musí být číslo.")};
     case Refusal::PhaseOutOfRange:
-        return {kNotNumberTitle, "Fázový posun je mimo rozsah čísel, se kterými program počítá."};
+        return {kNotNumberTitle, QT_TRANSLATE_NOOP("vlnokres::Texts", "Fázový posun je mimo rozsah čísel, se kterými program počítá.")};
     }
     return {kNotNumberTitle, ""};
 }

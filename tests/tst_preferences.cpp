@@ -41,7 +41,8 @@ struct MemoryStore final : PreferenceStore {
     }
 };
 
-const Preferences kChanged{1.5625, true, sound::Voice::Second, 440, true, Colours::ColourBlind, QStringLiteral("/tmp/ř")};
+const Preferences kChanged{1.5625, true, sound::Voice::Second, 440, true, Colours::ColourBlind, Language::English,
+                           QStringLiteral("/tmp/ř")};
 
 } // namespace
 
@@ -57,7 +58,7 @@ void TestPreferences::settingsFileGivesWhatItCanUse_data()
                                     + QByteArray(10000, '\xff')
                              << false << Preferences{};
     QTest::newRow("half usable") << QByteArray("[view]\nzoom=0,8\nreadouts=true\n[sound]\nvoice=first\nbaseTone=20000\n")
-                                 << false << Preferences{1, false, sound::Voice::First, 220, true, Colours::Standard, {}};
+                                 << false << Preferences{1, false, sound::Voice::First, 220, true, Colours::Standard, Language::Czech, {}};
     QTest::newRow("folder is a file") << QByteArray("x") << true << Preferences{};
 }
 
@@ -114,13 +115,17 @@ void TestPreferences::windowKeepsItsViewButNeverTheValues()
 {
     Preferences kept = kChanged;
     int saves = 0;
+    const auto czechAfter = qScopeGuard([] { setLanguage(Language::Czech); });
     TestWindow w;
     QVERIFY(w.window.restore(std::make_unique<MemoryStore>(&kept, &saves)));
     QCOMPARE(w.window.surface().colours(), Colours::ColourBlind);
     QCOMPARE(w.window.soundCommands().voice(), std::optional(sound::Voice::Second));
     QCOMPARE(w.window.soundCommands().baseTone(), 440.0);
     QCOMPARE(w.window.pictureCommands().folder(), QStringLiteral("/tmp/ř"));
-    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
+    // In the language kept, English, with its decimal point.
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0.5"));
+    QCOMPARE(w.startButton()->text(), QStringLiteral("Start"));
+    QCOMPARE(w.find<QPushButton>(names::kExit)->text(), QStringLiteral("Quit"));
 
     WindowOptions commandLine;
     commandLine.amplitude = 0.7;
@@ -134,7 +139,8 @@ void TestPreferences::windowKeepsItsViewButNeverTheValues()
     QTest::keyClick(w.window.windowHandle(), Qt::Key_0, Qt::ControlModifier); // original size
     w.window.close();
     QCOMPARE(saves, 2);
-    QCOMPARE(kept, (Preferences{1, false, sound::Voice::Second, 440, false, Colours::ColourBlind, QStringLiteral("/tmp/ř")}));
+    QCOMPARE(kept, (Preferences{1, false, sound::Voice::Second, 440, false, Colours::ColourBlind, Language::English,
+                                QStringLiteral("/tmp/ř")}));
 }
 
 // The file dialog's history and view are the toolkit's to keep, in QtProject.conf; the

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "app/picture/AnimationGif.h"
+#include "app/language/Language.h"
 #include "app/picture/PictureExport.h"
 #include "app/window/NumberText.h"
 #include "core/LessonMarks.h"
@@ -61,18 +62,18 @@ bool among(const QString &name, const char *const (&names)[N])
     return false;
 }
 
-QString quoted(const QString &text) { return QStringLiteral("„%1“").arg(text); }
+QString quoted(const QString &text) { return Texts::tr("„%1“").arg(text); }
 
-// A limit as the messages write it, in Czech notation like the rest of their words.
-QString number(double value) { return writeNumber(value, QLocale(QLocale::Czech)); }
+// A limit as the messages write it, in the notation of their language.
+QString number(double value) { return writeNumber(value, textLocale()); }
 
 // "Základní tón musí být číslo od 55 do 1760 (Hz)." from the limits that are checked.
 enum class Kind { Whole, Any };
 CommandLineError outOfRange(const char *what, Kind kind, double least, double most, const char *unit = nullptr)
 {
-    return {QStringLiteral("%1 musí být %2 od %3 do %4%5.")
-                .arg(QString::fromUtf8(what), kind == Kind::Whole ? QStringLiteral("celé číslo") : QStringLiteral("číslo"),
-                     number(least), number(most), unit ? QStringLiteral(" (%1)").arg(QString::fromUtf8(unit)) : QString())};
+    return {Texts::tr("%1 musí být %2 od %3 do %4%5.")
+                .arg(Texts::tr(what), kind == Kind::Whole ? Texts::tr("celé číslo") : Texts::tr("číslo"),
+                     number(least), number(most), unit ? QStringLiteral(" (%1)").arg(Texts::tr(unit)) : QString())};
 }
 
 // QCommandLineParser says what went wrong in English; say it again in Czech, from the
@@ -81,17 +82,17 @@ CommandLineError parseError(const QCommandLineParser &parser, const QStringList 
 {
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().first();
-        return {QStringLiteral("Neznámá volba %1.").arg(quoted(QString(name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name))};
+        return {Texts::tr("Neznámá volba %1.").arg(quoted(QString(name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name))};
     }
     for (const QString &argument : arguments) {
         const auto option = optionOf(argument);
         if (option && option->joinedValue && among(option->name, kFlags))
-            return {QStringLiteral("Volba %1 nemá hodnotu.").arg(quoted(argument.section(u'=', 0, 0)))};
+            return {Texts::tr("Volba %1 nemá hodnotu.").arg(quoted(argument.section(u'=', 0, 0)))};
     }
     const QString last = arguments.isEmpty() ? QString() : arguments.last();
     if (last.startsWith(u'-'))
-        return {QStringLiteral("Volbě %1 chybí hodnota.").arg(quoted(last))};
-    return {QStringLiteral("Příkazový řádek nelze použít.")};
+        return {Texts::tr("Volbě %1 chybí hodnota.").arg(quoted(last))};
+    return {Texts::tr("Příkazový řádek nelze použít.")};
 }
 
 std::optional<int> wholeNumberIn(const std::optional<double> &value, int least, int most)
@@ -117,7 +118,27 @@ std::optional<std::vector<double>> cursorTimes(const QString &text, TimeAxis axi
     return times;
 }
 
+std::optional<Language> languageNamed(const QString &name)
+{
+    const LanguageName *named = entryNamed(kLanguageNames, name.toStdString());
+    return named ? std::optional(named->language) : std::nullopt;
+}
+
 } // namespace
+
+std::optional<Language> languageAsked(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const auto option = optionOf(arguments[i]);
+        if (!option || option->name != u"language")
+            continue;
+        if (option->joinedValue)
+            return languageNamed(arguments[i].section(u'=', 1));
+        if (i + 1 < arguments.size())
+            return languageNamed(arguments[i + 1]);
+    }
+    return std::nullopt;
+}
 
 QStringList withoutToolkitOptions(const QStringList &arguments)
 {
@@ -136,11 +157,11 @@ QStringList withoutToolkitOptions(const QStringList &arguments)
     return ours;
 }
 
-QString usageLine() { return QStringLiteral("Použití: vlnokres [volby]; nápověda: vlnokres --help"); }
+QString usageLine() { return Texts::tr("Použití: vlnokres [volby]; nápověda: vlnokres --help"); }
 
 QString helpText()
 {
-    return QStringLiteral(
+    return Texts::tr(
         "Použití: vlnokres [volby]\n"
         "Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.\n"
         "\n"
@@ -173,6 +194,7 @@ QString helpText()
         "  --labels          popisky: výslednice, legenda, osy t a y s periodami T₁\n"
         "  --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)\n"
         "  --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku\n"
+        "  --language JAZYK  cs (čeština, výchozí) nebo en (angličtina), jen pro toto spuštění\n"
         "  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,\n"
         "                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,\n"
         "                    obdelnik (volby hodnot a osy mají přednost)\n"
@@ -216,16 +238,23 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QCommandLineOption labels(QStringLiteral("labels"));
     const QCommandLineOption cursors(QStringLiteral("cursors"), {}, QStringLiteral("TIMES"));
     const QCommandLineOption page(QStringLiteral("page"), {}, QStringLiteral("SIZE"));
+    const QCommandLineOption language(QStringLiteral("language"), {}, QStringLiteral("LANGUAGE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
-                       withReadouts, colours, periods, hideSum, labels, cursors, page, help, version});
+                       withReadouts, colours, periods, hideSum, labels, cursors, page, language, help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
-        return CommandLineError{QStringLiteral("Nečekaný argument %1.").arg(quoted(parser.positionalArguments().first()))};
+        return CommandLineError{Texts::tr("Nečekaný argument %1.").arg(quoted(parser.positionalArguments().first()))};
 
     CommandLine line;
+    if (parser.isSet(language)) {
+        const auto asked = languageNamed(parser.value(language));
+        if (!asked)
+            return CommandLineError{Texts::tr("Jazyk %1 neznám: volba „--language“ bere cs nebo en.").arg(quoted(parser.value(language)))};
+        line.window.language = *asked;
+    }
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::Help;
         return line;
@@ -240,7 +269,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         QStringList names;
         for (const Preset &p : kPresets)
             names << QString::fromLatin1(p.name);
-        return CommandLineError{QStringLiteral("Příklad %1 neznám; příklady jsou: %2.")
+        return CommandLineError{Texts::tr("Příklad %1 neznám; příklady jsou: %2.")
                                     .arg(quoted(parser.value(example)), names.join(QStringLiteral(", ")))};
     }
     // A value given but not a number stays nullopt here, and the checks below refuse it. One
@@ -256,7 +285,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(slowdown)) {
         line.window.slowdown = wholeNumberIn(read(slowdown), kFastest, kSlowest);
         if (!line.window.slowdown)
-            return outOfRange("Zpomalení", Kind::Whole, kFastest, kSlowest);
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Zpomalení"), Kind::Whole, kFastest, kSlowest);
     }
     line.window.start = parser.isSet(start);
     line.window.readouts = line.readouts = parser.isSet(withReadouts);
@@ -268,17 +297,17 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         if (line.action == CommandLine::Action::Render && !pictureFormatOf(line.renderFile) &&
             !isAnimationFile(line.renderFile))
             return CommandLineError{
-                QStringLiteral("Soubor %1 nemá příponu .png, .svg, .pdf, .gif ani .wav.").arg(quoted(line.renderFile))};
+                Texts::tr("Soubor %1 nemá příponu .png, .svg, .pdf, .gif ani .wav.").arg(quoted(line.renderFile))};
         if (isAnimationFile(line.renderFile)) {
             if (parser.isSet(step))
-                return CommandLineError{QStringLiteral("Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek.")};
+                return CommandLineError{Texts::tr("Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek.")};
             line.scale = kAnimationScale;
         }
     }
     if (parser.isSet(colours)) {
         const ColoursName *named = entryNamed(kColoursNames, parser.value(colours).toStdString());
         if (!named)
-            return CommandLineError{QStringLiteral("Barvy %1 neznám: volba „--colours“ bere standard, colour-blind nebo print.")
+            return CommandLineError{Texts::tr("Barvy %1 neznám: volba „--colours“ bere standard, colour-blind nebo print.")
                                         .arg(quoted(parser.value(colours)))};
         line.colours = named->colours;
         line.window.colours = named->colours;
@@ -293,44 +322,44 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         const char *where; // UTF-8
     };
     const Belonging belonging[] = {
-        {&step, Action::Render, false, "spolu s volbou „--render“ do obrázku"},
-        {&scale, Action::Render, false, "spolu s volbou „--render“ do obrázku"},
-        {&duration, Action::RenderSound, false, "spolu s volbou „--render“ do souboru .wav"},
-        {&voice, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
-        {&tone, Action::RenderSound, true, "pro okno nebo s volbou „--render“ do souboru .wav"},
-        {&start, Action::Window, true, "pro okno, ne s volbou „--render“"},
-        {&periods, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
-        {&hideSum, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
-        {&labels, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
-        {&cursors, Action::Render, true, "pro okno nebo s volbou „--render“ do obrázku"},
-        {&page, Action::Render, false, "spolu s volbou „--render“ do souboru .pdf"},
+        {&step, Action::Render, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do obrázku")},
+        {&scale, Action::Render, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do obrázku")},
+        {&duration, Action::RenderSound, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do souboru .wav")},
+        {&voice, Action::RenderSound, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do souboru .wav")},
+        {&tone, Action::RenderSound, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do souboru .wav")},
+        {&start, Action::Window, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno, ne s volbou „--render“")},
+        {&periods, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
+        {&hideSum, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
+        {&labels, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
+        {&cursors, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
+        {&page, Action::Render, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do souboru .pdf")},
     };
     for (const Belonging &b : belonging)
         if (parser.isSet(*b.option) && line.action != b.action && !(b.window && line.action == Action::Window))
-            return CommandLineError{QStringLiteral("Volba %1 platí jen %2.")
+            return CommandLineError{Texts::tr("Volba %1 platí jen %2.")
                                         .arg(quoted(QStringLiteral("--") + b.option->names().first()),
-                                             QString::fromUtf8(b.where))};
+                                             Texts::tr(b.where))};
     if (parser.isSet(voice)) {
         const sound::VoiceName *named = entryNamed(sound::kVoiceNames, parser.value(voice).toStdString());
         if (!named)
-            return CommandLineError{QStringLiteral("Hlas %1 neznám: volba „--sound“ bere off, first, second, sum nebo stereo.")
+            return CommandLineError{Texts::tr("Hlas %1 neznám: volba „--sound“ bere off, first, second, sum nebo stereo.")
                                         .arg(quoted(parser.value(voice)))};
         if (!named->voice && line.action == CommandLine::Action::RenderSound)
-            return CommandLineError{QStringLiteral("Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav.")};
+            return CommandLineError{Texts::tr("Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav.")};
         line.window.sound = named->voice;
         line.voice = named->voice.value_or(sound::Voice::Sum);
     }
     if (parser.isSet(tone)) {
         const auto hertz = read(tone);
         if (!hertz || *hertz < sound::kLowestBaseTone || *hertz > sound::kHighestBaseTone)
-            return outOfRange("Základní tón", Kind::Any, sound::kLowestBaseTone, sound::kHighestBaseTone, "Hz");
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Základní tón"), Kind::Any, sound::kLowestBaseTone, sound::kHighestBaseTone, "Hz");
         line.baseTone = *hertz;
         line.window.baseTone = hertz;
     }
     if (parser.isSet(duration)) {
         const auto seconds = read(duration);
         if (!seconds || *seconds < kShortestDuration || *seconds > kLongestDuration)
-            return outOfRange("Délka zvuku", Kind::Any, kShortestDuration, kLongestDuration, "sekund");
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Délka zvuku"), Kind::Any, kShortestDuration, kLongestDuration, QT_TRANSLATE_NOOP("vlnokres::Texts", "sekund"));
         line.duration = *seconds;
     }
     if (preset)
@@ -338,7 +367,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(periods)) {
         const auto n = wholeNumberIn(read(periods), 1, 100);
         if (!n || !isOfferedAxis(*n))
-            return CommandLineError{QStringLiteral("Časovou osu %1 neznám: volba „--periods“ bere 2, 20 nebo 100.")
+            return CommandLineError{Texts::tr("Časovou osu %1 neznám: volba „--periods“ bere 2, 20 nebo 100.")
                                         .arg(quoted(parser.value(periods)))};
         line.axis = {*n};
     }
@@ -346,16 +375,16 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         line.window.periods = line.axis.periods;
     if (parser.isSet(page)) {
         if (parser.value(page).toLower() != u"a4")
-            return CommandLineError{QStringLiteral("Stránku %1 neznám: volba „--page“ bere a4.").arg(quoted(parser.value(page)))};
+            return CommandLineError{Texts::tr("Stránku %1 neznám: volba „--page“ bere a4.").arg(quoted(parser.value(page)))};
         if (pictureFormatOf(line.renderFile) != PictureFormat::Pdf)
-            return CommandLineError{QStringLiteral("Volba „--page“ platí jen spolu s volbou „--render“ do souboru .pdf.")};
+            return CommandLineError{Texts::tr("Volba „--page“ platí jen spolu s volbou „--render“ do souboru .pdf.")};
         line.a4Page = true;
     }
     if (parser.isSet(cursors)) {
         const auto times = cursorTimes(parser.value(cursors), line.axis);
         if (!times)
-            return CommandLineError{QStringLiteral("Kurzory %1 nelze použít: volba „--cursors“ bere jeden nebo dva časy "
-                                                   "od 0 do %2 period první sinusoidy, oddělené dvojtečkou (0,62:0,87).")
+            return CommandLineError{Texts::tr("Kurzory %1 nelze použít: volba „--cursors“ bere jeden nebo dva časy "
+                                              "od 0 do %2 period první sinusoidy, oddělené dvojtečkou (0,62:0,87).")
                                         .arg(quoted(parser.value(cursors)), number(std::floor(marks::spanInPeriods(line.axis) * 100) / 100))};
         line.cursors = line.window.cursors = *times;
     }
@@ -363,23 +392,23 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (parser.isSet(step)) {
         const auto n = wholeNumberIn(read(step), 1, line.axis.steps());
         if (!n)
-            return outOfRange("Krok", Kind::Whole, 1, line.axis.steps());
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Krok"), Kind::Whole, 1, line.axis.steps());
         line.step = *n;
     }
     if (parser.isSet(scale)) {
         const auto k = read(scale);
         if (!k || *k < kSmallestScale || *k > kLargestScale)
-            return outOfRange("Měřítko", Kind::Any, kSmallestScale, kLargestScale);
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Měřítko"), Kind::Any, kSmallestScale, kLargestScale);
         // Every frame of an animation is a whole picture; at 8 a slow run takes minutes.
         if (isAnimationFile(line.renderFile) && *k > kLargestAnimationScale)
-            return outOfRange("Měřítko animace GIF", Kind::Any, kSmallestScale, kLargestAnimationScale);
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Měřítko animace GIF"), Kind::Any, kSmallestScale, kLargestAnimationScale);
         line.scale = *k;
     }
     // The Start command's own checks and texts, and no usage after them: the command line
     // was right, a value was not.
     const auto checked = checkParameters(values);
     if (const auto *refusal = std::get_if<Refusal>(&checked))
-        return CommandLineError{QString::fromStdString(messageFor(*refusal).text), false};
+        return CommandLineError{Texts::tr(messageFor(*refusal).text.c_str()), false};
     line.parameters = std::get<Parameters>(checked);
     if (parser.isSet(amplitude) || preset)
         line.window.amplitude = values.amplitude;

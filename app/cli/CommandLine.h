@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/language/Language.h"
 #include "app/window/WindowOptions.h"
 #include "core/Picture.h"
 #include "core/StartChecks.h"
@@ -46,6 +47,10 @@ struct CommandLineError {
 // go through the Start command's checks, with its texts. The toolkit's own options (-platform,
 // -display, -style …) are left to the toolkit, as in every Qt program.
 std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &arguments);
+
+// The language --language asks for, before the rest is read, so that what is said of the rest
+// is in it; none where it is not given or not known.
+std::optional<Language> languageAsked(const QStringList &arguments);
 
 // The arguments without the toolkit's own options and their values.
 QStringList withoutToolkitOptions(const QStringList &arguments);

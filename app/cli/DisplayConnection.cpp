@@ -1,5 +1,7 @@
 #include "DisplayConnection.h"
 
+#include "app/language/Language.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -25,12 +27,11 @@ const char *valueOf(const char *name)
         if (const char *value = valueOf(name))
             named += std::string(named.empty() ? "" : ", ") + name + "=" + value;
     }
-    if (named.empty())
-        std::fputs("Vlnokres potřebuje grafické prostředí, ale proměnné DISPLAY ani WAYLAND_DISPLAY nejsou "
-                   "nastaveny.\n",
-                   stderr);
-    else
-        std::fprintf(stderr, "Vlnokres se nemůže připojit ke grafickému prostředí (%s).\n", named.c_str());
+    const QString said =
+        named.empty()
+            ? Texts::tr("Vlnokres potřebuje grafické prostředí, ale proměnné DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny.")
+            : Texts::tr("Vlnokres se nemůže připojit ke grafickému prostředí (%1).").arg(QString::fromStdString(named));
+    std::fprintf(stderr, "%s\n", qPrintable(said));
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE);
 }

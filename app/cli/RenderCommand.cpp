@@ -1,4 +1,5 @@
 #include "RenderCommand.h"
+#include "app/language/Language.h"
 
 #include "CommandLine.h"
 #include "app/picture/AnimationGif.h"
@@ -23,7 +24,7 @@ constexpr int kWavRate = 48000;
 
 int written(const CommandLine &line, const QByteArray &bytes, const QString &what)
 {
-    const QString failure = bytes.isEmpty() ? kNotEncoded : writeWhole(line.renderFile, bytes);
+    const QString failure = bytes.isEmpty() ? notEncoded() : writeWhole(line.renderFile, bytes);
     if (failure.isEmpty())
         return 0;
     std::fprintf(stderr, "%s\n", qPrintable(cannotSaveSentence(line.renderFile, failure, what)));
@@ -38,7 +39,7 @@ int renderPicture(const CommandLine &line)
         const QByteArray gif =
             animationGif({line.parameters, line.window.slowdown.value_or(startup::kSlowdown), line.scale,
                           Look(line.colours, line.sumHidden), line.readouts, line.axis, {line.labels, line.cursors}});
-        return written(line, gif, QStringLiteral("Animaci"));
+        return written(line, gif, Texts::tr("Animaci"));
     }
     Drawing drawing;
     drawing.beginScene();
@@ -49,7 +50,7 @@ int renderPicture(const CommandLine &line)
     text.caption = pictureCaption(line.parameters);
     const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, look,
                                           line.a4Page ? PdfPage::A4 : PdfPage::Picture);
-    return written(line, bytes, QStringLiteral("Obrázek"));
+    return written(line, bytes, Texts::tr("Obrázek"));
 }
 
 // A voice with nothing to hear is refused, as a silent file would be reported as written; a
@@ -59,17 +60,17 @@ int renderSound(const CommandLine &line)
     const Parameters &p = line.parameters;
     const sound::Tones tones{line.baseTone, p.amplitude, p.frequency, p.phaseDegrees};
     if (const auto inaudible = sound::inaudibleTone(tones, line.voice, kWavRate)) {
-        const QString tone = QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(pictureNumber(std::abs(*inaudible)));
+        const QString tone = Texts::tr("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(pictureNumber(std::abs(*inaudible)));
         if (line.voice == sound::Voice::First || line.voice == sound::Voice::Second) {
-            std::fprintf(stderr, "%s: soubor by byl tichý.\n", qPrintable(tone));
+            std::fprintf(stderr, "%s\n", qPrintable(Texts::tr("%1: soubor by byl tichý.").arg(tone)));
             return 2;
         }
-        std::fprintf(stderr, "%s; soubor obsahuje jen první.\n", qPrintable(tone));
+        std::fprintf(stderr, "%s\n", qPrintable(Texts::tr("%1; soubor obsahuje jen první.").arg(tone)));
     }
     const auto samples = sound::toneOf(tones, line.voice, line.duration, kWavRate);
     const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate, sound::channelsOf(line.voice));
     return written(line, QByteArray(reinterpret_cast<const char *>(wav.data()), qsizetype(wav.size())),
-                   QStringLiteral("Zvuk"));
+                   Texts::tr("Zvuk"));
 }
 
 } // namespace vlnokres

@@ -1,4 +1,5 @@
 #include "PictureExport.h"
+#include "app/language/Language.h"
 #include "PictureShapes.h"
 
 #include "core/Ink.h"
@@ -19,7 +20,7 @@ constexpr double kPageMarginMillimetres = 15;
 
 void describe(QPdfWriter &pdf)
 {
-    pdf.setTitle(QStringLiteral("Součet dvou sinusovek"));
+    pdf.setTitle(Texts::tr("Součet dvou sinusovek"));
     pdf.setCreator(QStringLiteral("Vlnokres"));
 }
 

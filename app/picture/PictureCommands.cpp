@@ -1,4 +1,5 @@
 #include "PictureCommands.h"
+#include "app/language/Language.h"
 
 #include "AnimationGif.h"
 #include "PictureExport.h"
@@ -23,20 +24,20 @@ namespace {
 constexpr auto kFileName = "soucet-sinusovek.png";
 
 struct Filter {
-    const char *text; // UTF-8
+    const char *text; // the Czech source
     const char *suffix;
 };
 constexpr Filter kFilters[] = {
-    {"Obrázek PNG (*.png)", "png"},
-    {"Obrázek SVG (*.svg)", "svg"},
-    {"Dokument PDF (*.pdf)", "pdf"},
-    {"Animace GIF (*.gif)", "gif"},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Obrázek PNG (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Obrázek SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Dokument PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Animace GIF (*.gif)"), "gif"},
 };
 
 QString suffixOf(const QString &filter)
 {
     for (const Filter &f : kFilters)
-        if (filter == QString::fromUtf8(f.text))
+        if (filter == Texts::tr(f.text))
             return QString::fromLatin1(f.suffix);
     return QString::fromLatin1(kFilters[0].suffix);
 }
@@ -53,7 +54,7 @@ PictureText PictureCommands::text() const
     return text;
 }
 
-void PictureCommands::tell(const QString &text) { m_tell({"Obrázek nelze uložit", text.toStdString()}); }
+void PictureCommands::tell(const QString &text) { m_tell({Texts::tr("Obrázek nelze uložit").toStdString(), text.toStdString()}); }
 
 QString PictureCommands::suggestedPath() const
 {
@@ -72,11 +73,11 @@ void PictureCommands::save()
 {
     if (!available())
         return;
-    QFileDialog dialog(&m_window, QStringLiteral("Uložit obrázek"));
+    QFileDialog dialog(&m_window, Texts::tr("Uložit obrázek"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
     for (const Filter &f : kFilters)
-        filters << QString::fromUtf8(f.text);
+        filters << Texts::tr(f.text);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QString::fromLatin1(kFilters[0].suffix));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -91,7 +92,7 @@ void PictureCommands::save()
         m_folder = QFileInfo(path).absolutePath();
         if (const QString failure = saveTo(path); !failure.isEmpty())
             tell(cannotSaveSentence(path, failure,
-                                    isAnimationFile(path) ? QStringLiteral("Animaci") : QStringLiteral("Obrázek")));
+                                    isAnimationFile(path) ? Texts::tr("Animaci") : Texts::tr("Obrázek")));
         break;
     }
     m_window.activateWindow();
@@ -108,7 +109,7 @@ QString PictureCommands::saveTo(const QString &path)
             animationGif({last->parameters, last->slowdown, kAnimationScale, m_look, !m_overlay().readouts.isEmpty(),
                           last->axis, m_marks()});
         QApplication::restoreOverrideCursor();
-        return gif.isEmpty() ? kNotEncoded : writeWhole(path, gif);
+        return gif.isEmpty() ? notEncoded() : writeWhole(path, gif);
     }
     const auto format = pictureFormatOf(path);
     if (!format)
@@ -130,7 +131,7 @@ void PictureCommands::copy()
 
 bool PictureCommands::printOn(QPrinter &printer) const
 {
-    printer.setDocName(QStringLiteral("Součet dvou sinusovek"));
+    printer.setDocName(Texts::tr("Součet dvou sinusovek"));
     printer.setPageLayout(printedPageLayout());
     return paintPage(printer, m_drawing.sceneOps(), text(), m_look);
 }
@@ -142,9 +143,10 @@ void PictureCommands::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(printedPageLayout());
     QPrintDialog dialog(&printer, &m_window);
-    dialog.setWindowTitle(QStringLiteral("Tisk obrázku"));
+    dialog.setWindowTitle(Texts::tr("Tisk obrázku"));
     if (dialog.exec() == QDialog::Accepted && !printOn(printer))
-        m_tell({"Obrázek nelze vytisknout", "Tiskárnu nebo soubor, do kterého se tiskne, se nepodařilo otevřít."});
+        m_tell({Texts::tr("Obrázek nelze vytisknout").toStdString(),
+                Texts::tr("Tiskárnu nebo soubor, do kterého se tiskne, se nepodařilo otevřít.").toStdString()});
     m_window.activateWindow();
 }
 

@@ -1,4 +1,5 @@
 #include "PictureExport.h"
+#include "app/language/Language.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ QString pictureNumber(double value, QLocale locale)
 
 QString pictureCaption(const Parameters &parameters, const QLocale &locale)
 {
-    return QStringLiteral("Amplituda %1 · Kmitočet %2 · Fázový posun %3°")
+    return Texts::tr("Amplituda %1 · Kmitočet %2 · Fázový posun %3°")
         .arg(pictureNumber(parameters.amplitude, locale), pictureNumber(parameters.frequency, locale),
              pictureNumber(parameters.phaseDegrees, locale));
 }
@@ -39,7 +40,7 @@ std::optional<PictureFormat> pictureFormatOf(const QString &fileName)
 
 QString pictureFormatsSentence(const QString &fileName)
 {
-    return QStringLiteral("Soubor „%1“ nemá příponu .png, .svg, .pdf ani .gif.").arg(fileName);
+    return Texts::tr("Soubor „%1“ nemá příponu .png, .svg, .pdf ani .gif.").arg(fileName);
 }
 
 QByteArray pictureBytes(PictureFormat format, const DrawOps &sceneOps, const PictureText &text, double scale,

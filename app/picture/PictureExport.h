@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PictureShapes.h"
+#include "app/language/Language.h"
 #include "core/DrawOp.h"
 #include "core/StartChecks.h"
 
@@ -25,11 +26,11 @@ namespace vlnokres {
 enum class PictureFormat { Png, Svg, Pdf };
 
 // The caption with the run's values, each to six significant digits at the most: "Amplituda
-// 0,8 · Kmitočet 3 · Fázový posun 45°". Czech notation whatever the locale, as its words are
-// Czech.
+// 0,8 · Kmitočet 3 · Fázový posun 45°". In the notation of the language chosen whatever the
+// locale, as its words are in that language.
 // A value as the caption writes it.
-QString pictureNumber(double value, QLocale locale = QLocale(QLocale::Czech, QLocale::Czechia));
-QString pictureCaption(const Parameters &parameters, const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
+QString pictureNumber(double value, QLocale locale = textLocale());
+QString pictureCaption(const Parameters &parameters, const QLocale &locale = textLocale());
 
 // By the file name's extension, whatever its case; nullopt for any other.
 std::optional<PictureFormat> pictureFormatOf(const QString &fileName);

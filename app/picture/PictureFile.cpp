@@ -1,5 +1,7 @@
 #include "PictureFile.h"
 
+#include "app/language/Language.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
@@ -13,19 +15,19 @@ namespace {
 // as the system (or the toolkit's translation) words it, which is how they are told apart.
 struct Cause {
     int error;
-    const char *reason; // UTF-8
+    const char *reason; // the Czech source
 };
-constexpr auto kNoPermission = "chybí oprávnění k zápisu";
-constexpr auto kReadOnly = "systém souborů je jen pro čtení";
-constexpr auto kFull = "disk je plný";
+constexpr auto kNoPermission = QT_TRANSLATE_NOOP("vlnokres::Texts", "chybí oprávnění k zápisu");
+constexpr auto kReadOnly = QT_TRANSLATE_NOOP("vlnokres::Texts", "systém souborů je jen pro čtení");
+constexpr auto kFull = QT_TRANSLATE_NOOP("vlnokres::Texts", "disk je plný");
 constexpr Cause kCauses[] = {
     {EACCES, kNoPermission},
     {EPERM, kNoPermission},
     {EROFS, kReadOnly},
     {ENOSPC, kFull},
-    {EDQUOT, "byla překročena kvóta disku"},
-    {EISDIR, "je to složka"},
-    {ENOENT, "složka neexistuje"},
+    {EDQUOT, QT_TRANSLATE_NOOP("vlnokres::Texts", "byla překročena kvóta disku")},
+    {EISDIR, QT_TRANSLATE_NOOP("vlnokres::Texts", "je to složka")},
+    {ENOENT, QT_TRANSLATE_NOOP("vlnokres::Texts", "složka neexistuje")},
 };
 
 // Asked where the file failed, before anything else (cancelling it) replaces its error. A
@@ -35,30 +37,32 @@ QString reasonFor(const QSaveFile &file, const QString &path, qint64 size)
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("složka %1 neexistuje").arg(folder.filePath());
+        return Texts::tr("složka %1 neexistuje").arg(folder.filePath());
     if (!folder.isDir())
-        return QStringLiteral("%1 není složka").arg(folder.filePath());
+        return Texts::tr("%1 není složka").arg(folder.filePath());
     const QStorageInfo disk(folder.filePath());
     if (disk.isValid() && disk.isReadOnly())
-        return QString::fromUtf8(kReadOnly);
+        return Texts::tr(kReadOnly);
     if (disk.isValid() && disk.bytesAvailable() < size)
-        return QString::fromUtf8(kFull);
+        return Texts::tr(kFull);
     const QString said = file.errorString();
     for (const Cause &cause : kCauses)
         if (said.contains(qt_error_string(cause.error), Qt::CaseInsensitive))
-            return QString::fromUtf8(cause.reason);
+            return Texts::tr(cause.reason);
     if (target.exists() && !target.isWritable())
-        return QStringLiteral("soubor je chráněn proti zápisu");
+        return Texts::tr("soubor je chráněn proti zápisu");
     if (!folder.isWritable())
-        return QStringLiteral("do složky %1 nelze zapisovat").arg(folder.filePath());
-    return QStringLiteral("soubor nelze zapsat (%1)").arg(said);
+        return Texts::tr("do složky %1 nelze zapisovat").arg(folder.filePath());
+    return Texts::tr("soubor nelze zapsat (%1)").arg(said);
 }
 
 } // namespace
 
+QString notEncoded() { return Texts::tr("obrázek se nepodařilo sestavit"); }
+
 QString cannotSaveSentence(const QString &path, const QString &reason, const QString &what)
 {
-    return QStringLiteral("%1 „%2“ nelze uložit: %3.").arg(what, path, reason);
+    return Texts::tr("%1 „%2“ nelze uložit: %3.").arg(what.isEmpty() ? Texts::tr("Obrázek") : what, path, reason);
 }
 
 QString writeWhole(const QString &path, const QByteArray &bytes)
@@ -66,9 +70,9 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
     // A file saved in its stead would take the place of the folder, the device or the pipe.
     const QFileInfo target(path);
     if (target.isDir())
-        return QStringLiteral("je to složka");
+        return Texts::tr("je to složka");
     if (target.exists() && !target.isFile())
-        return QStringLiteral("není to obyčejný soubor");
+        return Texts::tr("není to obyčejný soubor");
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

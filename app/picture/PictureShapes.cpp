@@ -1,5 +1,6 @@
 #include "PictureShapes.h"
 
+#include "app/language/Language.h"
 #include "core/Clip.h"
 #include "core/Ink.h"
 #include "core/Picture.h"
@@ -84,7 +85,7 @@ void emitMarks(ShapeSink &sink, const marks::Marks &marks, const QStringList &cu
     for (const marks::MarkLine &line : marks.lines)
         sink.line(line.from, line.to, line.width, line.rgb);
     for (const marks::MarkText &text : marks.texts)
-        sink.text(text.baselineStart, QString::fromStdString(text.text), text.pixels);
+        sink.text(text.baselineStart, Texts::tr(text.text.c_str()), text.pixels);
     for (qsizetype i = 0; i < cursorValues.size(); ++i)
         sink.text({picture::kCursorValuesAt.x, picture::kCursorValuesAt.y + double(i) * picture::kCursorValueLineHeight},
                   cursorValues[i], pictureStyle::kCursorValuePixels);

@@ -1,6 +1,7 @@
 #include "ReadoutText.h"
 
 #include "AnimationGif.h"
+#include "app/language/Language.h"
 #include "PictureExport.h"
 #include "core/LessonMarks.h"
 #include "core/Readouts.h"
@@ -28,7 +29,7 @@ constexpr double kLongestPeriod = 10000;
 QString periodText(double period, const QLocale &locale, const QString &unit)
 {
     if (period > kLongestPeriod)
-        return QStringLiteral("delší než 10 000 %1").arg(unit);
+        return Texts::tr("delší než 10 000 %1").arg(unit);
     int places = std::max(0, 2 - int(std::floor(std::log10(period))));
     // 9,996 rounds to 10,0, not 10,00.
     if (places > 0 && std::round(period * std::pow(10, places)) >= std::pow(10, 3))
@@ -44,16 +45,16 @@ constexpr double kLeastPhasedAmplitude = 0.015;
 QString sumLine(const Parameters &parameters, TimeAxis axis, const QLocale &locale, const QString &periodUnit)
 {
     if (const auto sum = readouts::sumSinusoid(parameters))
-        return QStringLiteral("Součet: amplituda %1, fázový posun %2")
+        return Texts::tr("Součet: amplituda %1, fázový posun %2")
             .arg(decimals(sum->amplitude, 2, locale),
-                 sum->amplitude < kLeastPhasedAmplitude ? QStringLiteral("neurčen")
+                 sum->amplitude < kLeastPhasedAmplitude ? Texts::tr("neurčen")
                                                         : decimals(sum->phaseDegrees, 1, locale) + u'°');
     if (const auto e = readouts::envelope(parameters))
-        return QStringLiteral("Obálka součtu: %1 až %2, perioda %3")
+        return Texts::tr("Obálka součtu: %1 až %2, perioda %3")
             .arg(decimals(e->least, 2, locale), decimals(e->most, 2, locale),
                  periodText(e->periodInFirstPeriods, locale, periodUnit));
     const readouts::Range r = readouts::range(parameters, axis);
-    return QStringLiteral("Rozsah součtu: %1 až %2").arg(decimals(r.least, 2, locale), decimals(r.most, 2, locale));
+    return Texts::tr("Rozsah součtu: %1 až %2").arg(decimals(r.least, 2, locale), decimals(r.most, 2, locale));
 }
 
 } // namespace
@@ -61,21 +62,21 @@ QString sumLine(const Parameters &parameters, TimeAxis axis, const QLocale &loca
 QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis, bool sumShown)
 {
     if (!parameters)
-        return QStringLiteral("Zatím prázdná: hodnoty druhé sinusoidy se zadají do polí a animaci spustí tlačítko Start.");
-    const QLocale czech(QLocale::Czech, QLocale::Czechia);
+        return Texts::tr("Zatím prázdná: hodnoty druhé sinusoidy se zadají do polí a animaci spustí tlačítko Start.");
+    const QLocale notation = textLocale();
     const Parameters &p = *parameters;
-    const QString values = QStringLiteral("Amplituda %1, kmitočet %2, fázový posun %3°.")
-                               .arg(pictureNumber(p.amplitude, czech), pictureNumber(p.frequency, czech),
-                                    pictureNumber(p.phaseDegrees, czech));
-    QString sum = sumShown ? sumLine(p, axis, czech, QStringLiteral("period první sinusoidy"))
-                           : QStringLiteral("Součet je skrytý");
+    const QString values = Texts::tr("Amplituda %1, kmitočet %2, fázový posun %3°.")
+                               .arg(pictureNumber(p.amplitude, notation), pictureNumber(p.frequency, notation),
+                                    pictureNumber(p.phaseDegrees, notation));
+    QString sum = sumShown ? sumLine(p, axis, notation, Texts::tr("period první sinusoidy"))
+                           : Texts::tr("Součet je skrytý");
     if (axis != TimeAxis{})
-        sum += QStringLiteral(". Časová osa ukazuje %1 period").arg(axis.periods);
+        sum += Texts::tr(". Časová osa ukazuje %1 period").arg(axis.periods);
     if (step == 0)
-        return QStringLiteral("%1 %2. Animace běží.").arg(values, sum);
-    return QStringLiteral("%1 %2. Krok %3 z %4%5.")
+        return Texts::tr("%1 %2. Animace běží.").arg(values, sum);
+    return Texts::tr("%1 %2. Krok %3 z %4%5.")
         .arg(values, sum, QString::number(step), QString::number(axis.steps()),
-             paused ? QStringLiteral(", pozastaveno") : QString());
+             paused ? Texts::tr(", pozastaveno") : QString());
 }
 
 QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, const QLocale &locale)

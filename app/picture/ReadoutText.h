@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/language/Language.h"
 #include "core/StartChecks.h"
 #include "core/StepOperations.h"
 #include "core/TraceStyle.h"
@@ -18,13 +19,13 @@ namespace vlnokres {
 // minus sign, amplitudes to two decimals and angles to one. With the sum hidden, only the
 // two waves' values are told.
 QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis = {}, bool sumShown = true,
-                         const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
+                         const QLocale &locale = textLocale());
 
 // The cursors' values on the time graph, from the waves' formulas: for each "A: t = 0,62 T₁
 // y₁ = 0,71   y₂ = −0,20   y = 0,51" (the sum left out while it is hidden), and for two the
 // time between them, "Δt = 0,25 T₁ (90,0°)".
 QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, bool sumShown = true,
-                             const QLocale &locale = QLocale(QLocale::Czech, QLocale::Czechia));
+                             const QLocale &locale = textLocale());
 
 // What shows over a run's picture at a step: the readouts where they are on, the labels and
 // the cursors where they are chosen, and the cursors' values; no caption.

@@ -1,4 +1,5 @@
 #include "PictureExport.h"
+#include "app/language/Language.h"
 #include "PictureShapes.h"
 
 #include "core/Ink.h"
@@ -107,7 +108,7 @@ private:
 
 QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Look look)
 {
-    const QString title = QStringLiteral("Součet dvou sinusovek");
+    const QString title = Texts::tr("Součet dvou sinusovek");
     SvgSink sink;
     emitPicture(sink, sceneOps, text, look);
     return sink.document(text.caption.isEmpty() ? title : title + QStringLiteral(": ") + text.caption,

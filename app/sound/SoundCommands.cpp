@@ -1,5 +1,6 @@
 #include "SoundCommands.h"
 
+#include "app/language/Language.h"
 #include "app/run/RunController.h"
 #include "core/Readouts.h"
 
@@ -17,21 +18,21 @@ namespace {
 using sound::Voice;
 
 struct VoiceItem {
-    const char *text; // UTF-8
+    const char *text; // the Czech source
     std::optional<Voice> voice;
 };
 const VoiceItem kVoiceItems[] = {
-    {"Vypnuto", std::nullopt},
-    {"První sinusoida", Voice::First},
-    {"Druhá sinusoida", Voice::Second},
-    {"Součet", Voice::Sum},
-    {"Obě vlny: první vlevo, druhá vpravo", Voice::Stereo},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Vypnuto"), std::nullopt},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "První sinusoida"), Voice::First},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Druhá sinusoida"), Voice::Second},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Součet"), Voice::Sum},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Obě vlny: první vlevo, druhá vpravo"), Voice::Stereo},
 };
 
 // The base tones a user picks from: the lowest A's of an ordinary voice and instrument.
 constexpr double kBaseTones[] = {110, 220, 440, 880};
 
-QString hertzText(double hertz) { return QLocale(QLocale::Czech).toString(hertz, 'g', 6); }
+QString hertzText(double hertz) { return textLocale().toString(hertz, 'g', 6); }
 
 std::optional<Voice> voiceOf(const QAction *action)
 {
@@ -57,7 +58,7 @@ SoundCommands::SoundCommands(QWidget &window, const RunController &run, std::uni
             m_player->stop();
     });
     for (const VoiceItem &item : kVoiceItems) {
-        auto *action = new QAction(QString::fromUtf8(item.text), m_voices);
+        auto *action = new QAction(m_voices);
         action->setCheckable(true);
         action->setChecked(!item.voice);
         if (item.voice)
@@ -65,12 +66,23 @@ SoundCommands::SoundCommands(QWidget &window, const RunController &run, std::uni
         QObject::connect(action, &QAction::triggered, &window, [this, voice = item.voice] { voiceChosen(voice); });
     }
     for (double hertz : kBaseTones) {
-        auto *action = new QAction(QStringLiteral("Základní tón %1 Hz").arg(hertz), m_tones);
+        auto *action = new QAction(m_tones);
         action->setCheckable(true);
         action->setData(hertz);
         QObject::connect(action, &QAction::triggered, &window, [this, hertz] { baseToneChosen(hertz); });
     }
     setBaseTone(m_baseTone);
+    retranslate();
+}
+
+void SoundCommands::retranslate()
+{
+    const QList<QAction *> voices = m_voices->actions();
+    for (qsizetype i = 0; i < voices.size(); ++i)
+        voices[i]->setText(Texts::tr(kVoiceItems[i].text));
+    const QList<QAction *> tones = m_tones->actions();
+    for (qsizetype i = 0; i < tones.size(); ++i)
+        tones[i]->setText(Texts::tr("Základní tón %1 Hz").arg(kBaseTones[i]));
 }
 
 void SoundCommands::setBaseTone(double hertz)
@@ -159,7 +171,7 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
 {
     const bool available = m_player->available();
     if (!available)
-        menu.addAction(QStringLiteral("Zvuk není k dispozici"))->setEnabled(false);
+        menu.addAction(Texts::tr("Zvuk není k dispozici"))->setEnabled(false);
     toggle->setEnabled(available);
     menu.addAction(toggle);
     for (QAction *action : m_voices->actions()) {
@@ -179,7 +191,7 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
         return;
     const QString line = sound::audible(second, m_player->sampleRate())
                              ? tonesLine(m_baseTone, frequency.value_or(1))
-                             : QStringLiteral("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertzText(std::abs(second)));
+                             : Texts::tr("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertzText(std::abs(second)));
     menu.addAction(line)->setEnabled(false);
 }
 
@@ -190,15 +202,15 @@ QString tonesLine(double baseTone, double frequency)
     constexpr double kFastestHeardBeats = 15;
     const QString first = hertzText(baseTone), second = hertzText(std::abs(frequency) * baseTone);
     if (std::abs(frequency) == 1)
-        return QStringLiteral("Oba tóny %1 Hz").arg(first);
-    const QString tones = QStringLiteral("Tóny %1 Hz a %2 Hz").arg(first, second);
+        return Texts::tr("Oba tóny %1 Hz").arg(first);
+    const QString tones = Texts::tr("Tóny %1 Hz a %2 Hz").arg(first, second);
     if (!readouts::beats({1, frequency, 0}))
-        return tones + QStringLiteral(": slyšet jako dva tóny");
+        return tones + Texts::tr(": slyšet jako dva tóny");
     const double beats = std::abs(std::abs(frequency) - 1) * baseTone;
-    const QString rate = QLocale(QLocale::Czech).toString(beats, 'g', 3);
+    const QString rate = textLocale().toString(beats, 'g', 3);
     if (beats <= kFastestHeardBeats)
-        return tones + QStringLiteral(": zázněje %1× za sekundu").arg(rate);
-    return tones + QStringLiteral(": %1 záznějů za sekundu, slyšet jako drsnost").arg(rate);
+        return tones + Texts::tr(": zázněje %1× za sekundu").arg(rate);
+    return tones + Texts::tr(": %1 záznějů za sekundu, slyšet jako drsnost").arg(rate);
 }
 
 } // namespace vlnokres

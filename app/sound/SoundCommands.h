@@ -28,6 +28,8 @@ class RunController;
 class SoundCommands
 {
 public:
+    // The menu's texts in the language chosen.
+    void retranslate();
     static constexpr std::chrono::milliseconds kSampleLength{4000};
 
     SoundCommands(QWidget &window, const RunController &run, std::unique_ptr<SoundPlayer> player);

@@ -1,6 +1,7 @@
 #include "SoundOutput.h"
 
 #include "SoundWorker.h"
+#include "app/language/Language.h"
 
 #include <QMediaDevices>
 
@@ -45,7 +46,7 @@ bool SoundOutput::available()
     qInstallMessageHandler(previous);
     m_available = !device.isNull();
     if (!*m_available) {
-        std::fputs("Vlnokres: zvukový výstup není k dispozici, zvuk zůstane vypnutý.\n", stderr);
+        std::fputs(qPrintable(Texts::tr("Vlnokres: zvukový výstup není k dispozici, zvuk zůstane vypnutý.\n")), stderr);
         return false;
     }
     const QAudioFormat format = formatFor(device);

@@ -1,5 +1,7 @@
 #include "ActionTable.h"
 
+#include "app/language/Language.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
@@ -13,7 +15,7 @@ namespace vlnokres {
 ActionTable::ActionTable(QWidget &window, std::vector<ActionRow> rows) : m_rows(std::move(rows))
 {
     for (const ActionRow &row : m_rows) {
-        auto *action = new QAction(QString::fromUtf8(row.text), &window);
+        auto *action = new QAction(Texts::tr(row.text), &window);
         action->setShortcuts(row.keys);
         // The run's keys are listed in the menu, but taken by the window only during a run.
         action->setShortcutContext(row.scope == ActionRow::Keys::Run ? Qt::WidgetShortcut : Qt::WindowShortcut);
@@ -23,6 +25,13 @@ ActionTable::ActionTable(QWidget &window, std::vector<ActionRow> rows) : m_rows(
             window.addAction(action);
         m_actions.push_back(action);
     }
+}
+
+void ActionTable::retranslate()
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (*m_rows[i].text)
+            m_actions[i]->setText(Texts::tr(m_rows[i].text));
 }
 
 QList<QAction *> ActionTable::withRole(int role) const
@@ -54,7 +63,7 @@ void ActionTable::fillMenu(QMenu &menu, const std::function<bool(ActionRow::Part
             }
             QMenu *&submenu = submenus[m_rows[j].submenu];
             if (!submenu)
-                submenu = menu.addMenu(QString::fromUtf8(m_rows[j].submenu));
+                submenu = menu.addMenu(Texts::tr(m_rows[j].submenu));
             submenu->addAction(m_actions[j]);
         }
     }

@@ -20,7 +20,7 @@ struct ActionRow {
     // the window takes while a run goes on (outside a run P types a letter).
     enum class Keys { Window, Run };
 
-    const char *text; // UTF-8; a row whose text changes names itself later
+    const char *text; // the Czech source; a row whose text changes names itself later
     QList<QKeySequence> keys;
     Part part;
     std::function<void()> act;
@@ -36,6 +36,8 @@ public:
     // The actions are the window's, so that their keys work wherever its focus is.
     ActionTable(QWidget &window, std::vector<ActionRow> rows);
 
+    // The rows' texts in the language chosen.
+    void retranslate();
     // The actions of the rows with that role, in order.
     QList<QAction *> withRole(int role) const;
     QAction *firstWithRole(int role) const { return withRole(role).value(0); }

@@ -1,26 +1,21 @@
 #include "Application.h"
 
 #include "Preferences.h"
+#include "app/language/Language.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace vlnokres {
 
-void setUpApplication(QApplication &app)
+void setUpApplication(QApplication &)
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     keepNoToolkitSettings();
-    // Without the translations installed the toolkit speaks English, which is no reason to
-    // stop: the program's own texts are Czech regardless.
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Czech, QLocale::Czechia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    // The toolkit's own texts, in Czech unless English was asked for already.
+    setLanguage(language());
 }
 
 } // namespace vlnokres

@@ -9,8 +9,8 @@ namespace vlnokres {
 inline constexpr char kDesktopFileName[] = "example.vlnokres.Vlnokres";
 
 // What every window of the program needs of the application: the toolkit's own texts (the
-// file dialog, the buttons of dialogs and boxes, the boxes' context menu) in Czech, as the
-// rest of the interface is, whatever the desktop's language; one style everywhere, so that
+// file dialog, the buttons of dialogs and boxes, the boxes' context menu) in the program's
+// language, Czech unless English is asked for, whatever the desktop's language; one style everywhere, so that
 // the form's grey bevels do not follow the desktop's theme; and the desktop entry's name.
 void setUpApplication(QApplication &app);
 

@@ -2,8 +2,10 @@
 
 #include "ControlNames.h"
 #include "FormControls.h"
+#include "app/language/Language.h"
 #include "core/Ink.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -20,25 +22,25 @@ constexpr FontSpec kTimes(double points) { return {"Times New Roman", points}; }
 // clang-format off
 const std::array<ControlSpec, 14> kMainForm = {{
     {names::kPace,        ControlKind::ScrollBar, "",  960,  600, 1935, 255, std::nullopt,                    17,
-     {.accessibleName = "Zpomalení"}},
+     {.accessibleName = QT_TRANSLATE_NOOP("vlnokres::Texts", "Zpomalení")}},
     {names::kPlus,        ControlKind::TextBox,   "+", 4680, 2040, 375,  450, FontSpec{"MS Sans Serif", 13.5}, 16,
      {.greyCentred = true, .tabStop = false, .readOnly = true}},
     {names::kSlowdown,    ControlKind::TextBox,   "",  2160, 1080, 615,  285, std::nullopt,                    11, {.shown = false}},
     {names::kPhase,       ControlKind::TextBox,   "",  7440, 720,  735,  285, std::nullopt,                    10,
-     {.greyCentred = true, .accessibleName = "Fázový posun"}},
+     {.greyCentred = true, .accessibleName = QT_TRANSLATE_NOOP("vlnokres::Texts", "Fázový posun")}},
     {names::kFrequency,   ControlKind::TextBox,   "",  6240, 720,  735,  285, std::nullopt,                    9,
-     {.greyCentred = true, .accessibleName = "Kmitočet"}},
+     {.greyCentred = true, .accessibleName = QT_TRANSLATE_NOOP("vlnokres::Texts", "Kmitočet")}},
     {names::kAmplitude,   ControlKind::TextBox,   "",  5040, 720,  735,  285, std::nullopt,                    8,
-     {.greyCentred = true, .accessibleName = "Amplituda"}},
-    {names::kExit,        ControlKind::Button,    "Konec", 10320, 120, 975, 375, kTimes(14.25),               4},
-    {names::kStart,       ControlKind::Button,    "Start", 9240,  120, 975, 375, kTimes(15.75),               0},
-    {names::kInstruction, ControlKind::Label,     "Klepněte na tlačitko Start", 2400, 3840, 3855, 735, kTimes(15.75), 7},
-    {names::kParametersHeading, ControlKind::Label,     "Parametry druhé sinusoidy (relativně k první )", 4440, 120, 4695, 255,
+     {.greyCentred = true, .accessibleName = QT_TRANSLATE_NOOP("vlnokres::Texts", "Amplituda")}},
+    {names::kExit,        ControlKind::Button,    QT_TRANSLATE_NOOP("vlnokres::Texts", "Konec"), 10320, 120, 975, 375, kTimes(14.25),               4},
+    {names::kStart,       ControlKind::Button,    QT_TRANSLATE_NOOP("vlnokres::Texts", "Start"), 9240,  120, 975, 375, kTimes(15.75),               0},
+    {names::kInstruction, ControlKind::Label,     QT_TRANSLATE_NOOP("vlnokres::Texts", "Klepněte na tlačitko Start"), 2400, 3840, 3855, 735, kTimes(15.75), 7},
+    {names::kParametersHeading, ControlKind::Label,     QT_TRANSLATE_NOOP("vlnokres::Texts", "Parametry druhé sinusoidy (relativně k první )"), 4440, 120, 4695, 255,
      kTimes(12), 6},
-    {names::kTitle,       ControlKind::Label,     "Součet dvou sinusovek", 600, 120, 3375, 375, kTimes(15.75), 5},
-    {names::kPhaseLabel,  ControlKind::Label,     "Fázový posun", 7320, 480, 1185, 225, kTimes(9.75), 3},
-    {names::kFrequencyLabel, ControlKind::Label,     "Kmitočet",     6240, 480, 855,  255, kTimes(9.75), 2},
-    {names::kAmplitudeLabel, ControlKind::Label,     "Amplituda",    4920, 480, 855,  255, kTimes(9.75), 1},
+    {names::kTitle,       ControlKind::Label,     QT_TRANSLATE_NOOP("vlnokres::Texts", "Součet dvou sinusovek"), 600, 120, 3375, 375, kTimes(15.75), 5},
+    {names::kPhaseLabel,  ControlKind::Label,     QT_TRANSLATE_NOOP("vlnokres::Texts", "Fázový posun"), 7320, 480, 1185, 225, kTimes(9.75), 3},
+    {names::kFrequencyLabel, ControlKind::Label,     QT_TRANSLATE_NOOP("vlnokres::Texts", "Kmitočet"),     6240, 480, 855,  255, kTimes(9.75), 2},
+    {names::kAmplitudeLabel, ControlKind::Label,     QT_TRANSLATE_NOOP("vlnokres::Texts", "Amplituda"),    4920, 480, 855,  255, kTimes(9.75), 1},
 }};
 // clang-format on
 
@@ -48,7 +50,7 @@ const QColor kGrey = QColor::fromRgb(rgbOf(Ink::BackgroundGrey));
 
 QWidget *createControl(const ControlSpec &design, QWidget &window)
 {
-    const QString text = QString::fromUtf8(design.text);
+    const QString text = Texts::tr(design.text);
     switch (design.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(text, &window);
@@ -146,7 +148,7 @@ Form::Form(QWidget &window) : m_window(window), m_defaultFont(window.font())
         m_controls.push_back(placed);
         control->setVisible(design.flags.shown);
         if (design.flags.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(design.flags.accessibleName));
+            control->setAccessibleName(Texts::tr(design.flags.accessibleName));
         if (!design.flags.tabStop)
             control->setFocusPolicy(Qt::ClickFocus);
         if (design.flags.shown && design.flags.tabStop && control->focusPolicy() & Qt::TabFocus)
@@ -181,6 +183,30 @@ void Form::place(double zoom, QPoint origin)
     }
     m_zoom = zoom;
     m_origin = origin;
+}
+
+// The texts in the language chosen; a label is laid out anew for its text at zoom 1, as it
+// was made, so that going back to a language gives back its form exactly.
+void Form::retranslate()
+{
+    for (Placed &placed : m_controls) {
+        const ControlSpec &design = *placed.design;
+        if (design.flags.accessibleName)
+            placed.control->setAccessibleName(Texts::tr(design.flags.accessibleName));
+        if (auto *button = qobject_cast<QAbstractButton *>(placed.control))
+            button->setText(Texts::tr(design.text));
+        auto *label = qobject_cast<QLabel *>(placed.control);
+        if (!label)
+            continue;
+        label->setText(Texts::tr(design.text));
+        label->setFont(namedFont(*design.font, 1));
+        const int width = design.width / kTwipsPerPixel;
+        fitLabelFont(*label, width + kLabelSlack);
+        placed.designRect.setWidth(std::clamp(label->sizeHint().width(), width, width + kLabelSlack));
+    }
+    const double zoom = m_zoom;
+    m_zoom = 0; // every control laid out and its font set again
+    place(zoom, m_origin);
 }
 
 QRect Form::designRectOf(const QWidget *control) const

@@ -55,6 +55,7 @@ public:
     explicit Form(QWidget &window);
 
     void place(double zoom, QPoint origin);
+    void retranslate();
     // In the design's pixels, as the control was laid out at zoom 1.
     QRect designRectOf(const QWidget *control) const;
 

@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "PaceControl.h"
 #include "SetUpCommand.h"
+#include "app/language/Language.h"
 #include "app/picture/PictureShapes.h"
 #include "app/picture/ReadoutText.h"
 #include "app/run/RunKeys.h"
@@ -37,8 +38,8 @@ namespace vlnokres {
 
 namespace {
 
-constexpr auto kCaption = "Součet dvou sinusoid - https://vlnokres.example/";
-constexpr auto kPausedSuffix = " – pozastaveno";
+constexpr auto kCaption = QT_TRANSLATE_NOOP("vlnokres::Texts", "Součet dvou sinusoid - https://vlnokres.example/");
+constexpr auto kPausedSuffix = QT_TRANSLATE_NOOP("vlnokres::Texts", " – pozastaveno");
 
 // Room that a window manager's frame and title bar take around the client area, allowed for
 // when the window's start size is chosen (the frame is not known before the window shows):
@@ -47,15 +48,15 @@ constexpr QSize kFrameAllowance{8, 27};
 
 // The actions whose state the window shows: which it enables, checks or names as the run and
 // the preferences change.
-enum Role { Plain, Pause, Step, Stop, Picture, Readouts, SumHidden, Labels, Palette, Axis, SoundOnOff, SoundSample };
+enum Role { Plain, Pause, Step, Stop, Picture, Readouts, SumHidden, Labels, Palette, Axis, Languages, SoundOnOff, SoundSample };
 
 // The time graph's spans as the menu names them: "periody" after two to four, else "period".
 const char *axisTitle(int periods)
 {
     switch (periods) {
-    case 2: return "2 periody";
-    case 20: return "20 period";
-    default: return "100 period";
+    case 2: return QT_TRANSLATE_NOOP("vlnokres::Texts", "2 periody");
+    case 20: return QT_TRANSLATE_NOOP("vlnokres::Texts", "20 period");
+    default: return QT_TRANSLATE_NOOP("vlnokres::Texts", "100 period");
     }
 }
 
@@ -66,11 +67,11 @@ constexpr int kReadoutTick = 30; // ms
 const char *paletteTitle(Colours colours)
 {
     switch (colours) {
-    case Colours::Standard: return "Původní";
-    case Colours::ColourBlind: return "Pro barvoslepé";
-    case Colours::Print: return "Pro tisk a projektor";
+    case Colours::Standard: return QT_TRANSLATE_NOOP("vlnokres::Texts", "Původní");
+    case Colours::ColourBlind: return QT_TRANSLATE_NOOP("vlnokres::Texts", "Pro barvoslepé");
+    case Colours::Print: return QT_TRANSLATE_NOOP("vlnokres::Texts", "Pro tisk a projektor");
     }
-    return "Původní";
+    return paletteTitle(Colours::Standard);
 }
 
 // Where the resultant of the labels may lie: around the lower diagram, as far as the longest
@@ -95,7 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
     // and letting every click through, gives it words for screen readers.
     m_drawingArea = new QWidget(this);
     m_drawingArea->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_drawingArea->setAccessibleName(QStringLiteral("Kresba součtu dvou sinusoid"));
+    m_drawingArea->setAccessibleName(Texts::tr("Kresba součtu dvou sinusoid"));
     m_drawingArea->lower();
     m_boxes = {
         .amplitude = control<QLineEdit>(names::kAmplitude),
@@ -154,6 +155,7 @@ bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
     m_sound.setBaseTone(p.baseTone);
     setReadouts(p.readouts);
     setColours(p.colours);
+    setLanguage(p.language);
     m_picture.setFolder(p.saveFolder);
     return p.fullScreen;
 }
@@ -205,40 +207,40 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
     using Keys = ActionRow::Keys;
     auto key = [](QKeyCombination combination) { return QList<QKeySequence>{QKeySequence(combination)}; };
     std::vector<ActionRow> rows = {
-        {"Celá obrazovka", key(Qt::Key_F11), Part::View, [this] { toggleFullScreen(); }},
-        {"Původní velikost", key(Qt::CTRL | Qt::Key_0), Part::View, [this] { resizeForZoom(1); }},
-        {"Zvětšit", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, Part::View,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Celá obrazovka"), key(Qt::Key_F11), Part::View, [this] { toggleFullScreen(); }},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Původní velikost"), key(Qt::CTRL | Qt::Key_0), Part::View, [this] { resizeForZoom(1); }},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zvětšit"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, Part::View,
          [this] { resizeForZoom(zoom::larger(m_zoom)); }},
-        {"Zmenšit", key(Qt::CTRL | Qt::Key_Minus), Part::View, [this] { resizeForZoom(zoom::smaller(m_zoom)); }},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zmenšit"), key(Qt::CTRL | Qt::Key_Minus), Part::View, [this] { resizeForZoom(zoom::smaller(m_zoom)); }},
         {"", key(Qt::Key_P), Part::Run, [this] { m_run.togglePause(); }, nullptr, Keys::Run, false, Pause},
-        {"O krok zpět", key(Qt::Key_Left), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() - 1); }, nullptr,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "O krok zpět"), key(Qt::Key_Left), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() - 1); }, nullptr,
          Keys::Run, false, Step},
-        {"O krok vpřed", key(Qt::Key_Right), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() + 1); }, nullptr,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "O krok vpřed"), key(Qt::Key_Right), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() + 1); }, nullptr,
          Keys::Run, false, Step},
-        {"Zastavit", key(Qt::Key_Escape), Part::Run, [this] { m_run.stop(); }, nullptr, Keys::Run, false, Stop},
-        {"Uložit obrázek…", key(Qt::CTRL | Qt::Key_S), Part::Picture, [this] { afterTheRun([this] { m_picture.save(); }); },
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zastavit"), key(Qt::Key_Escape), Part::Run, [this] { m_run.stop(); }, nullptr, Keys::Run, false, Stop},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Uložit obrázek…"), key(Qt::CTRL | Qt::Key_S), Part::Picture, [this] { afterTheRun([this] { m_picture.save(); }); },
          nullptr, Keys::Window, false, Picture},
-        {"Kopírovat obrázek", key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Part::Picture,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Kopírovat obrázek"), key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Part::Picture,
          [this] { afterTheRun([this] { m_picture.copy(); }); }, nullptr, Keys::Window, false, Picture},
-        {"Tisk…", key(Qt::CTRL | Qt::Key_P), Part::Picture, [this] { afterTheRun([this] { m_picture.print(); }); }, nullptr,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Tisk…"), key(Qt::CTRL | Qt::Key_P), Part::Picture, [this] { afterTheRun([this] { m_picture.print(); }); }, nullptr,
          Keys::Window, false, Picture},
-        {"Hodnoty", key(Qt::CTRL | Qt::Key_H), Part::Lesson,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Hodnoty"), key(Qt::CTRL | Qt::Key_H), Part::Lesson,
          [this] {
              setReadouts(!m_readouts);
              remember([this](Preferences &p) { p.readouts = m_readouts; });
          },
          nullptr, Keys::Window, true, Readouts},
-        {"Skrýt součet", key(Qt::CTRL | Qt::Key_R), Part::Lesson, [this] { setSumHidden(!m_surface.look().sumHidden); },
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Skrýt součet"), key(Qt::CTRL | Qt::Key_R), Part::Lesson, [this] { setSumHidden(!m_surface.look().sumHidden); },
          nullptr, Keys::Window, true, SumHidden},
-        {"Popisky", key(Qt::CTRL | Qt::Key_L), Part::Lesson, [this] { setLabels(!m_labels); }, nullptr, Keys::Window,
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Popisky"), key(Qt::CTRL | Qt::Key_L), Part::Lesson, [this] { setLabels(!m_labels); }, nullptr, Keys::Window,
          true, Labels},
     };
     for (const Preset &preset : kPresets)
-        rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { applyPreset(preset); }, "Příklady"});
+        rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { applyPreset(preset); }, QT_TRANSLATE_NOOP("vlnokres::Texts", "Příklady")});
     for (const int periods : kAxisPeriods)
-        rows.push_back({axisTitle(periods), {}, Part::Lesson, [this, periods] { setAxis({periods}); }, "Časová osa",
+        rows.push_back({axisTitle(periods), {}, Part::Lesson, [this, periods] { setAxis({periods}); }, QT_TRANSLATE_NOOP("vlnokres::Texts", "Časová osa"),
                         Keys::Window, true, Axis});
-    rows.push_back({"Kopírovat jako příkaz", {}, Part::Lesson, [this] { copySetUp(); }});
+    rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Kopírovat jako příkaz"), {}, Part::Lesson, [this] { copySetUp(); }});
     for (const ColoursName &palette : kColoursNames) {
         const Colours colours = palette.colours;
         rows.push_back({paletteTitle(colours), {}, Part::Lesson,
@@ -246,19 +248,32 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
                             setColours(colours);
                             remember([colours](Preferences &p) { p.colours = colours; });
                         },
-                        "Barvy", Keys::Window, true, Palette});
+                        QT_TRANSLATE_NOOP("vlnokres::Texts", "Barvy"), Keys::Window, true, Palette});
     }
-    rows.push_back({"Zvuk zapnout a vypnout", key(Qt::CTRL | Qt::Key_M), Part::Sound, [this] { m_sound.toggle(); },
+    // Each language is named in its own words, so that anyone finds theirs.
+    for (const LanguageName &named : kLanguageNames) {
+        const Language language = named.language;
+        rows.push_back({language == Language::Czech ? "Čeština" : "English", {}, Part::Lesson,
+                        [this, language] {
+                            setLanguage(language);
+                            remember([language](Preferences &p) { p.language = language; });
+                        },
+                        QT_TRANSLATE_NOOP("vlnokres::Texts", "Jazyk"), Keys::Window, true, Languages});
+    }
+    rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Zvuk zapnout a vypnout"), key(Qt::CTRL | Qt::Key_M), Part::Sound, [this] { m_sound.toggle(); },
                     nullptr, Keys::Window, false, SoundOnOff});
-    rows.push_back({"Přehrát zvuk", key(Qt::CTRL | Qt::SHIFT | Qt::Key_M), Part::Sound, [this] { playSample(); },
+    rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Přehrát zvuk"), key(Qt::CTRL | Qt::SHIFT | Qt::Key_M), Part::Sound, [this] { playSample(); },
                     nullptr, Keys::Window, false, SoundSample});
-    rows.push_back({"Klávesové zkratky", key(Qt::Key_F1), Part::Help, [this] { showKeysHelp(*this); }});
+    rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Klávesové zkratky"), key(Qt::Key_F1), Part::Help, [this] { showKeysHelp(*this); }});
 
     auto table = std::make_unique<ActionTable>(*this, std::move(rows));
     const QList<QAction *> palettes = table->withRole(Palette);
     for (qsizetype i = 0; i < palettes.size(); ++i)
         palettes[i]->setData(int(kColoursNames[std::size_t(i)].colours));
     palettes.first()->setChecked(true);
+    const QList<QAction *> languages = table->withRole(Languages);
+    for (qsizetype i = 0; i < languages.size(); ++i)
+        languages[i]->setData(int(kLanguageNames[std::size_t(i)].language));
     const QList<QAction *> axes = table->withRole(Axis);
     for (qsizetype i = 0; i < axes.size(); ++i)
         axes[i]->setData(kAxisPeriods[std::size_t(i)]);
@@ -318,6 +333,8 @@ void MainWindow::apply(const WindowOptions &options)
         setCursors(options.cursors);
     if (options.periods)
         setAxis({*options.periods});
+    if (options.language)
+        setLanguage(*options.language);
     if (options.start)
         QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
 }
@@ -432,6 +449,29 @@ void MainWindow::setSumHidden(bool hidden)
     update();
 }
 
+// Every text of the window, its menus, its dialogs and the toolkit's own at once, and the
+// boxes' numbers in the language's notation.
+void MainWindow::setLanguage(Language language)
+{
+    const QLocale before;
+    vlnokres::setLanguage(language);
+    // A number keeps its digits; only its decimal sign changes.
+    for (QLineEdit *box : {m_boxes.amplitude, m_boxes.frequency, m_boxes.phase})
+        if (readNumber(box->text(), before))
+            box->setText(QString(box->text()).replace(before.decimalPoint(), QLocale().decimalPoint()));
+    m_form.retranslate();
+    m_actions->retranslate();
+    m_sound.retranslate();
+    forgetKeysHelp(*this);
+    m_drawingArea->setAccessibleName(Texts::tr("Kresba součtu dvou sinusoid"));
+    auto *pace = control<QScrollBar>(names::kPace);
+    pace->setToolTip(paceText(pace->value(), m_axis));
+    for (QAction *action : m_actions->withRole(Languages))
+        action->setChecked(Language(action->data().toInt()) == language);
+    showRunState();
+    update();
+}
+
 void MainWindow::setLabels(bool on)
 {
     m_labels = on;
@@ -489,10 +529,10 @@ void MainWindow::showRunState()
 {
     const bool running = m_run.isRunning();
     const bool paused = m_run.isPaused();
-    const QString where = QStringLiteral(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps());
-    setWindowTitle(QString::fromUtf8(kCaption) + (paused ? where + QString::fromUtf8(kPausedSuffix) : QString()));
+    const QString where = Texts::tr(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps());
+    setWindowTitle(Texts::tr(kCaption) + (paused ? where + Texts::tr(kPausedSuffix) : QString()));
     QAction *pause = m_actions->firstWithRole(Pause);
-    pause->setText(paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
+    pause->setText(paused ? Texts::tr("Pokračovat") : Texts::tr("Pozastavit"));
     pause->setEnabled(running);
     m_actions->firstWithRole(Stop)->setEnabled(running);
     for (QAction *action : m_actions->withRole(Step))
@@ -570,11 +610,11 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         return;
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setAccessibleName(QStringLiteral("Zobrazení"));
+    menu->setAccessibleName(Texts::tr("Zobrazení"));
     m_actions->fillMenu(*menu, [this](ActionRow::Part part, QMenu &into) {
         if (part != ActionRow::Part::Sound)
             return false;
-        m_sound.fillMenu(*into.addMenu(QStringLiteral("Zvuk")), m_actions->firstWithRole(SoundOnOff),
+        m_sound.fillMenu(*into.addMenu(Texts::tr("Zvuk")), m_actions->firstWithRole(SoundOnOff),
                          m_actions->firstWithRole(SoundSample), readNumber(m_boxes.frequency->text()));
         return true;
     });

@@ -102,6 +102,7 @@ private:
     void setColours(Colours colours);
     void setSumHidden(bool hidden);
     void setLabels(bool on);
+    void setLanguage(Language language);
     void setCursors(std::vector<double> cursors);
     AnimationMarks marks() const { return {m_labels, m_cursors}; }
     // The readouts, the labels and the cursors as they show over the picture now.

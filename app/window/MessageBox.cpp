@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "app/language/Language.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -20,8 +22,9 @@ int widthForTitle(const QString &title)
 
 void showMessageBox(QWidget &parent, const Message &message)
 {
-    const QString title = QString::fromStdString(message.title);
-    QMessageBox box(QMessageBox::NoIcon, title, QString::fromStdString(message.text), QMessageBox::Ok, &parent);
+    // The core's messages are its Czech sources; the edge's come translated already.
+    const QString title = Texts::tr(message.title.c_str());
+    QMessageBox box(QMessageBox::NoIcon, title, Texts::tr(message.text.c_str()), QMessageBox::Ok, &parent);
     // QMessageBox computes its own size from its text; a spacer across its grid widens it.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
         grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "app/language/Language.h"
+
 #include <QRegularExpression>
 
 #include <charconv>
@@ -72,7 +74,12 @@ std::optional<double> readNumber(const QString &text, const QLocale &locale)
         return value;
     if (groupsWithDot(locale) && dotGrouped(trimmed))
         return std::nullopt;
-    return readIn(QLocale::c(), trimmed);
+    if (const auto value = readIn(QLocale::c(), trimmed))
+        return value;
+    // Where the program speaks English, a Czech decimal comma is read as well.
+    if (language() == Language::English && trimmed.count(u',') == 1 && locale.decimalPoint() == u".")
+        return readIn(QLocale::c(), QString(trimmed).replace(u',', u'.'));
+    return std::nullopt;
 }
 
 std::optional<Message> ambiguityOf(const QString &text, const QLocale &locale)
@@ -85,11 +92,11 @@ std::optional<Message> ambiguityOf(const QString &text, const QLocale &locale)
     const QString grouped = writeNumber(digits.toDouble(), locale);
     const auto decimal = readIn(QLocale::c(), trimmed);
     const QString said =
-        decimal ? QStringLiteral("Hodnotu „%1“ lze číst jako %2 i jako %3. Napište ji bez tečky.")
+        decimal ? Texts::tr("Hodnotu „%1“ lze číst jako %2 i jako %3. Napište ji bez tečky.")
                       .arg(trimmed, grouped, writeNumber(*decimal, locale))
-                : QStringLiteral("Hodnotu „%1“ lze číst jen jako %2 s tečkami mezi tisíci. Napište ji bez teček.")
+                : Texts::tr("Hodnotu „%1“ lze číst jen jako %2 s tečkami mezi tisíci. Napište ji bez teček.")
                       .arg(trimmed, grouped);
-    return Message{"Neplatná hodnota", said.toStdString()};
+    return Message{Texts::tr("Neplatná hodnota").toStdString(), said.toStdString()};
 }
 
 std::optional<double> readPlainNumber(const QString &text)

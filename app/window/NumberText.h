@@ -19,7 +19,8 @@ QString writeNumber(double value, const QLocale &locale = QLocale());
 // locale's notation is tried first, then the plain C form with a dot, so "0.5" reads under
 // Czech and German too. Group separators are refused: under English "1,5" is more likely a
 // Czech 1.5 than 15, and where the group separator is a dot, text that reads as grouped
-// digits ("1.500" under German) is ambiguous (see ambiguityOf). A number too large for a
+// digits ("1.500" under German) is ambiguous (see ambiguityOf). Where the program speaks
+// English, whose numbers have a decimal point, a decimal comma is read too ("1,5" is 1.5). A number too large for a
 // double ("1e309") reads as an infinity of its sign, one too small to hold ("1e-400") as 0;
 // the words "inf" and "nan" are not numbers.
 std::optional<double> readNumber(const QString &text, const QLocale &locale = QLocale());

@@ -1,6 +1,7 @@
 #include "PaceControl.h"
 
 #include "NumberText.h"
+#include "app/language/Language.h"
 #include "core/Pace.h"
 #include "core/StepOperations.h"
 
@@ -29,9 +30,7 @@ void connectPaceControl(QScrollBar &bar, QLineEdit &slowdownBox, const TimeAxis 
 QString paceText(int slowdown, TimeAxis axis)
 {
     const double seconds = axis.steps() * double(pausePerStep(slowdown).count()) / 1e9;
-    return QStringLiteral("Zpomalení %1: běh trvá %2 s")
-        .arg(slowdown)
-        .arg(QLocale(QLocale::Czech).toString(seconds, 'g', 4));
+    return Texts::tr("Zpomalení %1: běh trvá %2 s").arg(slowdown).arg(textLocale().toString(seconds, 'g', 4));
 }
 
 } // namespace vlnokres

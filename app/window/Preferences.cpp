@@ -71,6 +71,8 @@ Preferences SettingsFile::load() const
     p.readouts = yesNoOf(file.value("view/readouts")).value_or(p.readouts);
     if (const auto *colours = named(file.value("view/colours"), kColoursNames))
         p.colours = colours->colours;
+    if (const auto *language = named(file.value("view/language"), kLanguageNames))
+        p.language = language->language;
     p.saveFolder = file.value("pictures/folder").toString();
     m_known = p;
     return p;
@@ -93,6 +95,7 @@ void SettingsFile::save(const Preferences &p)
     write(&Preferences::baseTone, "sound/baseTone", QString::number(p.baseTone, 'g', 17));
     write(&Preferences::readouts, "view/readouts", yesNo(p.readouts));
     write(&Preferences::colours, "view/colours", QLatin1String(nameOf(p.colours)));
+    write(&Preferences::language, "view/language", QLatin1String(nameOf(p.language)));
     write(&Preferences::saveFolder, "pictures/folder", p.saveFolder);
     file.sync(); // a failure leaves the file as it was
     m_known = p;

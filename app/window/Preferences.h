@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/language/Language.h"
 #include "core/Ink.h"
 #include "core/ToneGenerator.h"
 
@@ -10,7 +11,7 @@
 namespace vlnokres {
 
 // How its user left the window, which it shows again the next time: the view, the sound, the
-// readouts, the palette and the folder pictures were saved in last. Never the values of the
+// readouts, the palette, the language and the folder pictures were saved in last. Never the values of the
 // boxes, which always start as designed, and nothing that the command line gave.
 struct Preferences {
     double zoom = 1;
@@ -19,6 +20,7 @@ struct Preferences {
     double baseTone = sound::kDefaultBaseTone;
     bool readouts = false;
     Colours colours = Colours::Standard;
+    Language language = Language::Czech;
     QString saveFolder; // none yet: the pictures folder
 
     bool operator==(const Preferences &) const = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/language/Language.h"
 #include "core/Ink.h"
 #include "core/ToneGenerator.h"
 
@@ -23,6 +24,7 @@ struct WindowOptions {
     bool hideSum = false;
     bool labels = false;
     std::vector<double> cursors; // in periods of the first wave
+    std::optional<Language> language; // for this session only
     bool start = false;
 };
 
