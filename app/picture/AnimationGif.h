@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureShapes.h"
 #include "core/TraceStyle.h"
 #include "core/StartChecks.h"
 #include "core/StepOperations.h"
@@ -13,13 +14,6 @@ namespace vlnokres {
 
 // What an animation of a run is made of: the run's values and slowdown, the picture's scale,
 // how it is looked at (its palette, whether the sum shows), whether the readouts and the envelope show, and the time graph's span.
-// The lesson's marks over every frame: the labels (the resultant at the frame's step), and
-// the cursors with their values.
-struct AnimationMarks {
-    bool labels = false;
-    std::vector<double> cursors;
-};
-
 struct AnimationRequest {
     Parameters parameters;
     int slowdown = 1;
@@ -27,7 +21,7 @@ struct AnimationRequest {
     Look look;
     bool readouts = false;
     TimeAxis axis;
-    AnimationMarks marks;
+    ChosenMarks marks; // over every frame, the resultant at the frame's step
 };
 
 // A GIF at a scale of 1 is as large as the window shows the picture.

@@ -4,6 +4,7 @@
 #include "AnimationGif.h"
 #include "PictureExport.h"
 #include "PictureFile.h"
+#include "ReadoutText.h"
 #include "app/run/RunController.h"
 #include "core/Drawing.h"
 #include "core/Picture.h"
@@ -17,6 +18,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace vlnokres {
 namespace {
@@ -49,8 +52,12 @@ bool PictureCommands::available() const { return m_drawing.hasScene(); }
 PictureText PictureCommands::text() const
 {
     const auto &last = m_run.lastRun();
-    PictureText text = m_overlay();
-    text.caption = last ? pictureCaption(last->parameters) : QString();
+    if (!last)
+        return {};
+    const PictureView view = m_view();
+    PictureText text = overlayText(last->parameters, std::max(1, m_run.shownStep()), last->axis, view.look,
+                                   view.readouts, view.marks);
+    text.caption = pictureCaption(last->parameters);
     return text;
 }
 
@@ -101,20 +108,20 @@ void PictureCommands::save()
 // An animation is of the whole run the window ran last, whatever step it shows.
 QString PictureCommands::saveTo(const QString &path)
 {
+    const PictureView view = m_view();
     if (const auto &last = m_run.lastRun(); isAnimationFile(path) && last) {
         // The readouts are on where the window shows their lines. A slow run takes a second or
         // so to encode.
         QApplication::setOverrideCursor(Qt::BusyCursor);
         const QByteArray gif =
-            animationGif({last->parameters, last->slowdown, kAnimationScale, m_look, !m_overlay().readouts.isEmpty(),
-                          last->axis, m_marks()});
+            animationGif({last->parameters, last->slowdown, kAnimationScale, view.look, view.readouts, last->axis, view.marks});
         QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? notEncoded() : writeWhole(path, gif);
     }
     const auto format = pictureFormatOf(path);
     if (!format)
         return pictureFormatsSentence(QFileInfo(path).fileName());
-    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, m_look));
+    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, view.look));
 }
 
 void PictureCommands::copy()
@@ -124,8 +131,9 @@ void PictureCommands::copy()
     const DrawOps ops = m_drawing.sceneOps();
     auto *data = new QMimeData;
     const PictureText words = text();
-    data->setImageData(pictureImage(ops, words, picture::kDefaultScale, m_look));
-    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words, m_look));
+    const Look look = m_view().look;
+    data->setImageData(pictureImage(ops, words, picture::kDefaultScale, look));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words, look));
     QApplication::clipboard()->setMimeData(data);
 }
 
@@ -133,7 +141,7 @@ bool PictureCommands::printOn(QPrinter &printer) const
 {
     printer.setDocName(Texts::tr("Součet dvou sinusovek"));
     printer.setPageLayout(printedPageLayout());
-    return paintPage(printer, m_drawing.sceneOps(), text(), m_look);
+    return paintPage(printer, m_drawing.sceneOps(), text(), m_view().look);
 }
 
 void PictureCommands::print()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AnimationGif.h"
 #include "PictureShapes.h"
 #include "core/StartChecks.h"
 
@@ -16,6 +15,14 @@ namespace vlnokres {
 class Drawing;
 class RunController;
 
+// How the window shows the picture: its palette and whether the sum is hidden, whether the
+// readouts are on, and the labels and cursors over it.
+struct PictureView {
+    Look look;
+    bool readouts = false;
+    ChosenMarks marks;
+};
+
 // Saving the picture to a file and copying it to the clipboard, for the window. The picture is
 // the last scene as it stands, with a caption of the values it was run with; an animation
 // runs the last run again, at its slowdown.
@@ -29,12 +36,8 @@ public:
     {
     }
 
-    void setLook(Look look) { m_look = look; }
-    // What the window shows over the picture now: the readouts' lines (none while they are
-    // off), the labels and the cursors with their values; the caption is the picture's own.
-    void setOverlay(std::function<PictureText()> overlay) { m_overlay = std::move(overlay); }
-    // Whether the labels are on and where the cursors stand, for an animation.
-    void setMarks(std::function<AnimationMarks()> marks) { m_marks = std::move(marks); }
+    // How the window shows the picture now, which every picture takes: asked, not copied.
+    void setView(std::function<PictureView()> view) { m_view = std::move(view); }
     bool available() const;
 
     // Asks where, in a file dialog that starts in the pictures folder (or the folder chosen
@@ -66,9 +69,7 @@ private:
     const Drawing &m_drawing;
     const RunController &m_run;
     std::function<void(const Message &)> m_tell;
-    Look m_look;
-    std::function<PictureText()> m_overlay = [] { return PictureText(); };
-    std::function<AnimationMarks()> m_marks = [] { return AnimationMarks(); };
+    std::function<PictureView()> m_view = [] { return PictureView(); };
     QString m_folder;
 };
 

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 class QPainter;
 
@@ -28,6 +29,13 @@ struct PictureText {
     QStringList readouts;
     marks::Marks marks;
     QStringList cursorValues;
+};
+
+// The lesson's marks chosen over a run's picture: whether the labels show, and where the
+// cursors stand, in periods of the first wave.
+struct ChosenMarks {
+    bool labels = false;
+    std::vector<double> cursors;
 };
 
 // Where a picture is drawn as shapes, in scene pixels: an SVG file being written, or a painter

@@ -1,8 +1,8 @@
 #include "ReadoutText.h"
 
-#include "AnimationGif.h"
-#include "app/language/Language.h"
 #include "PictureExport.h"
+#include "PictureShapes.h"
+#include "app/language/Language.h"
 #include "core/LessonMarks.h"
 #include "core/Readouts.h"
 
@@ -57,6 +57,14 @@ QString sumLine(const Parameters &parameters, TimeAxis axis, const QLocale &loca
     return Texts::tr("Rozsah součtu: %1 až %2").arg(decimals(r.least, 2, locale), decimals(r.most, 2, locale));
 }
 
+// The three waves' values as a readouts' line ends: "y₁ = 0,42   y₂ = 0,45   y = 0,87", without
+// the sum's where it is hidden.
+QString wavesText(double first, double second, double sum, bool sumShown, const QLocale &locale)
+{
+    const QString waves = QStringLiteral("y₁ = %1   y₂ = %2").arg(decimals(first, 2, locale), decimals(second, 2, locale));
+    return sumShown ? waves + QStringLiteral("   y = %1").arg(decimals(sum, 2, locale)) : waves;
+}
+
 } // namespace
 
 QString pictureDescription(const Parameters *parameters, int step, bool paused, TimeAxis axis, bool sumShown)
@@ -82,11 +90,10 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused, 
 QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, const QLocale &locale)
 {
     const readouts::Values v = readouts::valuesAt(parameters, step);
-    const QString waves = QStringLiteral("y₁ = %1   y₂ = %2").arg(decimals(v.first, 2, locale), decimals(v.second, 2, locale));
+    const QString waves = wavesText(v.first, v.second, v.sum, sumShown, locale);
     if (!sumShown)
         return {waves};
-    return {sumLine(parameters, axis, locale, QStringLiteral("T₁")),
-            waves + QStringLiteral("   y = %1").arg(decimals(v.sum, 2, locale))};
+    return {sumLine(parameters, axis, locale, QStringLiteral("T₁")), waves};
 }
 
 QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, bool sumShown,
@@ -96,12 +103,8 @@ QStringList cursorValueLines(const Parameters &parameters, const std::vector<dou
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B")};
     for (std::size_t i = 0; i < cursors.size() && i < 2; ++i) {
         const marks::WaveValues v = marks::wavesAt(parameters, cursors[i]);
-        QString line = QStringLiteral("%1: t = %2 T₁   y₁ = %3   y₂ = %4")
-                           .arg(names[i], decimals(cursors[i], 2, locale), decimals(v.first, 2, locale),
-                                decimals(v.second, 2, locale));
-        if (sumShown)
-            line += QStringLiteral("   y = %1").arg(decimals(v.sum, 2, locale));
-        lines << line;
+        lines << QStringLiteral("%1: t = %2 T₁   %3")
+                     .arg(names[i], decimals(cursors[i], 2, locale), wavesText(v.first, v.second, v.sum, sumShown, locale));
     }
     if (cursors.size() >= 2) {
         const double between = cursors[1] - cursors[0];
@@ -111,7 +114,7 @@ QStringList cursorValueLines(const Parameters &parameters, const std::vector<dou
 }
 
 PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, const Look &look, bool readouts,
-                        const AnimationMarks &marks)
+                        const ChosenMarks &marks)
 {
     const bool sumShown = !look.sumHidden;
     PictureText text({}, readouts ? readoutLines(parameters, step, axis, sumShown) : QStringList());

@@ -30,9 +30,9 @@ QStringList cursorValueLines(const Parameters &parameters, const std::vector<dou
 // What shows over a run's picture at a step: the readouts where they are on, the labels and
 // the cursors where they are chosen, and the cursors' values; no caption.
 struct PictureText;
-struct AnimationMarks;
+struct ChosenMarks;
 PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, const Look &look, bool readouts,
-                        const AnimationMarks &marks);
+                        const ChosenMarks &marks);
 
 // The picture in words, for screen readers: the run's values, the sum as the readouts give it,
 // and the step shown ("Amplituda 0,5, kmitočet 1, fázový posun 90°. Součet: amplituda 1,12,

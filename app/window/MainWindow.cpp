@@ -113,8 +113,7 @@ MainWindow::MainWindow(QWidget *parent)
         if (m_labels)
             update(windowArea(kResultantArea));
     });
-    m_picture.setOverlay([this] { return overlay(); });
-    m_picture.setMarks([this] { return marks(); });
+    m_picture.setView([this] { return view(); });
     m_actions = createActions();
     listenToTheRun();
     m_sound.setChoiceListeners([this] { remember([this](Preferences &p) { p.voice = m_sound.voice(); }); },
@@ -432,7 +431,6 @@ void MainWindow::setReadouts(bool on)
 void MainWindow::setColours(Colours colours)
 {
     m_surface.setColours(colours);
-    m_picture.setLook(m_surface.look());
     for (QAction *action : m_actions->withRole(Palette))
         action->setChecked(Colours(action->data().toInt()) == colours);
     update();
@@ -443,7 +441,6 @@ void MainWindow::setColours(Colours colours)
 void MainWindow::setSumHidden(bool hidden)
 {
     m_surface.setLook({m_surface.colours(), hidden});
-    m_picture.setLook(m_surface.look());
     m_actions->firstWithRole(SumHidden)->setChecked(hidden);
     showRunState();
     update();
@@ -491,8 +488,9 @@ PictureText MainWindow::overlay() const
     const auto &last = m_run.lastRun();
     if (!last)
         return {};
-    return overlayText(last->parameters, std::max(1, m_run.shownStep()), last->axis, m_surface.look(), m_readouts,
-                       marks());
+    const PictureView shown = view();
+    return overlayText(last->parameters, std::max(1, m_run.shownStep()), last->axis, shown.look, shown.readouts,
+                       shown.marks);
 }
 
 // The span of the graph the next run takes, like the boxes' values; like typing, a choice
@@ -687,9 +685,10 @@ void MainWindow::paintEvent(QPaintEvent *event)
     for (const QRect &around : event->region() - m_surface.coveredArea())
         painter.fillRect(around, palette().window());
     m_surface.paint(painter, event->rect());
-    const PictureText over = overlay();
-    if (over.readouts.isEmpty() && over.marks.lines.empty() && over.marks.texts.empty())
+    // Nothing over the picture: a run's repaints do no more than before.
+    if (!m_readouts && !m_labels && m_cursors.empty())
         return;
+    const PictureText over = overlay();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(m_surface.shownArea().topLeft());

@@ -104,7 +104,7 @@ private:
     void setLabels(bool on);
     void setLanguage(Language language);
     void setCursors(std::vector<double> cursors);
-    AnimationMarks marks() const { return {m_labels, m_cursors}; }
+    PictureView view() const { return {m_surface.look(), m_readouts, {m_labels, m_cursors}}; }
     // The readouts, the labels and the cursors as they show over the picture now.
     PictureText overlay() const;
     void setAxis(TimeAxis axis);
