@@ -5,6 +5,8 @@
 #include "app/window/MainWindow.h"
 #include "core/Pacer.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -117,6 +119,15 @@ struct TestWindow {
         return QTest::qWaitForWindowActive(&window);
     }
     QPushButton *startButton() { return find<QPushButton>(vlnokres::names::kStart); }
+    // Chooses the window's action of that text, as its menu item or its key does, and lets it
+    // run, as it does once the event loop has it.
+    void trigger(const QString &text)
+    {
+        for (QAction *action : window.actions())
+            if (action->text() == text)
+                action->trigger();
+        QCoreApplication::processEvents();
+    }
     void clickStart() { QTest::mouseClick(startButton(), Qt::LeftButton); }
 
     // Runs the animation with these texts in the boxes and returns the canvas it leaves.

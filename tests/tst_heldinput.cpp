@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void everyEnterOnStartIsOnePress();
     void dialogsAnswerDuringARun();
     void savingWhilePausedAnswersAtOnce();
+    void exampleChosenFromTheMenuRunsAfterTheMenu();
 };
 
 namespace {
@@ -39,6 +42,31 @@ int darkPixels(const QImage &image, const QRect &area)
         for (int x = area.left(); x <= area.right(); ++x)
             dark += qGray(image.pixel(x, y)) < 100;
     return dark;
+}
+
+// Opens the drawing area's menu, as a right click does, and clicks an item of one of its
+// submenus, as a user does; returns once the click has been handled.
+void chooseFromTheMenu(TestWindow &w, const QString &submenu, const QString &item)
+{
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 400), w.window.mapToGlobal(QPoint(300, 400)));
+    QApplication::sendEvent(&w.window, &click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
+    for (QAction *action : menu->actions()) {
+        if (action->text() != submenu)
+            continue;
+        QTest::mouseMove(menu, menu->actionGeometry(action).center());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QMenu *items = action->menu();
+        QTRY_VERIFY(items->isVisible());
+        for (QAction *choice : items->actions())
+            if (choice->text() == item) {
+                QTest::mouseMove(items, items->actionGeometry(choice).center());
+                QTest::mouseClick(items, Qt::LeftButton, {}, items->actionGeometry(choice).center());
+                return;
+            }
+    }
+    QFAIL("no such item in the menu");
 }
 
 void typeThroughWindow(QWindow *window, const QString &text)
@@ -274,6 +302,38 @@ void TestHeldInput::savingWhilePausedAnswersAtOnce()
     QVERIFY(w.refusals.value(0).contains(QStringLiteral(".png, .svg, .pdf ani .gif")));
     QVERIFY(QFileInfo(dir.filePath("obrazek.png")).size() > 1000);
     QVERIFY(!QFileInfo::exists(dir.filePath("obrazek")));
+}
+
+// An example chosen from the menu runs once the menu has handled the click and closed: never
+// inside its handling, where the menu deleting itself would pull the run's ground away. One
+// chosen during a run waits for its end, as Start does.
+void TestHeldInput::exampleChosenFromTheMenuRunsAfterTheMenu()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    bool clickHandled = false;
+    QList<bool> startedAfterTheClick;
+    QStringList frequencies;
+    w.pacer->atStep = [&](int step) {
+        if (step == 1) {
+            startedAfterTheClick << clickHandled;
+            frequencies << w.box(names::kFrequency)->text();
+        }
+        if (step == 30 && frequencies.size() == 1) {
+            clickHandled = false;
+            chooseFromTheMenu(w, QStringLiteral("Příklady"), QStringLiteral("Stejná fáze"));
+            clickHandled = true;
+            QCoreApplication::processEvents();
+        }
+        if (step == 60)
+            w.window.run().stop();
+    };
+    chooseFromTheMenu(w, QStringLiteral("Příklady"), QStringLiteral("Slyšitelné zázněje"));
+    clickHandled = true;
+    QTRY_COMPARE(startedAfterTheClick.size(), 2);
+    QCOMPARE(startedAfterTheClick, QList<bool>({true, true}));
+    QCOMPARE(frequencies, QStringList({"1,02", "1"}));
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 QTEST_MAIN(TestHeldInput)

@@ -36,6 +36,7 @@ void trigger(QWidget &window, const QString &text)
     for (QAction *action : window.actions())
         if (action->text() == text)
             action->trigger();
+    QCoreApplication::processEvents();
 }
 
 // The texts of a menu and of its submenus.

@@ -342,9 +342,7 @@ void TestMainWindow::examplesFillTheBoxesAndRun()
     QFETCH(int, steps);
     TestWindow w;
     w.pace()->setValue(3);
-    for (QAction *action : w.window.actions())
-        if (action->text() == title)
-            action->trigger();
+    w.trigger(title);
     QCOMPARE(QStringList({w.box(names::kAmplitude)->text(), w.box(names::kFrequency)->text(), w.box(names::kPhase)->text()}),
              boxes);
     QCOMPARE(w.pace()->value(), 3);
@@ -362,11 +360,7 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     w.pace()->setValue(2);
     w.window.soundCommands().setVoice(vlnokres::sound::Voice::Second);
     w.window.soundCommands().setBaseTone(110);
-    auto trigger = [&](const QString &text) {
-        for (QAction *action : w.window.actions())
-            if (action->text() == text)
-                action->trigger();
-    };
+    auto trigger = [&](const QString &text) { w.trigger(text); };
     auto copy = [&] {
         trigger(QStringLiteral("Kopírovat jako příkaz"));
         return QApplication::clipboard()->text();
@@ -384,9 +378,7 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     QVERIFY2(arabic.contains(QStringLiteral(" --phase -12.75 ")), qPrintable(arabic));
     w.box(names::kPhase)->setText(QStringLiteral("45"));
     for (const QString &text : {QStringLiteral("Pro barvoslepé"), QStringLiteral("Kopírovat jako příkaz")})
-        for (QAction *action : w.window.actions())
-            if (action->text() == text)
-                action->trigger();
+        w.trigger(text);
     const auto again = parseCommandLine(QApplication::clipboard()->text().split(u' '));
     QVERIFY(std::holds_alternative<CommandLine>(again));
     TestWindow other;
@@ -433,6 +425,7 @@ void trigger(MainWindow &window, const QString &text)
     for (QAction *action : window.actions())
         if (action->text() == text)
             action->trigger();
+    QCoreApplication::processEvents();
 }
 } // namespace
 

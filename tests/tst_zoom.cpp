@@ -591,9 +591,7 @@ void TestZoom::readoutsShowBesideTheDiagram()
     w.clickStart();
     QCOMPARE(ticking, QList<bool>({true, false, true}));
     QCOMPARE(w.window.surface().image().pixel(dash), 0xFF808080);
-    for (QAction *action : w.window.actions())
-        if (action->text() == QStringLiteral("Kopírovat jako příkaz"))
-            action->trigger();
+    w.trigger(QStringLiteral("Kopírovat jako příkaz"));
     QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral(" --values")));
     QTest::keyClick(w.window.windowHandle(), Qt::Key_H, Qt::ControlModifier);
     QCOMPARE(dark(), 0);
@@ -640,9 +638,7 @@ void TestZoom::colourBlindPaletteRedrawsTheRun()
     };
     const auto green = count(kGreen);
     QVERIFY(green > 200);
-    for (QAction *action : w.window.actions())
-        if (action->text() == QStringLiteral("Pro barvoslepé"))
-            action->trigger();
+    w.trigger(QStringLiteral("Pro barvoslepé"));
     QCOMPARE(count(kGreen), 0);
     QCOMPARE(count(0xFF0072B2), green);
 }

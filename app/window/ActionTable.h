@@ -13,7 +13,8 @@ class QWidget;
 namespace vlnokres {
 
 // The window's actions as rows of one table, and the drawing area's menu built from it in the
-// table's order: a separator between parts, a submenu for the rows that name one.
+// table's order: a separator between parts, a submenu for the rows that name one. What a row
+// does runs once the menu or the key that chose it has been handled, from the event loop.
 struct ActionRow {
     enum class Part { View, Run, Picture, Lesson, Sound, Help };
     // How its keys act: wherever the focus is in the window, or only as the run's keys, which
