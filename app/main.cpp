@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
         print(stdout, QStringLiteral("vlnokres %1\n").arg(QStringLiteral(VLNOKRES_VERSION)));
         return 0;
     case Action::Render: {
+        vlnokres::setLanguage(line.chosen.language);
         // No window and no display: the fonts and the painters work offscreen, whatever
         // platform the toolkit's options name. The toolkit's remarks about the desktop it
         // does not use are no concern of a script's.
@@ -64,7 +65,9 @@ int main(int argc, char *argv[])
     vlnokres::setUpApplication(*app);
     vlnokres::MainWindow window;
     const bool fullScreen = window.restore(std::make_unique<vlnokres::SettingsFile>());
-    window.apply(line.window);
+    window.apply(line.chosen, line.given);
+    if (line.start)
+        window.startWhenShown();
     fullScreen ? window.showFullScreen() : window.show();
     return QApplication::exec();
 }

@@ -182,7 +182,14 @@ BENCHMARK(renderFromTheCommandLine)->DenseRange(0, 9)->Unit(benchmark::kMillisec
 void readSettings(benchmark::State &state)
 {
     const QString path = QDir::temp().filePath(QStringLiteral("vlnokres-bench/vlnokres.conf"));
-    SettingsFile(path).save({1.25, true, sound::Voice::Sum, 440, true, Colours::ColourBlind, Language::English, QDir::homePath()});
+    Preferences kept{1.25, true, {}, QDir::homePath()};
+    kept.chosen.setUp.voice = sound::Voice::Sum;
+    kept.chosen.setUp.baseTone = 440;
+    kept.chosen.setUp.readouts = true;
+    kept.chosen.setUp.colours = Colours::ColourBlind;
+    SettingsFile(path).save(kept, {QStringLiteral("view/zoom"), QStringLiteral("view/fullScreen"), QStringLiteral("pictures/folder"),
+                                   QStringLiteral("sound/voice"), QStringLiteral("sound/baseTone"), QStringLiteral("view/readouts"),
+                                   QStringLiteral("view/colours")});
     for (auto _ : state)
         benchmark::DoNotOptimize(SettingsFile(path).load());
     QDir(QFileInfo(path).path()).removeRecursively();

@@ -43,9 +43,7 @@ struct PausingPacer final : Pacer {
 void movePausedRun(benchmark::State &state, bool posted, int periods = 2)
 {
     MainWindow window;
-    WindowOptions options;
-    options.periods = periods;
-    window.apply(options);
+    window.setUp().change([periods](Chosen &c) { c.setUp.axis = {periods}; });
     const int steps = TimeAxis{periods}.steps();
     auto *pacer = new PausingPacer;
     pacer->run = &window.run();
@@ -101,7 +99,7 @@ void changeShown(benchmark::State &state)
     int phase = 0;
     for (auto _ : state) {
         phase = (phase + 15) % 180;
-        window.run().show({{0.5, frequency, double(phase)}, 1, false, axis});
+        window.run().show({{0.5, frequency, double(phase)}, 1, axis});
         QCoreApplication::processEvents();
     }
 }

@@ -101,12 +101,14 @@ std::vector<double> clickedAt(std::vector<double> cursors, double periods)
     return cursors;
 }
 
+bool onAxis(double periods, TimeAxis axis) { return periods >= 0 && periods <= spanInPeriods(axis); }
+
 Marks cursorLines(const std::vector<double> &cursors, TimeAxis axis)
 {
     Marks marks;
     const char *names[] = {"A", "B"};
     for (std::size_t i = 0; i < cursors.size() && i < 2; ++i) {
-        if (!(cursors[i] >= 0 && cursors[i] <= spanInPeriods(axis)))
+        if (!onAxis(cursors[i], axis))
             continue;
         const double x = xOfTime(cursors[i], axis);
         for (double y = kGraphTop; y < kGraphBottom; y += kCursorDash + kCursorGap)

@@ -49,6 +49,10 @@ bool onTimeGraph(Point at);
 // later one moves the nearer of them.
 std::vector<double> clickedAt(std::vector<double> cursors, double periods);
 
+// Whether a cursor's time lies on the graph's span, where it is drawn, told and written; one
+// beyond it is kept for a longer span.
+bool onAxis(double periods, TimeAxis axis);
+
 // A cursor as a dashed vertical line over the time graph's height, for those within its span.
 Marks cursorLines(const std::vector<double> &cursors, TimeAxis axis);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colours.h"
+#include "app/cli/CommandLine.h"
 #include "app/window/ControlNames.h"
 #include "app/window/MainWindow.h"
 #include "core/Pacer.h"
@@ -119,6 +120,13 @@ struct TestWindow {
         return QTest::qWaitForWindowActive(&window);
     }
     QPushButton *startButton() { return find<QPushButton>(vlnokres::names::kStart); }
+    // What the command line gives the window, as the program hands it over.
+    void apply(const vlnokres::CommandLine &line)
+    {
+        window.apply(line.chosen, line.given);
+        if (line.start)
+            window.startWhenShown();
+    }
     // Chooses the window's action of that text, as its menu item or its key does, and lets it
     // run, as it does once the event loop has it.
     void trigger(const QString &text)

@@ -88,19 +88,19 @@ void TestCommandLine::handsOnWhatWasGiven()
     const auto line = parsed({"--preset", "druha-harmonicka", "--phase", "30", "--values", "--tone", "110"});
     QVERIFY(std::holds_alternative<CommandLine>(line));
     const CommandLine &l = std::get<CommandLine>(line);
-    QCOMPARE(l.window.amplitude, std::optional(0.5));
-    QCOMPARE(l.window.frequency, std::optional(2.0));
-    QCOMPARE(l.window.phaseDegrees, std::optional(30.0));
-    QCOMPARE(l.window.baseTone, std::optional(110.0));
-    QVERIFY(l.window.readouts && l.readouts && !l.window.start && !l.window.sound);
+    const SetUp &u = l.chosen.setUp;
+    QCOMPARE(u.values, (SecondValues{0.5, 2, 30}));
+    QCOMPARE(u.baseTone, 110.0);
+    QCOMPARE(l.given, QStringList({"amplitude", "frequency", "phase", "periods", "tone", "values"}));
+    QVERIFY(u.readouts && !l.start && !u.voice);
     QCOMPARE(l.parameters.phaseDegrees, 30.0);
     QCOMPARE(l.action, CommandLine::Action::Window);
 
     const auto sound = parsed({"--render", "x.wav", "--sound", "first", "--tone", "1760", "--duration", "0,1"});
     QVERIFY(std::holds_alternative<CommandLine>(sound));
     const CommandLine &s = std::get<CommandLine>(sound);
-    QCOMPARE(s.voice, sound::Voice::First);
-    QCOMPARE(s.baseTone, 1760.0);
+    QCOMPARE(s.voice(), sound::Voice::First);
+    QCOMPARE(s.chosen.setUp.baseTone, 1760.0);
     QCOMPARE(s.duration, 0.1);
     QCOMPARE(s.action, CommandLine::Action::RenderSound);
 
@@ -109,9 +109,9 @@ void TestCommandLine::handsOnWhatWasGiven()
                                 "--colours", "print", "--periods", "20"});
     QVERIFY(std::holds_alternative<CommandLine>(lesson));
     const CommandLine &t = std::get<CommandLine>(lesson);
-    QVERIFY(t.a4Page && t.sumHidden && t.labels && t.window.hideSum && t.window.labels);
-    QCOMPARE(t.cursors, (std::vector<double>{0.62, 1.5}));
-    QCOMPARE(t.colours, Colours::Print);
+    QVERIFY(t.a4Page && t.chosen.setUp.sumHidden && t.chosen.setUp.labels);
+    QCOMPARE(t.chosen.setUp.cursors, (std::vector<double>{0.62, 1.5}));
+    QCOMPARE(t.chosen.setUp.colours, Colours::Print);
 }
 
 // Each example's values and the time graph's span it needs to show what it names; a span
@@ -139,7 +139,8 @@ void TestCommandLine::examplesShowWhatTheyName()
     QVERIFY(std::holds_alternative<CommandLine>(line));
     const CommandLine &l = std::get<CommandLine>(line);
     QCOMPARE(l.parameters.frequency, frequency);
-    QCOMPARE(l.window.periods, std::optional(periods));
+    QCOMPARE(l.chosen.setUp.axis.periods, periods);
+    QVERIFY(l.given.contains(QStringLiteral("periods")));
     QCOMPARE(l.step, 1300 * periods / 2);
 }
 

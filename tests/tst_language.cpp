@@ -130,8 +130,18 @@ void TestLanguage::commandLineSpeaksTheLanguageAsked()
     QCOMPARE(std::get<CommandLineError>(refused).message, QStringLiteral("The application does not allow an amplitude above 1.5"));
     QVERIFY(czechIn({helpText(), usageLine()}).isEmpty());
     const auto given = parseCommandLine({"vlnokres", "--language", "en"});
-    QCOMPARE(std::get<CommandLine>(given).window.language, std::optional(Language::English));
+    QCOMPARE(std::get<CommandLine>(given).chosen.language, Language::English);
+    QVERIFY(std::get<CommandLine>(given).given.contains(QStringLiteral("language")));
     setLanguage(Language::Czech);
+    // Given twice, the last wins, for the messages, the pictures and the window alike.
+    const std::pair<QStringList, Language> twice[] = {
+        {{"vlnokres", "--language", "en", "--language", "cs"}, Language::Czech},
+        {{"vlnokres", "--language=xx", "--language=en"}, Language::English},
+    };
+    for (const auto &[arguments, language] : twice) {
+        QCOMPARE(languageAsked(arguments), std::optional(language));
+        QCOMPARE(std::get<CommandLine>(parseCommandLine(arguments)).chosen.language, language);
+    }
     QCOMPARE(std::get<CommandLineError>(parseCommandLine({"vlnokres", "--language", "de"})).message,
              QStringLiteral("Jazyk „de“ neznám: volba „--language“ bere cs nebo en."));
 }

@@ -1,4 +1,4 @@
-#include "app/window/NumberText.h"
+#include "app/language/NumberText.h"
 
 #include <QTest>
 

@@ -343,7 +343,12 @@ void TestPicture::readoutsAreWordsInEveryPicture()
     QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25, 0.5}),
              QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00   y = 1,00", "B: t = 0,50 T₁   y₁ = 0,00   y₂ = −0,50   y = −0,50",
                           "Δt = 0,25 T₁ (90,0°)"}));
-    QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25}, false), QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00"}));
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25}, {}, false), QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00"}));
+    // Cursors placed on a longer axis that lie beyond the one shown are not told, nor the time
+    // between them.
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 0.25}), QStringList({"B: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00   y = 1,00"}));
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 77.34}), QStringList());
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 77.34}, {100}).size(), 3);
     QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
                                                         "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
     const std::pair<Parameters, const char *> sums[] = {
@@ -385,7 +390,11 @@ void TestPicture::animationShowsTheRunInRealTime()
     const Parameters parameters{0.8, 3, 45};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("run.gif"));
-    QCOMPARE(writeWhole(path, animationGif({parameters, slowdown, 1, colours, readouts, {}, {}})), QString());
+    SetUp view;
+    view.slowdown = slowdown;
+    view.colours = colours;
+    view.readouts = readouts;
+    QCOMPARE(writeWhole(path, animationGif({parameters, view, 1})), QString());
     int error = 0;
     GifFileType *file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
     QVERIFY(file && DGifSlurp(file) == GIF_OK);

@@ -1,7 +1,7 @@
 #include "MessageCatcher.h"
 #include "TestWindow.h"
 #include "app/window/MessageBox.h"
-#include "app/window/NumberText.h"
+#include "app/language/NumberText.h"
 #include "core/SceneSetup.h"
 
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "core/RunScene.h"
 #include "core/StepOperations.h"
 #include "app/run/RunKeys.h"
-#include "app/window/NumberText.h"
+#include "app/language/NumberText.h"
 
 #include <QAccessible>
 #include <QAction>

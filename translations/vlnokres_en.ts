@@ -163,28 +163,8 @@ graphical environment,
         <translation>Palette %1 is unknown: the option “--colours” takes standard, colour-blind or print.</translation>
     </message>
     <message>
-        <source>spolu s volbou „--render“ do obrázku</source>
-        <translation>with the option “--render” to a picture</translation>
-    </message>
-    <message>
-        <source>spolu s volbou „--render“ do souboru .wav</source>
-        <translation>with the option “--render” to a .wav file</translation>
-    </message>
-    <message>
-        <source>pro okno nebo s volbou „--render“ do souboru .wav</source>
-        <translation>for the window or with the option “--render” to a .wav file</translation>
-    </message>
-    <message>
         <source>pro okno, ne s volbou „--render“</source>
         <translation>for the window, not with the option “--render”</translation>
-    </message>
-    <message>
-        <source>pro okno nebo s volbou „--render“ do obrázku</source>
-        <translation>for the window or with the option “--render” to a picture</translation>
-    </message>
-    <message>
-        <source>spolu s volbou „--render“ do souboru .pdf</source>
-        <translation>with the option “--render” to a .pdf file</translation>
     </message>
     <message>
         <source>Volba %1 platí jen %2.</source>
@@ -217,10 +197,6 @@ graphical environment,
     <message>
         <source>Stránku %1 neznám: volba „--page“ bere a4.</source>
         <translation>Page %1 is unknown: the option “--page” takes a4.</translation>
-    </message>
-    <message>
-        <source>Volba „--page“ platí jen spolu s volbou „--render“ do souboru .pdf.</source>
-        <translation>The option “--page” is only with the option “--render” to a .pdf file.</translation>
     </message>
     <message>
         <source>Kurzory %1 nelze použít: volba „--cursors“ bere jeden nebo dva časy od 0 do %2 period první sinusoidy, oddělené dvojtečkou (0,62:0,87).</source>
@@ -943,6 +919,26 @@ graphical environment,
     <message>
         <source>Fázový posun je mimo rozsah čísel, se kterými program počítá.</source>
         <translation>The phase shift is outside the range of numbers the program computes with.</translation>
+    </message>
+    <message>
+        <source>do obrázku</source>
+        <translation>to a picture</translation>
+    </message>
+    <message>
+        <source>do souboru %1</source>
+        <translation>to a %1 file</translation>
+    </message>
+    <message>
+        <source>%1 nebo %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>spolu s volbou „--render“ %1</source>
+        <translation>with the option “--render” %1</translation>
+    </message>
+    <message>
+        <source>pro okno nebo s volbou „--render“ %1</source>
+        <translation>for the window or with the option “--render” %1</translation>
     </message>
 </context>
 </TS>

@@ -2,8 +2,8 @@
 
 #include "app/picture/AnimationGif.h"
 #include "app/language/Language.h"
+#include "app/language/NumberText.h"
 #include "app/picture/PictureExport.h"
-#include "app/window/NumberText.h"
 #include "core/LessonMarks.h"
 #include "core/Named.h"
 #include "core/Pace.h"
@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <map>
 
 namespace vlnokres {
 namespace {
@@ -25,8 +26,6 @@ constexpr double kLargestAnimationScale = 2;
 constexpr double kShortestDuration = 0.1;
 constexpr double kLongestDuration = 60;
 
-bool isSoundFile(const QString &fileName) { return QFileInfo(fileName).suffix().toLower() == u"wav"; }
-
 // The toolkit's own options, which it reads itself when the application is made: with one
 // dash or two, those in the first list followed by a value (or joined to it by "=").
 constexpr const char *kToolkitOptionsWithValue[] = {
@@ -34,8 +33,22 @@ constexpr const char *kToolkitOptionsWithValue[] = {
     "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger", "name",
     "title", "visual", "ncols", "cmap", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button"};
 constexpr const char *kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-// Our options that take no value.
-constexpr const char *kFlags[] = {"start", "values", "hide-sum", "labels", "h", "help", "v", "version"};
+
+// The options that are not the set-up's: what to do with it, and where each is of use.
+struct ActionOption {
+    const char *name;
+    const char *valueName; // none: a flag
+    Uses uses;
+};
+constexpr ActionOption kActionOptions[] = {
+    {"start", nullptr, Use::Window},
+    {"render", "FILE", kAnywhere},
+    {"step", "N", kStillPictures},
+    {"scale", "K", Uses(Use::Png) | Use::Gif},
+    {"duration", "SECONDS", Use::Wav},
+    {"page", "SIZE", Use::Pdf},
+    {"preset", "NAME", kAnywhere},
+};
 
 // "--name=value" or "-name" as name, value and whether a value was joined to it.
 struct Option {
@@ -62,12 +75,21 @@ bool among(const QString &name, const char *const (&names)[N])
     return false;
 }
 
-QString quoted(const QString &text) { return Texts::tr("„%1“").arg(text); }
+bool isFlag(const QString &name)
+{
+    for (const SetUpOption &option : setUpOptions())
+        if (option.flag && name == QLatin1String(option.name))
+            return true;
+    for (const ActionOption &option : kActionOptions)
+        if (!option.valueName && name == QLatin1String(option.name))
+            return true;
+    return name == u"h" || name == u"help" || name == u"v" || name == u"version";
+}
 
 // A limit as the messages write it, in the notation of their language.
 QString number(double value) { return writeNumber(value, textLocale()); }
 
-// "Základní tón musí být číslo od 55 do 1760 (Hz)." from the limits that are checked.
+// "Délka zvuku musí být číslo od 0,1 do 60 (sekund)." from the limits that are checked.
 enum class Kind { Whole, Any };
 CommandLineError outOfRange(const char *what, Kind kind, double least, double most, const char *unit = nullptr)
 {
@@ -82,16 +104,16 @@ CommandLineError parseError(const QCommandLineParser &parser, const QStringList 
 {
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().first();
-        return {Texts::tr("Neznámá volba %1.").arg(quoted(QString(name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name))};
+        return {Texts::tr("Neznámá volba %1.").arg(quotedValue(QString(name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name))};
     }
     for (const QString &argument : arguments) {
         const auto option = optionOf(argument);
-        if (option && option->joinedValue && among(option->name, kFlags))
-            return {Texts::tr("Volba %1 nemá hodnotu.").arg(quoted(argument.section(u'=', 0, 0)))};
+        if (option && option->joinedValue && isFlag(option->name))
+            return {Texts::tr("Volba %1 nemá hodnotu.").arg(quotedValue(argument.section(u'=', 0, 0)))};
     }
     const QString last = arguments.isEmpty() ? QString() : arguments.last();
     if (last.startsWith(u'-'))
-        return {Texts::tr("Volbě %1 chybí hodnota.").arg(quoted(last))};
+        return {Texts::tr("Volbě %1 chybí hodnota.").arg(quotedValue(last))};
     return {Texts::tr("Příkazový řádek nelze použít.")};
 }
 
@@ -102,42 +124,42 @@ std::optional<int> wholeNumberIn(const std::optional<double> &value, int least, 
     return int(*value);
 }
 
-// "0,62:0,87" as times on the graph, each read as the readouts write them, to hundredths.
-std::optional<std::vector<double>> cursorTimes(const QString &text, TimeAxis axis)
+// Where the command line's set-up goes: the window, or a file of the kind its name says.
+std::optional<Use> useOf(const QString &file)
 {
-    const QStringList parts = text.split(u':');
-    if (parts.size() > 2)
-        return std::nullopt;
-    std::vector<double> times;
-    for (const QString &part : parts) {
-        const auto time = readPlainNumber(part);
-        if (!time || !(*time >= 0 && *time <= marks::spanInPeriods(axis)))
-            return std::nullopt;
-        times.push_back(std::round(*time * 100) / 100);
-    }
-    return times;
+    if (file.isNull())
+        return Use::Window;
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    for (const auto &[use, name] : {std::pair{Use::Png, "png"}, {Use::Svg, "svg"}, {Use::Pdf, "pdf"}, {Use::Gif, "gif"},
+                                    {Use::Wav, "wav"}})
+        if (suffix == QLatin1String(name))
+            return use;
+    return std::nullopt;
 }
 
-std::optional<Language> languageNamed(const QString &name)
+std::optional<CommandLineError> misplaced(const QString &name, Uses uses, Use use)
 {
-    const LanguageName *named = entryNamed(kLanguageNames, name.toStdString());
-    return named ? std::optional(named->language) : std::nullopt;
+    if (uses & use)
+        return std::nullopt;
+    return CommandLineError{Texts::tr("Volba %1 platí jen %2.").arg(quotedValue(QStringLiteral("--") + name), usesText(uses))};
 }
 
 } // namespace
 
 std::optional<Language> languageAsked(const QStringList &arguments)
 {
+    std::optional<QString> asked;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const auto option = optionOf(arguments[i]);
         if (!option || option->name != u"language")
             continue;
         if (option->joinedValue)
-            return languageNamed(arguments[i].section(u'=', 1));
-        if (i + 1 < arguments.size())
-            return languageNamed(arguments[i + 1]);
+            asked = arguments[i].section(u'=', 1);
+        else if (i + 1 < arguments.size())
+            asked = arguments[++i];
     }
-    return std::nullopt;
+    const LanguageName *named = asked ? entryNamed(kLanguageNames, asked->toStdString()) : nullptr;
+    return named ? std::optional(named->language) : std::nullopt;
 }
 
 QStringList withoutToolkitOptions(const QStringList &arguments)
@@ -219,42 +241,27 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     const QStringList arguments = withoutToolkitOptions(allArguments);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption amplitude(QStringLiteral("amplitude"), {}, QStringLiteral("A"));
-    const QCommandLineOption frequency(QStringLiteral("frequency"), {}, QStringLiteral("F"));
-    const QCommandLineOption phase(QStringLiteral("phase"), {}, QStringLiteral("DEG"));
-    const QCommandLineOption slowdown(QStringLiteral("slowdown"), {}, QStringLiteral("S"));
-    const QCommandLineOption start(QStringLiteral("start"));
-    const QCommandLineOption render(QStringLiteral("render"), {}, QStringLiteral("FILE"));
-    const QCommandLineOption step(QStringLiteral("step"), {}, QStringLiteral("N"));
-    const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("K"));
-    const QCommandLineOption voice(QStringLiteral("sound"), {}, QStringLiteral("VOICE"));
-    const QCommandLineOption example(QStringLiteral("preset"), {}, QStringLiteral("NAME"));
-    const QCommandLineOption withReadouts(QStringLiteral("values"));
-    const QCommandLineOption tone(QStringLiteral("tone"), {}, QStringLiteral("HZ"));
-    const QCommandLineOption duration(QStringLiteral("duration"), {}, QStringLiteral("SECONDS"));
-    const QCommandLineOption colours(QStringLiteral("colours"), {}, QStringLiteral("PALETTE"));
-    const QCommandLineOption periods(QStringLiteral("periods"), {}, QStringLiteral("N"));
-    const QCommandLineOption hideSum(QStringLiteral("hide-sum"));
-    const QCommandLineOption labels(QStringLiteral("labels"));
-    const QCommandLineOption cursors(QStringLiteral("cursors"), {}, QStringLiteral("TIMES"));
-    const QCommandLineOption page(QStringLiteral("page"), {}, QStringLiteral("SIZE"));
-    const QCommandLineOption language(QStringLiteral("language"), {}, QStringLiteral("LANGUAGE"));
+    for (const SetUpOption &option : setUpOptions())
+        parser.addOption(option.flag ? QCommandLineOption(QLatin1String(option.name))
+                                     : QCommandLineOption(QLatin1String(option.name), {}, QStringLiteral("VALUE")));
+    for (const ActionOption &option : kActionOptions)
+        parser.addOption(option.valueName ? QCommandLineOption(QLatin1String(option.name), {}, QLatin1String(option.valueName))
+                                          : QCommandLineOption(QLatin1String(option.name)));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({amplitude, frequency, phase, slowdown, start, render, step, scale, voice, tone, duration, example,
-                       withReadouts, colours, periods, hideSum, labels, cursors, page, language, help, version});
+    parser.addOptions({help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
     if (!parser.positionalArguments().isEmpty())
-        return CommandLineError{Texts::tr("Nečekaný argument %1.").arg(quoted(parser.positionalArguments().first()))};
+        return CommandLineError{Texts::tr("Nečekaný argument %1.").arg(quotedValue(parser.positionalArguments().first()))};
+    const auto given = [&parser](const char *name) { return parser.isSet(QLatin1String(name)); };
+    const auto valueOf = [&parser](const char *name) { return parser.value(QLatin1String(name)); };
 
     CommandLine line;
-    if (parser.isSet(language)) {
-        const auto asked = languageNamed(parser.value(language));
-        if (!asked)
-            return CommandLineError{Texts::tr("Jazyk %1 neznám: volba „--language“ bere cs nebo en.").arg(quoted(parser.value(language)))};
-        line.window.language = *asked;
-    }
+    // The language first, so that what is said of the rest is said in it.
+    if (given("language"))
+        if (const auto refused = setUpOption("language").read(line.chosen, valueOf("language")))
+            return *refused;
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::Help;
         return line;
@@ -263,159 +270,90 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         line.action = CommandLine::Action::Version;
         return line;
     }
-    auto read = [&](const QCommandLineOption &option) { return readPlainNumber(parser.value(option)); };
-    const Preset *preset = nullptr;
-    if (parser.isSet(example) && !(preset = presetNamed(parser.value(example).toStdString()))) {
-        QStringList names;
-        for (const Preset &p : kPresets)
-            names << QString::fromLatin1(p.name);
-        return CommandLineError{Texts::tr("Příklad %1 neznám; příklady jsou: %2.")
-                                    .arg(quoted(parser.value(example)), names.join(QStringLiteral(", ")))};
-    }
-    // A value given but not a number stays nullopt here, and the checks below refuse it. One
-    // given explicitly wins over the example's.
-    auto valueOf = [&](const QCommandLineOption &option, double Preset::*ofPreset, double atStartUp) {
-        if (parser.isSet(option))
-            return read(option);
-        return std::optional(preset ? preset->*ofPreset : atStartUp);
-    };
-    const BoxReadings values{valueOf(amplitude, &Preset::amplitude, startup::kAmplitude),
-                             valueOf(frequency, &Preset::frequency, startup::kFrequency),
-                             valueOf(phase, &Preset::phaseDegrees, startup::kPhaseDegrees)};
-    if (parser.isSet(slowdown)) {
-        line.window.slowdown = wholeNumberIn(read(slowdown), kFastest, kSlowest);
-        if (!line.window.slowdown)
-            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Zpomalení"), Kind::Whole, kFastest, kSlowest);
-    }
-    line.window.start = parser.isSet(start);
-    line.window.readouts = line.readouts = parser.isSet(withReadouts);
-    line.window.hideSum = line.sumHidden = parser.isSet(hideSum);
-    line.window.labels = line.labels = parser.isSet(labels);
-    if (parser.isSet(render)) {
-        line.renderFile = parser.value(render);
-        line.action = isSoundFile(line.renderFile) ? CommandLine::Action::RenderSound : CommandLine::Action::Render;
-        if (line.action == CommandLine::Action::Render && !pictureFormatOf(line.renderFile) &&
-            !isAnimationFile(line.renderFile))
-            return CommandLineError{
-                Texts::tr("Soubor %1 nemá příponu .png, .svg, .pdf, .gif ani .wav.").arg(quoted(line.renderFile))};
-        if (isAnimationFile(line.renderFile)) {
-            if (parser.isSet(step))
-                return CommandLineError{Texts::tr("Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek.")};
-            line.scale = kAnimationScale;
-        }
-    }
-    if (parser.isSet(colours)) {
-        const ColoursName *named = entryNamed(kColoursNames, parser.value(colours).toStdString());
-        if (!named)
-            return CommandLineError{Texts::tr("Barvy %1 neznám: volba „--colours“ bere standard, colour-blind nebo print.")
-                                        .arg(quoted(parser.value(colours)))};
-        line.colours = named->colours;
-        line.window.colours = named->colours;
+    if (given("render"))
+        line.renderFile = valueOf("render");
+    const auto use = useOf(line.renderFile);
+    if (!use)
+        return CommandLineError{Texts::tr("Soubor %1 nemá příponu .png, .svg, .pdf, .gif ani .wav.").arg(quotedValue(line.renderFile))};
+    if (*use != Use::Window)
+        line.action = *use == Use::Wav ? CommandLine::Action::RenderSound : CommandLine::Action::Render;
+    if (*use == Use::Gif) {
+        if (given("step"))
+            return CommandLineError{Texts::tr("Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek.")};
+        line.scale = kAnimationScale;
     }
     // Options that only the window, or only a file of one kind, reads: given elsewhere they
     // would do nothing, so they are refused as misplaced.
-    using Action = CommandLine::Action;
-    struct Belonging {
-        const QCommandLineOption *option;
-        Action action;
-        bool window; // read by the window too
-        const char *where; // UTF-8
-    };
-    const Belonging belonging[] = {
-        {&step, Action::Render, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do obrázku")},
-        {&scale, Action::Render, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do obrázku")},
-        {&duration, Action::RenderSound, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do souboru .wav")},
-        {&voice, Action::RenderSound, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do souboru .wav")},
-        {&tone, Action::RenderSound, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do souboru .wav")},
-        {&start, Action::Window, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno, ne s volbou „--render“")},
-        {&periods, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
-        {&hideSum, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
-        {&labels, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
-        {&cursors, Action::Render, true, QT_TRANSLATE_NOOP("vlnokres::Texts", "pro okno nebo s volbou „--render“ do obrázku")},
-        {&page, Action::Render, false, QT_TRANSLATE_NOOP("vlnokres::Texts", "spolu s volbou „--render“ do souboru .pdf")},
-    };
-    for (const Belonging &b : belonging)
-        if (parser.isSet(*b.option) && line.action != b.action && !(b.window && line.action == Action::Window))
-            return CommandLineError{Texts::tr("Volba %1 platí jen %2.")
-                                        .arg(quoted(QStringLiteral("--") + b.option->names().first()),
-                                             Texts::tr(b.where))};
-    if (parser.isSet(voice)) {
-        const sound::VoiceName *named = entryNamed(sound::kVoiceNames, parser.value(voice).toStdString());
-        if (!named)
-            return CommandLineError{Texts::tr("Hlas %1 neznám: volba „--sound“ bere off, first, second, sum nebo stereo.")
-                                        .arg(quoted(parser.value(voice)))};
-        if (!named->voice && line.action == CommandLine::Action::RenderSound)
-            return CommandLineError{Texts::tr("Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav.")};
-        line.window.sound = named->voice;
-        line.voice = named->voice.value_or(sound::Voice::Sum);
+    for (const ActionOption &option : kActionOptions)
+        if (given(option.name))
+            if (const auto refused = misplaced(QLatin1String(option.name), option.uses, *use))
+                return *refused;
+    for (const SetUpOption &option : setUpOptions())
+        if (given(option.name))
+            if (const auto refused = misplaced(QLatin1String(option.name), option.uses, *use))
+                return *refused;
+
+    // An example's values and span, unless given: those given win.
+    if (given("preset")) {
+        const Preset *preset = presetNamed(valueOf("preset").toStdString());
+        if (!preset) {
+            QStringList names;
+            for (const Preset &p : kPresets)
+                names << QString::fromLatin1(p.name);
+            return CommandLineError{Texts::tr("Příklad %1 neznám; příklady jsou: %2.")
+                                        .arg(quotedValue(valueOf("preset")), names.join(QStringLiteral(", ")))};
+        }
+        line.chosen.setUp.values = {preset->amplitude, preset->frequency, preset->phaseDegrees};
+        line.chosen.setUp.axis = {preset->periods};
+        line.given << QStringLiteral("amplitude") << QStringLiteral("frequency") << QStringLiteral("phase")
+                   << QStringLiteral("periods");
     }
-    if (parser.isSet(tone)) {
-        const auto hertz = read(tone);
-        if (!hertz || *hertz < sound::kLowestBaseTone || *hertz > sound::kHighestBaseTone)
-            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Základní tón"), Kind::Any, sound::kLowestBaseTone, sound::kHighestBaseTone, "Hz");
-        line.baseTone = *hertz;
-        line.window.baseTone = hertz;
+    for (const SetUpOption &option : setUpOptions()) {
+        if (!given(option.name))
+            continue;
+        if (const auto refused = option.read(line.chosen, option.flag ? QStringLiteral("true") : valueOf(option.name)))
+            return *refused;
+        if (!line.given.contains(QLatin1String(option.name)))
+            line.given << QLatin1String(option.name);
     }
-    if (parser.isSet(duration)) {
-        const auto seconds = read(duration);
+    line.start = given("start");
+    if (line.action == CommandLine::Action::RenderSound && given("sound") && !line.chosen.setUp.voice)
+        return CommandLineError{Texts::tr("Se zvukem vypnutým („--sound off“) nelze zapsat soubor .wav.")};
+    if (given("duration")) {
+        const auto seconds = readPlainNumber(valueOf("duration"));
         if (!seconds || *seconds < kShortestDuration || *seconds > kLongestDuration)
             return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Délka zvuku"), Kind::Any, kShortestDuration, kLongestDuration, QT_TRANSLATE_NOOP("vlnokres::Texts", "sekund"));
         line.duration = *seconds;
     }
-    if (preset)
-        line.axis = {preset->periods};
-    if (parser.isSet(periods)) {
-        const auto n = wholeNumberIn(read(periods), 1, 100);
-        if (!n || !isOfferedAxis(*n))
-            return CommandLineError{Texts::tr("Časovou osu %1 neznám: volba „--periods“ bere 2, 20 nebo 100.")
-                                        .arg(quoted(parser.value(periods)))};
-        line.axis = {*n};
-    }
-    if (parser.isSet(periods) || preset)
-        line.window.periods = line.axis.periods;
-    if (parser.isSet(page)) {
-        if (parser.value(page).toLower() != u"a4")
-            return CommandLineError{Texts::tr("Stránku %1 neznám: volba „--page“ bere a4.").arg(quoted(parser.value(page)))};
-        if (pictureFormatOf(line.renderFile) != PictureFormat::Pdf)
-            return CommandLineError{Texts::tr("Volba „--page“ platí jen spolu s volbou „--render“ do souboru .pdf.")};
+    if (given("page")) {
+        if (valueOf("page").toLower() != u"a4")
+            return CommandLineError{Texts::tr("Stránku %1 neznám: volba „--page“ bere a4.").arg(quotedValue(valueOf("page")))};
         line.a4Page = true;
     }
-    if (parser.isSet(cursors)) {
-        const auto times = cursorTimes(parser.value(cursors), line.axis);
-        if (!times)
-            return CommandLineError{Texts::tr("Kurzory %1 nelze použít: volba „--cursors“ bere jeden nebo dva časy "
-                                              "od 0 do %2 period první sinusoidy, oddělené dvojtečkou (0,62:0,87).")
-                                        .arg(quoted(parser.value(cursors)), number(std::floor(marks::spanInPeriods(line.axis) * 100) / 100))};
-        line.cursors = line.window.cursors = *times;
-    }
-    line.step = line.axis.steps();
-    if (parser.isSet(step)) {
-        const auto n = wholeNumberIn(read(step), 1, line.axis.steps());
+    const TimeAxis axis = line.chosen.setUp.axis;
+    line.step = axis.steps();
+    if (given("step")) {
+        const auto n = wholeNumberIn(readPlainNumber(valueOf("step")), 1, axis.steps());
         if (!n)
-            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Krok"), Kind::Whole, 1, line.axis.steps());
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Krok"), Kind::Whole, 1, axis.steps());
         line.step = *n;
     }
-    if (parser.isSet(scale)) {
-        const auto k = read(scale);
+    if (given("scale")) {
+        const auto k = readPlainNumber(valueOf("scale"));
         if (!k || *k < kSmallestScale || *k > kLargestScale)
             return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Měřítko"), Kind::Any, kSmallestScale, kLargestScale);
         // Every frame of an animation is a whole picture; at 8 a slow run takes minutes.
-        if (isAnimationFile(line.renderFile) && *k > kLargestAnimationScale)
+        if (*use == Use::Gif && *k > kLargestAnimationScale)
             return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Měřítko animace GIF"), Kind::Any, kSmallestScale, kLargestAnimationScale);
         line.scale = *k;
     }
     // The Start command's own checks and texts, and no usage after them: the command line
     // was right, a value was not.
-    const auto checked = checkParameters(values);
+    const SecondValues &v = line.chosen.setUp.values;
+    const auto checked = checkParameters({v.amplitude, v.frequency, v.phaseDegrees});
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return CommandLineError{Texts::tr(messageFor(*refusal).text.c_str()), false};
     line.parameters = std::get<Parameters>(checked);
-    if (parser.isSet(amplitude) || preset)
-        line.window.amplitude = values.amplitude;
-    if (parser.isSet(frequency) || preset)
-        line.window.frequency = values.frequency;
-    if (parser.isSet(phase) || preset)
-        line.window.phaseDegrees = values.phaseDegrees;
     return line;
 }
 

@@ -35,20 +35,18 @@ int written(const CommandLine &line, const QByteArray &bytes, const QString &wha
 
 int renderPicture(const CommandLine &line)
 {
+    const SetUp &view = line.chosen.setUp;
     if (isAnimationFile(line.renderFile)) {
-        const QByteArray gif =
-            animationGif({line.parameters, line.window.slowdown.value_or(startup::kSlowdown), line.scale,
-                          Look(line.colours, line.sumHidden), line.readouts, line.axis, {line.labels, line.cursors}});
+        const QByteArray gif = animationGif({line.parameters, view, line.scale});
         return written(line, gif, Texts::tr("Animaci"));
     }
     Drawing drawing;
     drawing.beginScene();
-    drawing.draw(RunScene{line.parameters, line.readouts, line.axis}.at(line.step, line.step == line.axis.steps()));
+    drawing.draw(RunScene{line.parameters, view.readouts, view.axis}.at(line.step, line.step == view.axis.steps()));
     const auto format = pictureFormatOf(line.renderFile);
-    const Look look(line.colours, line.sumHidden);
-    PictureText text = overlayText(line.parameters, line.step, line.axis, look, line.readouts, {line.labels, line.cursors});
+    PictureText text = overlayText(line.parameters, line.step, view);
     text.caption = pictureCaption(line.parameters);
-    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, look,
+    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, view.look(),
                                           line.a4Page ? PdfPage::A4 : PdfPage::Picture);
     return written(line, bytes, Texts::tr("Obrázek"));
 }
@@ -58,17 +56,18 @@ int renderPicture(const CommandLine &line)
 int renderSound(const CommandLine &line)
 {
     const Parameters &p = line.parameters;
-    const sound::Tones tones{line.baseTone, p.amplitude, p.frequency, p.phaseDegrees};
-    if (const auto inaudible = sound::inaudibleTone(tones, line.voice, kWavRate)) {
+    const sound::Voice voice = line.voice();
+    const sound::Tones tones{line.chosen.setUp.baseTone, p.amplitude, p.frequency, p.phaseDegrees};
+    if (const auto inaudible = sound::inaudibleTone(tones, voice, kWavRate)) {
         const QString tone = Texts::tr("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(pictureNumber(std::abs(*inaudible)));
-        if (line.voice == sound::Voice::First || line.voice == sound::Voice::Second) {
+        if (voice == sound::Voice::First || voice == sound::Voice::Second) {
             std::fprintf(stderr, "%s\n", qPrintable(Texts::tr("%1: soubor by byl tichý.").arg(tone)));
             return 2;
         }
         std::fprintf(stderr, "%s\n", qPrintable(Texts::tr("%1; soubor obsahuje jen první.").arg(tone)));
     }
-    const auto samples = sound::toneOf(tones, line.voice, line.duration, kWavRate);
-    const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate, sound::channelsOf(line.voice));
+    const auto samples = sound::toneOf(tones, voice, line.duration, kWavRate);
+    const std::vector<std::uint8_t> wav = sound::wavFile(samples, kWavRate, sound::channelsOf(voice));
     return written(line, QByteArray(reinterpret_cast<const char *>(wav.data()), qsizetype(wav.size())),
                    Texts::tr("Zvuk"));
 }

@@ -41,27 +41,27 @@ bool isAnimationFile(const QString &fileName) { return QFileInfo(fileName).suffi
 QByteArray animationGif(const AnimationRequest &request)
 {
     const Parameters &parameters = request.parameters;
-    const RunScene run{parameters, request.readouts, request.axis};
+    const SetUp &view = request.setUp;
+    const RunScene run{parameters, view.readouts, view.axis};
     QImage scene = blankScene(request.scale);
-    RasterPainter painter(scene, request.scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {},
-                          request.look);
+    RasterPainter painter(scene, request.scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {}, view.look());
     auto paint = [&](const DrawOps &ops) {
         for (const DrawOp &op : ops)
             painter.paint(op);
     };
     paint(run.opening());
 
-    const animation::FixedPalette palette = paletteFor(request.look.colours);
+    const animation::FixedPalette palette = paletteFor(view.colours);
     const QString caption = pictureCaption(parameters);
     std::optional<GifEncoder> encoder;
     QImage before;
     int drawn = 0;
-    for (const animation::Frame &frame : animation::framesOf(request.slowdown, request.axis)) {
+    for (const animation::Frame &frame : animation::framesOf(view.slowdown, view.axis)) {
         paint(run.steps(drawn + 1, frame.step));
         drawn = frame.step;
         if (frame.finished)
             paint(finishingOps());
-        PictureText text = overlayText(parameters, frame.step, request.axis, request.look, request.readouts, request.marks);
+        PictureText text = overlayText(parameters, frame.step, view);
         text.caption = caption;
         const QImage picture = pictureOfScene(scene, text, request.scale);
         if (!encoder)

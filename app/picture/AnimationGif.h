@@ -1,9 +1,7 @@
 #pragma once
 
-#include "PictureShapes.h"
-#include "core/TraceStyle.h"
+#include "core/SetUp.h"
 #include "core/StartChecks.h"
-#include "core/StepOperations.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,16 +10,14 @@
 
 namespace vlnokres {
 
-// What an animation of a run is made of: the run's values and slowdown, the picture's scale,
-// how it is looked at (its palette, whether the sum shows), whether the readouts and the envelope show, and the time graph's span.
+// What an animation of a run is made of: the run's values as checked, the set-up it is shown
+// in (its slowdown, the time graph's span, the palette and the hidden sum, the readouts and
+// the envelope, the labels, with the resultant at each frame's step, and the cursors), and the
+// picture's scale.
 struct AnimationRequest {
     Parameters parameters;
-    int slowdown = 1;
+    SetUp setUp;
     double scale = 1;
-    Look look;
-    bool readouts = false;
-    TimeAxis axis;
-    ChosenMarks marks; // over every frame, the resultant at the frame's step
 };
 
 // A GIF at a scale of 1 is as large as the window shows the picture.

@@ -54,9 +54,7 @@ PictureText PictureCommands::text() const
     const auto &last = m_run.lastRun();
     if (!last)
         return {};
-    const PictureView view = m_view();
-    PictureText text = overlayText(last->parameters, std::max(1, m_run.shownStep()), last->axis, view.look,
-                                   view.readouts, view.marks);
+    PictureText text = overlayText(last->parameters, std::max(1, m_run.shownStep()), m_run.shownSetUp());
     text.caption = pictureCaption(last->parameters);
     return text;
 }
@@ -108,20 +106,18 @@ void PictureCommands::save()
 // An animation is of the whole run the window ran last, whatever step it shows.
 QString PictureCommands::saveTo(const QString &path)
 {
-    const PictureView view = m_view();
+    const SetUp view = m_run.shownSetUp();
     if (const auto &last = m_run.lastRun(); isAnimationFile(path) && last) {
-        // The readouts are on where the window shows their lines. A slow run takes a second or
-        // so to encode.
+        // A slow run takes a second or so to encode.
         QApplication::setOverrideCursor(Qt::BusyCursor);
-        const QByteArray gif =
-            animationGif({last->parameters, last->slowdown, kAnimationScale, view.look, view.readouts, last->axis, view.marks});
+        const QByteArray gif = animationGif({last->parameters, view, kAnimationScale});
         QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? notEncoded() : writeWhole(path, gif);
     }
     const auto format = pictureFormatOf(path);
     if (!format)
         return pictureFormatsSentence(QFileInfo(path).fileName());
-    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, view.look));
+    return writeWhole(path, pictureBytes(*format, m_drawing.sceneOps(), text(), picture::kDefaultScale, view.look()));
 }
 
 void PictureCommands::copy()
@@ -131,7 +127,7 @@ void PictureCommands::copy()
     const DrawOps ops = m_drawing.sceneOps();
     auto *data = new QMimeData;
     const PictureText words = text();
-    const Look look = m_view().look;
+    const Look look = m_run.shownSetUp().look();
     data->setImageData(pictureImage(ops, words, picture::kDefaultScale, look));
     data->setData(QStringLiteral("image/svg+xml"), pictureSvg(ops, words, look));
     QApplication::clipboard()->setMimeData(data);
@@ -141,7 +137,7 @@ bool PictureCommands::printOn(QPrinter &printer) const
 {
     printer.setDocName(Texts::tr("Součet dvou sinusovek"));
     printer.setPageLayout(printedPageLayout());
-    return paintPage(printer, m_drawing.sceneOps(), text(), m_view().look);
+    return paintPage(printer, m_drawing.sceneOps(), text(), m_run.shownSetUp().look());
 }
 
 void PictureCommands::print()

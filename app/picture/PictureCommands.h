@@ -15,17 +15,10 @@ namespace vlnokres {
 class Drawing;
 class RunController;
 
-// How the window shows the picture: its palette and whether the sum is hidden, whether the
-// readouts are on, and the labels and cursors over it.
-struct PictureView {
-    Look look;
-    bool readouts = false;
-    ChosenMarks marks;
-};
-
 // Saving the picture to a file and copying it to the clipboard, for the window. The picture is
-// the last scene as it stands, with a caption of the values it was run with; an animation
-// runs the last run again, at its slowdown.
+// the last scene as it stands, with a caption of the values it was run with, shown as the
+// window shows it (RunController::shownSetUp); an animation runs the last run again, at its
+// slowdown.
 class PictureCommands
 {
 public:
@@ -36,8 +29,6 @@ public:
     {
     }
 
-    // How the window shows the picture now, which every picture takes: asked, not copied.
-    void setView(std::function<PictureView()> view) { m_view = std::move(view); }
     bool available() const;
 
     // Asks where, in a file dialog that starts in the pictures folder (or the folder chosen
@@ -69,7 +60,6 @@ private:
     const Drawing &m_drawing;
     const RunController &m_run;
     std::function<void(const Message &)> m_tell;
-    std::function<PictureView()> m_view = [] { return PictureView(); };
     QString m_folder;
 };
 

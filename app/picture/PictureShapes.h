@@ -31,13 +31,6 @@ struct PictureText {
     QStringList cursorValues;
 };
 
-// The lesson's marks chosen over a run's picture: whether the labels show, and where the
-// cursors stand, in periods of the first wave.
-struct ChosenMarks {
-    bool labels = false;
-    std::vector<double> cursors;
-};
-
 // Where a picture is drawn as shapes, in scene pixels: an SVG file being written, or a painter
 // on a PDF page or over a PNG. Colours are 0xRRGGBB.
 class ShapeSink

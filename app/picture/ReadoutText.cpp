@@ -96,34 +96,35 @@ QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, 
     return {sumLine(parameters, axis, locale, QStringLiteral("T₁")), waves};
 }
 
-QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, bool sumShown,
-                             const QLocale &locale)
+QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, TimeAxis axis,
+                             bool sumShown, const QLocale &locale)
 {
     QStringList lines;
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B")};
     for (std::size_t i = 0; i < cursors.size() && i < 2; ++i) {
+        if (!marks::onAxis(cursors[i], axis))
+            continue;
         const marks::WaveValues v = marks::wavesAt(parameters, cursors[i]);
         lines << QStringLiteral("%1: t = %2 T₁   %3")
                      .arg(names[i], decimals(cursors[i], 2, locale), wavesText(v.first, v.second, v.sum, sumShown, locale));
     }
-    if (cursors.size() >= 2) {
+    if (lines.size() == 2) {
         const double between = cursors[1] - cursors[0];
         lines << QStringLiteral("Δt = %1 T₁ (%2°)").arg(decimals(between, 2, locale), decimals(between * 360, 1, locale));
     }
     return lines;
 }
 
-PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, const Look &look, bool readouts,
-                        const ChosenMarks &marks)
+PictureText overlayText(const Parameters &parameters, int step, const SetUp &view)
 {
-    const bool sumShown = !look.sumHidden;
-    PictureText text({}, readouts ? readoutLines(parameters, step, axis, sumShown) : QStringList());
-    if (marks.labels)
-        text.marks = marks::labels(parameters, step, axis, sumShown, look.colours);
-    const marks::Marks cursors = marks::cursorLines(marks.cursors, axis);
+    const bool sumShown = !view.sumHidden;
+    PictureText text({}, view.readouts ? readoutLines(parameters, step, view.axis, sumShown) : QStringList());
+    if (view.labels)
+        text.marks = marks::labels(parameters, step, view.axis, sumShown, view.colours);
+    const marks::Marks cursors = marks::cursorLines(view.cursors, view.axis);
     text.marks.lines.insert(text.marks.lines.end(), cursors.lines.begin(), cursors.lines.end());
     text.marks.texts.insert(text.marks.texts.end(), cursors.texts.begin(), cursors.texts.end());
-    text.cursorValues = cursorValueLines(parameters, marks.cursors, sumShown);
+    text.cursorValues = cursorValueLines(parameters, view.cursors, view.axis, sumShown);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/language/Language.h"
+#include "core/SetUp.h"
 #include "core/StartChecks.h"
 #include "core/StepOperations.h"
 #include "core/TraceStyle.h"
@@ -21,18 +22,17 @@ namespace vlnokres {
 QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis = {}, bool sumShown = true,
                          const QLocale &locale = textLocale());
 
-// The cursors' values on the time graph, from the waves' formulas: for each "A: t = 0,62 T₁
-// y₁ = 0,71   y₂ = −0,20   y = 0,51" (the sum left out while it is hidden), and for two the
-// time between them, "Δt = 0,25 T₁ (90,0°)".
-QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, bool sumShown = true,
-                             const QLocale &locale = textLocale());
+// The cursors' values on the time graph, from the waves' formulas: for each on the graph's
+// span "A: t = 0,62 T₁   y₁ = 0,71   y₂ = −0,20   y = 0,51" (the sum left out while it is
+// hidden), and for two the time between them, "Δt = 0,25 T₁ (90,0°)".
+QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, TimeAxis axis = {},
+                             bool sumShown = true, const QLocale &locale = textLocale());
 
-// What shows over a run's picture at a step: the readouts where they are on, the labels and
-// the cursors where they are chosen, and the cursors' values; no caption.
+// What shows over a run's picture at a step, as the set-up looks at it (on the set-up's time
+// axis, the run's own): the readouts where they are on, the labels and the cursors where they
+// are chosen, and the cursors' values; no caption.
 struct PictureText;
-struct ChosenMarks;
-PictureText overlayText(const Parameters &parameters, int step, TimeAxis axis, const Look &look, bool readouts,
-                        const ChosenMarks &marks);
+PictureText overlayText(const Parameters &parameters, int step, const SetUp &view);
 
 // The picture in words, for screen readers: the run's values, the sum as the readouts give it,
 // and the step shown ("Amplituda 0,5, kmitočet 1, fázový posun 90°. Součet: amplituda 1,12,

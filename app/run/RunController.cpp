@@ -2,6 +2,7 @@
 
 #include "EventLoopPacer.h"
 #include "HeldInput.h"
+#include "app/setup/SetUpModel.h"
 #include "core/AnimationRun.h"
 #include "core/Canvas.h"
 #include "core/Pace.h"
@@ -11,10 +12,28 @@
 
 namespace vlnokres {
 
-RunController::RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput)
-    : m_canvas(canvas), m_heldInput(heldInput), m_pacer(std::make_unique<EventLoopPacer>(window, m_clock))
+RunController::RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput, const SetUpModel &setUp)
+    : m_canvas(canvas), m_heldInput(heldInput), m_setUp(setUp), m_pacer(std::make_unique<EventLoopPacer>(window, m_clock))
 {
+    connect(&setUp, &SetUpModel::changed, this, [this](Aspects aspects) {
+        if (aspects & Aspect::Readouts)
+            redraw();
+    });
 }
+
+SetUp RunController::shownSetUp() const
+{
+    SetUp shown = m_setUp.setUp();
+    if (m_last) {
+        const Parameters &p = m_last->parameters;
+        shown.values = {p.amplitude, p.frequency, p.phaseDegrees};
+        shown.slowdown = m_last->slowdown;
+        shown.axis = m_last->axis;
+    }
+    return shown;
+}
+
+RunScene RunController::scene() const { return {m_last->parameters, m_setUp.setUp().readouts, m_last->axis}; }
 
 RunController::~RunController() = default;
 
@@ -25,7 +44,7 @@ void RunController::run(const RunRequest &request)
     m_running = true;
     Q_EMIT started();
     runAnimation(secondSinusoidOf(request.parameters), pausePerStep(request.slowdown), m_canvas, *m_pacer, &m_cursor,
-                 request.scene().underlay(), request.axis);
+                 scene().underlay(), request.axis);
     m_running = false;
     m_paused = false; // a run stopped while paused is paused no longer
     // Told of the end before the held input is delivered, which may start the next run.
@@ -56,11 +75,10 @@ void RunController::moveToStep(int step)
         return;
     // One step on is what the run itself would draw next; any other is the scene at that step,
     // which the surface has from the nearest point of the run it kept.
-    const RunScene scene = m_last->scene();
     if (step == m_cursor.shown + 1)
-        m_canvas.draw(scene.steps(step, step));
+        m_canvas.draw(scene().steps(step, step));
     else
-        m_canvas.showScene(scene.at(step, false));
+        m_canvas.showScene(scene().at(step, false));
     m_cursor.shown = step;
     m_cursor.movedTo = step;
     Q_EMIT stepShown(step);
@@ -73,19 +91,16 @@ void RunController::show(const RunRequest &request)
     m_last = request;
     m_cursor = {request.axis.steps(), std::nullopt};
     m_canvas.beginScene();
-    m_canvas.draw(picture::uncoveredOps(request.scene().at(request.axis.steps(), true)));
+    m_canvas.draw(picture::uncoveredOps(scene().at(request.axis.steps(), true)));
     Q_EMIT stepShown(request.axis.steps());
 }
 
-void RunController::redraw(bool readouts)
+void RunController::redraw()
 {
-    if (!m_last)
-        return;
-    m_last->readouts = readouts;
-    if (m_cursor.shown == 0 || (m_running && !m_paused))
+    if (!m_last || m_cursor.shown == 0 || (m_running && !m_paused))
         return;
     m_canvas.beginScene();
-    m_canvas.draw(picture::uncoveredOps(m_last->scene().at(m_cursor.shown, !m_running)));
+    m_canvas.draw(picture::uncoveredOps(scene().at(m_cursor.shown, !m_running)));
 }
 
 } // namespace vlnokres

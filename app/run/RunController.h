@@ -4,6 +4,7 @@
 #include "core/Pacer.h"
 #include "core/RunCursor.h"
 #include "core/RunScene.h"
+#include "core/SetUp.h"
 #include "core/StartChecks.h"
 
 #include <QObject>
@@ -18,26 +19,27 @@ namespace vlnokres {
 class Canvas;
 class HeldInput;
 
-// What a run was asked for: its values, its slowdown, whether the envelope is drawn under it,
-// and the time graph's span.
+class SetUpModel;
+
+// What a run was asked for, as it was when it started: its values, its slowdown and the time
+// graph's span.
 struct RunRequest {
     Parameters parameters;
     int slowdown = 1;
-    bool readouts = false;
     TimeAxis axis;
-
-    RunScene scene() const { return {parameters, readouts, axis}; }
 };
 
 // The run as the one place that knows it: whether one goes on and is paused, the step it
 // shows, and what the last one was asked for. The window's title and menus, the sound and the
-// pictures ask it and listen to its signals; none keeps a copy.
+// pictures ask it and listen to its signals; none keeps a copy. The envelope under its
+// picture is the set-up's readouts: turned on or off, the picture standing still is drawn
+// anew with it or without; a picture being animated gets it with the next run.
 class RunController final : public QObject
 {
     Q_OBJECT
 
 public:
-    RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput);
+    RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput, const SetUpModel &setUp);
     ~RunController() override;
 
     // Tests pace the run themselves; the window's own pacer sleeps in real time.
@@ -51,6 +53,10 @@ public:
     TimeAxis axis() const { return m_last ? m_last->axis : TimeAxis{}; }
     // The run going on, or the last one; none before the first.
     const std::optional<RunRequest> &lastRun() const { return m_last; }
+    // The set-up as its picture shows it: the view chosen now (the palette and the hidden sum,
+    // the labels, the readouts, the cursors, the sound) over the last run's values, pace and
+    // span.
+    SetUp shownSetUp() const;
 
     // Runs to the end, pacing each step, and holds the main window's input meanwhile: it is
     // delivered after ended() is told, and may start the next run.
@@ -60,9 +66,6 @@ public:
     void togglePause();
     void stop();
     void moveToStep(int step);
-    // The picture drawn anew at the step shown, with or without the envelope, while it
-    // stands still (paused or ended).
-    void redraw(bool readouts);
     // Where no run goes on: the finished picture of the request at once, exactly as its run
     // would end, which is the last run from now on.
     void show(const RunRequest &request);
@@ -74,8 +77,14 @@ Q_SIGNALS:
     void ended();
 
 private:
+    // The last run's scene, with the envelope as the readouts stand now.
+    RunScene scene() const;
+    // The picture drawn anew at the step shown while it stands still (paused or ended).
+    void redraw();
+
     Canvas &m_canvas;
     HeldInput &m_heldInput;
+    const SetUpModel &m_setUp;
     SteadyClock m_clock;
     std::unique_ptr<Pacer> m_pacer;
     RunCursor m_cursor;

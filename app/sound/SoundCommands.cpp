@@ -2,6 +2,7 @@
 
 #include "app/language/Language.h"
 #include "app/run/RunController.h"
+#include "app/setup/SetUpModel.h"
 #include "core/Readouts.h"
 
 #include <QAction>
@@ -42,20 +43,26 @@ std::optional<Voice> voiceOf(const QAction *action)
 
 } // namespace
 
-SoundCommands::SoundCommands(QWidget &window, const RunController &run, std::unique_ptr<SoundPlayer> player)
-    : m_run(run), m_player(std::move(player)), m_voices(new QActionGroup(&window)), m_tones(new QActionGroup(&window))
+SoundCommands::SoundCommands(QWidget &window, const RunController &run, SetUpModel &setUp,
+                             std::unique_ptr<SoundPlayer> player)
+    : m_run(run), m_setUp(setUp), m_player(std::move(player)), m_voices(new QActionGroup(&window)),
+      m_tones(new QActionGroup(&window))
 {
     QObject::connect(&run, &RunController::started, &window, [this] {
-        if (m_voice && m_player->available())
-            m_player->play(tonesOf(m_run.lastRun()->parameters), *m_voice);
+        if (voice() && m_player->available())
+            m_player->play(tonesOf(m_run.lastRun()->parameters), *voice());
     });
     QObject::connect(&run, &RunController::pausedChanged, &window, [this](bool paused) {
-        if (m_voice)
+        if (voice())
             m_player->setPaused(paused);
     });
     QObject::connect(&run, &RunController::ended, &window, [this] {
-        if (m_voice)
+        if (voice())
             m_player->stop();
+    });
+    QObject::connect(&setUp, &SetUpModel::changed, &window, [this](Aspects aspects) {
+        if (aspects & kSound)
+            follow();
     });
     for (const VoiceItem &item : kVoiceItems) {
         auto *action = new QAction(m_voices);
@@ -69,9 +76,11 @@ SoundCommands::SoundCommands(QWidget &window, const RunController &run, std::uni
         auto *action = new QAction(m_tones);
         action->setCheckable(true);
         action->setData(hertz);
-        QObject::connect(action, &QAction::triggered, &window, [this, hertz] { baseToneChosen(hertz); });
+        QObject::connect(action, &QAction::triggered, &window, [this, hertz] {
+            m_setUp.change([hertz](Chosen &c) { c.setUp.baseTone = hertz; }, Origin::User, Aspect::BaseTone);
+        });
     }
-    setBaseTone(m_baseTone);
+    follow();
     retranslate();
 }
 
@@ -85,45 +94,43 @@ void SoundCommands::retranslate()
         tones[i]->setText(Texts::tr("Základní tón %1 Hz").arg(kBaseTones[i]));
 }
 
-void SoundCommands::setBaseTone(double hertz)
-{
-    m_baseTone = hertz;
-    for (QAction *action : m_tones->actions())
-        action->setChecked(action->data().toDouble() == hertz);
-}
-
-// A tone chosen during a run is heard from now on.
-void SoundCommands::baseToneChosen(double hertz)
-{
-    setBaseTone(hertz);
-    if (m_voice && m_player->available())
-        playRun();
-    m_toneChosen();
-}
-
 SoundCommands::~SoundCommands() = default;
+
+std::optional<Voice> SoundCommands::voice() const { return m_setUp.setUp().voice; }
+
+double SoundCommands::baseTone() const { return m_setUp.setUp().baseTone; }
 
 void SoundCommands::setVoice(std::optional<Voice> voice)
 {
-    m_voice = voice;
-    if (voice)
-        m_lastVoice = *voice;
-    for (QAction *action : m_voices->actions())
-        action->setChecked(voiceOf(action) == voice);
+    m_setUp.change([voice](Chosen &c) { c.setUp.voice = voice; }, Origin::Session);
 }
 
-void SoundCommands::toggle() { voiceChosen(m_voice ? std::nullopt : std::optional(m_lastVoice)); }
+void SoundCommands::setBaseTone(double hertz)
+{
+    m_setUp.change([hertz](Chosen &c) { c.setUp.baseTone = hertz; }, Origin::Session);
+}
 
-// A choice made during a run is heard from now on.
+void SoundCommands::toggle() { voiceChosen(voice() ? std::nullopt : std::optional(m_lastVoice)); }
+
+// Without a sound output the sound stays off, whatever is chosen.
 void SoundCommands::voiceChosen(std::optional<Voice> voice)
 {
     if (voice && !m_player->available())
         voice.reset();
-    setVoice(voice);
-    m_voiceChosen();
+    m_setUp.change([voice](Chosen &c) { c.setUp.voice = voice; }, Origin::User, Aspect::Voice);
+}
+
+void SoundCommands::follow()
+{
+    if (voice())
+        m_lastVoice = *voice();
+    for (QAction *action : m_voices->actions())
+        action->setChecked(voiceOf(action) == voice());
+    for (QAction *action : m_tones->actions())
+        action->setChecked(action->data().toDouble() == baseTone());
     if (!m_run.isRunning())
         return;
-    if (voice)
+    if (voice() && m_player->available())
         playRun();
     else
         m_player->stop();
@@ -133,30 +140,30 @@ void SoundCommands::playRun()
 {
     if (!m_run.isRunning())
         return;
-    m_player->play(tonesOf(m_run.lastRun()->parameters), *m_voice);
+    m_player->play(tonesOf(m_run.lastRun()->parameters), *voice());
     if (m_run.isPaused())
         m_player->setPaused(true);
 }
 
 sound::Tones SoundCommands::tonesOf(const Parameters &parameters) const
 {
-    return {m_baseTone, parameters.amplitude, parameters.frequency, parameters.phaseDegrees};
+    return {baseTone(), parameters.amplitude, parameters.frequency, parameters.phaseDegrees};
 }
 
 void SoundCommands::playSample(const Parameters &parameters)
 {
     if (m_player->available())
-        m_player->play(tonesOf(parameters), m_voice.value_or(Voice::Sum), kSampleLength);
+        m_player->play(tonesOf(parameters), voice().value_or(Voice::Sum), kSampleLength);
 }
 
 void SoundCommands::dragMoved(const Parameters &parameters)
 {
-    if (!m_voice || !m_player->available())
+    if (!voice() || !m_player->available())
         return;
     if (m_dragging)
         m_player->retune(tonesOf(parameters));
     else
-        m_player->play(tonesOf(parameters), *m_voice);
+        m_player->play(tonesOf(parameters), *voice());
     m_dragging = true;
 }
 
@@ -186,11 +193,11 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
     menu.addSeparator();
     playSample->setEnabled(available);
     menu.addAction(playSample);
-    const double second = frequency.value_or(1) * m_baseTone;
+    const double second = frequency.value_or(1) * baseTone();
     if (!available)
         return;
     const QString line = sound::audible(second, m_player->sampleRate())
-                             ? tonesLine(m_baseTone, frequency.value_or(1))
+                             ? tonesLine(baseTone(), frequency.value_or(1))
                              : Texts::tr("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertzText(std::abs(second)));
     menu.addAction(line)->setEnabled(false);
 }

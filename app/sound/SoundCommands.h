@@ -18,13 +18,15 @@ class QWidget;
 namespace vlnokres {
 
 class RunController;
+class SetUpModel;
 
-// The sound as the window offers it: which voice every run plays (none at start-up), the key
-// that turns it on and off, a few seconds of the boxes' values outside a run, and the "Zvuk"
-// submenu that says which tone is out of hearing. The output is asked for only when the sound
-// is first needed; where there is none, the items are disabled and the submenu says so. The
-// run's sound follows the run: it starts with its first step, pauses and resumes with it, and
-// stops at its end.
+// The sound as the window offers it: which voice every run plays and at which base tone (the
+// set-up's; none at start-up), the key that turns it on and off, a few seconds of the boxes'
+// values outside a run, and the "Zvuk" submenu that says which tone is out of hearing. The
+// output is asked for only when the sound is first needed; where there is none, the items are
+// disabled and the submenu says so. The run's sound follows the run: it starts with its first
+// step, pauses and resumes with it, and stops at its end; a voice or a tone chosen during a run
+// is heard from then on.
 class SoundCommands
 {
 public:
@@ -32,21 +34,16 @@ public:
     void retranslate();
     static constexpr std::chrono::milliseconds kSampleLength{4000};
 
-    SoundCommands(QWidget &window, const RunController &run, std::unique_ptr<SoundPlayer> player);
+    SoundCommands(QWidget &window, const RunController &run, SetUpModel &setUp, std::unique_ptr<SoundPlayer> player);
     ~SoundCommands();
 
     void setPlayer(std::unique_ptr<SoundPlayer> player) { m_player = std::move(player); }
-    std::optional<sound::Voice> voice() const { return m_voice; }
+    std::optional<sound::Voice> voice() const;
+    double baseTone() const;
+    // For this session, as the command line sets them.
     void setVoice(std::optional<sound::Voice> voice);
-    double baseTone() const { return m_baseTone; }
     void setBaseTone(double hertz);
-    // Told when the user chooses a voice, or a base tone, in the menu.
-    void setChoiceListeners(std::function<void()> voiceChosen, std::function<void()> toneChosen)
-    {
-        m_voiceChosen = std::move(voiceChosen);
-        m_toneChosen = std::move(toneChosen);
-    }
-    // On with the voice chosen last (the sum at first), or off.
+    // On with the voice chosen last (the sum at first), or off, as its user chooses.
     void toggle();
 
     // The chosen voice, or the sum while the sound is off, for kSampleLength.
@@ -63,20 +60,18 @@ public:
 private:
     sound::Tones tonesOf(const Parameters &parameters) const;
     void voiceChosen(std::optional<sound::Voice> voice);
-    void baseToneChosen(double hertz);
+    // The menu's checks, and the run's sound, as the set-up's voice and tone now are.
+    void follow();
     // The chosen voice of the run going on, from now on (paused, if the run is).
     void playRun();
 
     const RunController &m_run;
+    SetUpModel &m_setUp;
     std::unique_ptr<SoundPlayer> m_player;
     bool m_dragging = false; // and sounding
-    std::optional<sound::Voice> m_voice;
-    sound::Voice m_lastVoice = sound::Voice::Sum;
-    double m_baseTone = sound::kDefaultBaseTone;
+    sound::Voice m_lastVoice = sound::Voice::Sum; // what the key turns on again
     QActionGroup *m_voices;
     QActionGroup *m_tones;
-    std::function<void()> m_voiceChosen = [] {};
-    std::function<void()> m_toneChosen = [] {};
 };
 
 // What the class hears of the two tones at the base tone and the second's frequency, in the

@@ -1,6 +1,7 @@
 #include "ActionTable.h"
 
 #include "app/language/Language.h"
+#include "app/setup/SetUpOptions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,6 +28,27 @@ ActionTable::ActionTable(QWidget &window, std::vector<ActionRow> rows) : m_rows(
             window.addAction(action);
         m_actions.push_back(action);
     }
+}
+
+std::vector<ActionRow> optionRows(const SetUpOption &option, ActionRow::Part part,
+                                  const std::function<void(const SetUpOption &, const OptionChoice *)> &choose)
+{
+    using Keys = ActionRow::Keys;
+    if (option.choices.empty())
+        return {{option.menuText, option.keys, part, [&option, choose] { choose(option, nullptr); }, nullptr, Keys::Window,
+                 true, 0, &option}};
+    std::vector<ActionRow> rows;
+    for (const OptionChoice &choice : option.choices)
+        rows.push_back({choice.text, {}, part, [&option, &choice, choose] { choose(option, &choice); }, option.menuText,
+                        Keys::Window, true, 0, &option, &choice});
+    return rows;
+}
+
+void ActionTable::showChosen(const Chosen &chosen)
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].option)
+            m_actions[i]->setChecked(isChosen(*m_rows[i].option, m_rows[i].choice, chosen));
 }
 
 void ActionTable::retranslate()

@@ -12,6 +12,10 @@ class QWidget;
 
 namespace vlnokres {
 
+struct Chosen;
+struct OptionChoice;
+struct SetUpOption;
+
 // The window's actions as rows of one table, and the drawing area's menu built from it in the
 // table's order: a separator between parts, a submenu for the rows that name one. What a row
 // does runs once the menu or the key that chose it has been handled, from the event loop.
@@ -29,7 +33,16 @@ struct ActionRow {
     Keys scope = Keys::Window;
     bool checkable = false;
     int role = 0; // the window's own tag, to find the actions whose state it shows
+    // The set-up's option the row offers, and which of its choices (none: a flag's item); its
+    // check follows the set-up.
+    const SetUpOption *option = nullptr;
+    const OptionChoice *choice = nullptr;
 };
+
+// The rows that offer the option in the menu: a flag's checkable item with its keys, or a
+// checkable item for each of its choices, in a submenu named for it. Each tells choose which.
+std::vector<ActionRow> optionRows(const SetUpOption &option, ActionRow::Part part,
+                                  const std::function<void(const SetUpOption &, const OptionChoice *)> &choose);
 
 class ActionTable
 {
@@ -42,6 +55,8 @@ public:
     // The actions of the rows with that role, in order.
     QList<QAction *> withRole(int role) const;
     QAction *firstWithRole(int role) const { return withRole(role).value(0); }
+    // The options' items checked as the set-up stands.
+    void showChosen(const Chosen &chosen);
     // The menu; fillPart fills the parts that are built elsewhere (the sound's submenu) and
     // returns whether it did.
     void fillMenu(QMenu &menu, const std::function<bool(ActionRow::Part, QMenu &)> &fillPart) const;

@@ -1,6 +1,6 @@
 #include "BoxStepping.h"
 
-#include "NumberText.h"
+#include "app/language/NumberText.h"
 #include "core/BoxSteps.h"
 
 #include <QKeyEvent>

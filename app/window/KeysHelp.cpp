@@ -59,9 +59,12 @@ bool isKeysHelp(const QWindow &window)
     return top && top->objectName() == QLatin1String(kName);
 }
 
-void forgetKeysHelp(QWidget &parent)
+bool forgetKeysHelp(QWidget &parent)
 {
-    delete parent.findChild<QDialog *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+    const auto *help = parent.findChild<QDialog *>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+    const bool open = help && help->isVisible();
+    delete help;
+    return open;
 }
 
 void showKeysHelp(QWidget &parent)

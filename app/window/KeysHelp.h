@@ -9,8 +9,8 @@ namespace vlnokres {
 // main window until it is closed; asking again brings the same window to the front. Closed,
 // it gives the keyboard back to the main window.
 void showKeysHelp(QWidget &parent);
-// Closes it for good, so that it is made anew in another language.
-void forgetKeysHelp(QWidget &parent);
+// Closes it for good, so that it is made anew in another language; returns whether it was open.
+bool forgetKeysHelp(QWidget &parent);
 
 // Whether the window is that of the key help.
 bool isKeysHelp(const QWindow &window);

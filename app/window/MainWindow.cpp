@@ -4,16 +4,14 @@
 #include "ControlNames.h"
 #include "KeysHelp.h"
 #include "MessageBox.h"
-#include "NumberText.h"
-#include "PaceControl.h"
-#include "SetUpCommand.h"
 #include "app/language/Language.h"
-#include "app/picture/PictureShapes.h"
+#include "app/language/NumberText.h"
 #include "app/picture/ReadoutText.h"
 #include "app/run/RunKeys.h"
+#include "app/setup/SetUpOptions.h"
 #include "app/sound/SoundOutput.h"
+#include "core/LessonMarks.h"
 #include "core/Picture.h"
-#include "core/StartUpValues.h"
 #include "core/Zoom.h"
 
 #include <QAction>
@@ -46,45 +44,16 @@ constexpr auto kPausedSuffix = QT_TRANSLATE_NOOP("vlnokres::Texts", " – pozast
 // the design's own, an 800 × 600 window around the 792 × 573 client area.
 constexpr QSize kFrameAllowance{8, 27};
 
-// The actions whose state the window shows: which it enables, checks or names as the run and
-// the preferences change.
-enum Role { Plain, Pause, Step, Stop, Picture, Readouts, SumHidden, Labels, Palette, Axis, Languages, SoundOnOff, SoundSample };
-
-// The time graph's spans as the menu names them: "periody" after two to four, else "period".
-const char *axisTitle(int periods)
-{
-    switch (periods) {
-    case 2: return QT_TRANSLATE_NOOP("vlnokres::Texts", "2 periody");
-    case 20: return QT_TRANSLATE_NOOP("vlnokres::Texts", "20 period");
-    default: return QT_TRANSLATE_NOOP("vlnokres::Texts", "100 period");
-    }
-}
-
-// How often the readouts' values are repainted while a run goes on.
-constexpr int kReadoutTick = 30; // ms
-
-// The palettes as the menu names them.
-const char *paletteTitle(Colours colours)
-{
-    switch (colours) {
-    case Colours::Standard: return QT_TRANSLATE_NOOP("vlnokres::Texts", "Původní");
-    case Colours::ColourBlind: return QT_TRANSLATE_NOOP("vlnokres::Texts", "Pro barvoslepé");
-    case Colours::Print: return QT_TRANSLATE_NOOP("vlnokres::Texts", "Pro tisk a projektor");
-    }
-    return paletteTitle(Colours::Standard);
-}
-
-// Where the resultant of the labels may lie: around the lower diagram, as far as the longest
-// second vector reaches, with its arrow head.
-constexpr Rect kResultantArea{38, 258, 302, 523};
+// The actions whose state the window shows: which it enables or names as the run changes.
+enum Role { Plain, Pause, Step, Stop, Picture, SoundOnOff, SoundSample };
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent), m_form(*this), m_surface(*this, kClientSize), m_run(*this, m_surface, m_heldInput),
+    : QWidget(parent), m_form(*this), m_surface(*this, kClientSize), m_run(*this, m_surface, m_heldInput, m_setUp),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
       m_picture(*this, m_surface.drawing(), m_run, [this](const Message &message) { m_refuse(message); }),
-      m_sound(*this, m_run, std::make_unique<SoundOutput>())
+      m_sound(*this, m_run, m_setUp, std::make_unique<SoundOutput>()), m_overlay(*this, m_surface, m_run, m_setUp)
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
     setWindowIcon(appIcon());
@@ -104,20 +73,10 @@ MainWindow::MainWindow(QWidget *parent)
         .phase = control<QLineEdit>(names::kPhase),
         .slowdown = control<QLineEdit>(names::kSlowdown),
     };
-    connectPaceControl(*control<QScrollBar>(names::kPace), *m_boxes.slowdown, m_axis);
-    writeStartUpValues();
-    m_readoutTicker = new QTimer(this);
-    m_readoutTicker->setInterval(kReadoutTick);
-    connect(m_readoutTicker, &QTimer::timeout, this, [this] {
-        update(readoutArea());
-        if (m_labels)
-            update(windowArea(kResultantArea));
-    });
-    m_picture.setView([this] { return view(); });
+    m_formBinding = std::make_unique<FormBinding>(m_boxes, *control<QScrollBar>(names::kPace), m_setUp);
     m_actions = createActions();
     listenToTheRun();
-    m_sound.setChoiceListeners([this] { remember([this](Preferences &p) { p.voice = m_sound.voice(); }); },
-                               [this] { remember([this](Preferences &p) { p.baseTone = m_sound.baseTone(); }); });
+    listenToTheSetUp();
     m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
 
     m_stepping = std::make_unique<BoxStepping>(m_boxes, [this] { showBoxes(); });
@@ -146,36 +105,25 @@ void MainWindow::resizeAtStart(double wanted)
 
 bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
 {
-    m_store = std::move(store);
-    m_remembered = m_store->load();
-    const Preferences &p = m_remembered;
+    m_remembered = std::make_unique<ChoicesRemembered>(m_setUp, std::move(store));
+    const Preferences &p = m_remembered->kept();
     resizeAtStart(p.zoom);
-    m_sound.setVoice(p.voice);
-    m_sound.setBaseTone(p.baseTone);
-    setReadouts(p.readouts);
-    setColours(p.colours);
-    setLanguage(p.language);
+    QStringList remembered;
+    for (const SetUpOption &option : setUpOptions())
+        if (option.settingsKey)
+            remembered << QLatin1String(option.name);
+    apply(p.chosen, remembered);
     m_picture.setFolder(p.saveFolder);
     return p.fullScreen;
-}
-
-void MainWindow::remember(const std::function<void(Preferences &)> &change)
-{
-    if (!m_store)
-        return;
-    change(m_remembered);
-    m_store->save(m_remembered);
 }
 
 // The view as it is left; a full-screen window's zoom is the one it goes back to.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    remember([this](Preferences &p) {
-        p.fullScreen = isFullScreen();
+    if (m_remembered) {
         const QSize normal = isFullScreen() || isMaximized() ? normalGeometry().size() : size();
-        p.zoom = zoom::toFit(normal.width(), normal.height());
-        p.saveFolder = m_picture.folder();
-    });
+        m_remembered->keepPlace(zoom::toFit(normal.width(), normal.height()), isFullScreen(), m_picture.folder());
+    }
     QWidget::closeEvent(event);
 }
 
@@ -187,15 +135,6 @@ Control *MainWindow::control(const char *name) const
     if (!found)
         qFatal("The form has no control named %s", name);
     return found;
-}
-
-void MainWindow::writeStartUpValues()
-{
-    m_boxes.amplitude->setText(writeNumber(startup::kAmplitude));
-    m_boxes.frequency->setText(writeNumber(startup::kFrequency));
-    m_boxes.phase->setText(writeNumber(startup::kPhaseDegrees));
-    m_boxes.slowdown->setText(writeNumber(startup::kSlowdown));
-    control<QScrollBar>(names::kPace)->setValue(startup::kSlowdown);
 }
 
 // Every action of the window and of the drawing area's menu, in the menu's order. The view's
@@ -223,65 +162,43 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
          [this] { afterTheRun([this] { m_picture.copy(); }); }, nullptr, Keys::Window, false, Picture},
         {QT_TRANSLATE_NOOP("vlnokres::Texts", "Tisk…"), key(Qt::CTRL | Qt::Key_P), Part::Picture, [this] { afterTheRun([this] { m_picture.print(); }); }, nullptr,
          Keys::Window, false, Picture},
-        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Hodnoty"), key(Qt::CTRL | Qt::Key_H), Part::Lesson,
-         [this] {
-             setReadouts(!m_readouts);
-             remember([this](Preferences &p) { p.readouts = m_readouts; });
-         },
-         nullptr, Keys::Window, true, Readouts},
-        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Skrýt součet"), key(Qt::CTRL | Qt::Key_R), Part::Lesson, [this] { setSumHidden(!m_surface.look().sumHidden); },
-         nullptr, Keys::Window, true, SumHidden},
-        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Popisky"), key(Qt::CTRL | Qt::Key_L), Part::Lesson, [this] { setLabels(!m_labels); }, nullptr, Keys::Window,
-         true, Labels},
     };
+    const auto choose = [this](const SetUpOption &option, const OptionChoice *choice) { this->choose(option, choice); };
+    auto offer = [&](const char *option) {
+        for (ActionRow &row : optionRows(setUpOption(option), Part::Lesson, choose))
+            rows.push_back(std::move(row));
+    };
+    for (const char *option : {"values", "hide-sum", "labels"})
+        offer(option);
     for (const Preset &preset : kPresets)
-        rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { applyPreset(preset); }, QT_TRANSLATE_NOOP("vlnokres::Texts", "Příklady")});
-    for (const int periods : kAxisPeriods)
-        rows.push_back({axisTitle(periods), {}, Part::Lesson, [this, periods] { setAxis({periods}); }, QT_TRANSLATE_NOOP("vlnokres::Texts", "Časová osa"),
-                        Keys::Window, true, Axis});
+        rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { endingTheRun([this, &preset] { applyPreset(preset); }); },
+                        QT_TRANSLATE_NOOP("vlnokres::Texts", "Příklady")});
+    offer("periods");
     rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Kopírovat jako příkaz"), {}, Part::Lesson, [this] { copySetUp(); }});
-    for (const ColoursName &palette : kColoursNames) {
-        const Colours colours = palette.colours;
-        rows.push_back({paletteTitle(colours), {}, Part::Lesson,
-                        [this, colours] {
-                            setColours(colours);
-                            remember([colours](Preferences &p) { p.colours = colours; });
-                        },
-                        QT_TRANSLATE_NOOP("vlnokres::Texts", "Barvy"), Keys::Window, true, Palette});
-    }
-    // Each language is named in its own words, so that anyone finds theirs.
-    for (const LanguageName &named : kLanguageNames) {
-        const Language language = named.language;
-        rows.push_back({language == Language::Czech ? "Čeština" : "English", {}, Part::Lesson,
-                        [this, language] {
-                            setLanguage(language);
-                            remember([language](Preferences &p) { p.language = language; });
-                        },
-                        QT_TRANSLATE_NOOP("vlnokres::Texts", "Jazyk"), Keys::Window, true, Languages});
-    }
+    offer("colours");
+    offer("language");
     rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Zvuk zapnout a vypnout"), key(Qt::CTRL | Qt::Key_M), Part::Sound, [this] { m_sound.toggle(); },
                     nullptr, Keys::Window, false, SoundOnOff});
     rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Přehrát zvuk"), key(Qt::CTRL | Qt::SHIFT | Qt::Key_M), Part::Sound, [this] { playSample(); },
                     nullptr, Keys::Window, false, SoundSample});
     rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Klávesové zkratky"), key(Qt::Key_F1), Part::Help, [this] { showKeysHelp(*this); }});
-
     auto table = std::make_unique<ActionTable>(*this, std::move(rows));
-    const QList<QAction *> palettes = table->withRole(Palette);
-    for (qsizetype i = 0; i < palettes.size(); ++i)
-        palettes[i]->setData(int(kColoursNames[std::size_t(i)].colours));
-    palettes.first()->setChecked(true);
-    const QList<QAction *> languages = table->withRole(Languages);
-    for (qsizetype i = 0; i < languages.size(); ++i)
-        languages[i]->setData(int(kLanguageNames[std::size_t(i)].language));
-    const QList<QAction *> axes = table->withRole(Axis);
-    for (qsizetype i = 0; i < axes.size(); ++i)
-        axes[i]->setData(kAxisPeriods[std::size_t(i)]);
-    axes.first()->setChecked(true);
+    table->showChosen(m_setUp.chosen());
     return table;
 }
 
-// The busy pointer says that what users click now waits for the run's end; the readouts'
-// ticker repaints their values while the steps go by, and stands still with a paused run.
+// An option chosen in the menu or by its key, as its user chooses it. A new time axis sets the
+// scene up anew.
+void MainWindow::choose(const SetUpOption &option, const OptionChoice *choice)
+{
+    const auto apply = [this, &option, choice] {
+        const QString value = valueChosen(option, choice, m_setUp.chosen());
+        m_setUp.change([&](Chosen &c) { option.read(c, value); }, Origin::User, option.aspect);
+    };
+    option.aspect == Aspect::Axis ? endingTheRun(apply) : apply();
+}
+
+// The busy pointer says that what users click now waits for the run's end.
 void MainWindow::listenToTheRun()
 {
     connect(&m_run, &RunController::started, this, [this] {
@@ -296,6 +213,21 @@ void MainWindow::listenToTheRun()
     });
 }
 
+// The drawing, the menu's checks and the words shown follow the set-up; the readouts, labels
+// and cursors show at once over the picture.
+void MainWindow::listenToTheSetUp()
+{
+    connect(&m_setUp, &SetUpModel::changed, this, [this](Aspects aspects) {
+        if (aspects & kLook)
+            m_surface.setLook(m_setUp.setUp().look());
+        if (aspects & Aspect::Language)
+            retranslate();
+        m_actions->showChosen(m_setUp.chosen());
+        showRunState();
+        update();
+    });
+}
+
 // Saving and copying wait for a run's end, as Start does, so that they take its final picture;
 // a paused run's picture they take at once.
 void MainWindow::afterTheRun(const std::function<void()> &command)
@@ -306,36 +238,31 @@ void MainWindow::afterTheRun(const std::function<void()> &command)
         command();
 }
 
-void MainWindow::apply(const WindowOptions &options)
+void MainWindow::endingTheRun(const std::function<void()> &command)
 {
-    if (options.amplitude)
-        m_boxes.amplitude->setText(writeNumber(*options.amplitude));
-    if (options.frequency)
-        m_boxes.frequency->setText(writeNumber(*options.frequency));
-    if (options.phaseDegrees)
-        m_boxes.phase->setText(writeNumber(*options.phaseDegrees));
-    if (options.slowdown)
-        control<QScrollBar>(names::kPace)->setValue(*options.slowdown);
-    if (options.sound)
-        m_sound.setVoice(options.sound);
-    if (options.baseTone)
-        m_sound.setBaseTone(*options.baseTone);
-    if (options.readouts)
-        setReadouts(true);
-    if (options.colours)
-        setColours(*options.colours);
-    if (options.hideSum)
-        setSumHidden(true);
-    if (options.labels)
-        setLabels(true);
-    if (!options.cursors.empty())
-        setCursors(options.cursors);
-    if (options.periods)
-        setAxis({*options.periods});
-    if (options.language)
-        setLanguage(*options.language);
-    if (options.start)
-        QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
+    if (!m_run.isRunning()) {
+        command();
+        return;
+    }
+    m_run.stop();
+    m_heldInput.defer(*windowHandle(), command);
+}
+
+void MainWindow::apply(const Chosen &given, const QStringList &options)
+{
+    m_setUp.change(
+        [&](Chosen &c) {
+            for (const QString &name : options) {
+                const SetUpOption &option = setUpOption(name.toStdString());
+                option.read(c, option.write(given, QLocale::c()));
+            }
+        },
+        Origin::Session);
+}
+
+void MainWindow::startWhenShown()
+{
+    QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
 }
 
 // A few seconds of the boxes' values, checked as Start checks them; like Start, it waits for
@@ -346,7 +273,7 @@ void MainWindow::playSample()
         m_heldInput.defer(*windowHandle(), [this] { playSample(); });
         return;
     }
-    const auto checked = checkedBoxes(m_boxes);
+    const auto checked = m_formBinding->read();
     if (const auto *refusal = std::get_if<Message>(&checked))
         m_refuse(*refusal);
     else
@@ -354,47 +281,40 @@ void MainWindow::playSample()
 }
 
 // An example fills the boxes as if typed and sets the time graph's span (the slowdown stays),
-// and starts its run; like typing and Start, it waits for a run's end.
+// and starts its run.
 void MainWindow::applyPreset(const Preset &preset)
 {
-    if (m_run.isRunning()) {
-        m_heldInput.defer(*windowHandle(), [this, &preset] { applyPreset(preset); });
-        return;
-    }
-    m_boxes.amplitude->setText(writeNumber(preset.amplitude));
-    m_boxes.frequency->setText(writeNumber(preset.frequency));
-    m_boxes.phase->setText(writeNumber(preset.phaseDegrees));
-    setAxis({preset.periods});
+    m_setUp.change([&preset](Chosen &c) {
+        c.setUp.values = {preset.amplitude, preset.frequency, preset.phaseDegrees};
+        c.setUp.axis = {preset.periods};
+    });
     control<QPushButton>(names::kStart)->click();
 }
 
+// The boxes as Start reads them: what it would refuse is refused here too, so that the command
+// copied always opens.
 void MainWindow::copySetUp()
 {
-    QApplication::clipboard()->setText(commandFor({
-        .amplitude = m_boxes.amplitude->text(),
-        .frequency = m_boxes.frequency->text(),
-        .phase = m_boxes.phase->text(),
-        .slowdown = control<QScrollBar>(names::kPace)->value(),
-        .voice = m_sound.voice(),
-        .baseTone = m_sound.baseTone(),
-        .readouts = m_readouts,
-        .colours = m_surface.colours(),
-        .periods = m_axis.periods,
-        .sumHidden = m_surface.look().sumHidden,
-        .labels = m_labels,
-        .cursors = m_cursors,
-    }));
+    const auto checked = m_formBinding->read();
+    if (const auto *refusal = std::get_if<Message>(&checked)) {
+        m_refuse(*refusal);
+        return;
+    }
+    QApplication::clipboard()->setText(commandFor(m_setUp.chosen()));
 }
 
-void MainWindow::start() { runStartCommand(m_boxes, {m_surface, m_run, m_refuse, m_readouts, m_axis}); }
+void MainWindow::start()
+{
+    runStartCommand(m_boxes, {m_surface, m_run, [this] { return m_formBinding->read(); }, m_refuse, m_setUp.setUp().axis});
+}
 
 // The dragged vector's values go into the boxes, and the picture and the sound follow; the
 // frequency stays the picture's own, whatever the box holds meanwhile.
 void MainWindow::dragTo(const drag::Values &values)
 {
-    m_boxes.amplitude->setText(writeNumber(values.amplitude));
-    m_boxes.phase->setText(writeNumber(values.phaseDegrees));
-    const auto checked = checkParameters({values.amplitude, m_run.lastRun()->parameters.frequency, values.phaseDegrees});
+    const double frequency = m_run.lastRun()->parameters.frequency;
+    m_setUp.change([&](Chosen &c) { c.setUp.values = {values.amplitude, frequency, values.phaseDegrees}; });
+    const auto checked = checkParameters({values.amplitude, frequency, values.phaseDegrees});
     const auto *parameters = std::get_if<Parameters>(&checked);
     if (!parameters)
         return;
@@ -406,115 +326,27 @@ void MainWindow::dragTo(const drag::Values &values)
 // refuse show nothing new, and Start still says why.
 void MainWindow::showBoxes()
 {
-    const auto checked = checkedBoxes(m_boxes);
+    const auto checked = m_formBinding->read();
     if (const auto *parameters = std::get_if<Parameters>(&checked))
         showFinished(*parameters);
 }
 
-// At the pace and with the readouts that a run started now would take.
+// At the pace and on the axis that a run started now would take.
 void MainWindow::showFinished(const Parameters &parameters)
 {
-    m_run.show({parameters, control<QScrollBar>(names::kPace)->value(), m_readouts, m_axis});
+    m_run.show({parameters, m_setUp.setUp().slowdown, m_setUp.setUp().axis});
 }
 
-// The readouts show at once; the envelope, drawn under the run, comes with the picture drawn
-// anew, now where no run is animating, or with the next run.
-void MainWindow::setReadouts(bool on)
+// Every text of the window, its menus, its dialogs and the toolkit's own at once, in the
+// language chosen; the key help, if open, opens again in it.
+void MainWindow::retranslate()
 {
-    m_readouts = on;
-    m_actions->firstWithRole(Readouts)->setChecked(on);
-    m_run.redraw(on);
-    showRunState();
-}
-
-// The drawing, the pictures and the animations all take the palette from now on.
-void MainWindow::setColours(Colours colours)
-{
-    m_surface.setColours(colours);
-    for (QAction *action : m_actions->withRole(Palette))
-        action->setChecked(Colours(action->data().toInt()) == colours);
-    update();
-}
-
-// The sum's trace, its envelope and readouts and the resultant go, or come back at once as
-// the run drew them at the step shown; runs, steps and pictures go on without them.
-void MainWindow::setSumHidden(bool hidden)
-{
-    m_surface.setLook({m_surface.colours(), hidden});
-    m_actions->firstWithRole(SumHidden)->setChecked(hidden);
-    showRunState();
-    update();
-}
-
-// Every text of the window, its menus, its dialogs and the toolkit's own at once, and the
-// boxes' numbers in the language's notation.
-void MainWindow::setLanguage(Language language)
-{
-    const QLocale before;
-    vlnokres::setLanguage(language);
-    // A number keeps its digits; only its decimal sign changes.
-    for (QLineEdit *box : {m_boxes.amplitude, m_boxes.frequency, m_boxes.phase})
-        if (readNumber(box->text(), before))
-            box->setText(QString(box->text()).replace(before.decimalPoint(), QLocale().decimalPoint()));
     m_form.retranslate();
     m_actions->retranslate();
     m_sound.retranslate();
-    forgetKeysHelp(*this);
+    if (forgetKeysHelp(*this))
+        showKeysHelp(*this);
     m_drawingArea->setAccessibleName(Texts::tr("Kresba součtu dvou sinusoid"));
-    auto *pace = control<QScrollBar>(names::kPace);
-    pace->setToolTip(paceText(pace->value(), m_axis));
-    for (QAction *action : m_actions->withRole(Languages))
-        action->setChecked(Language(action->data().toInt()) == language);
-    showRunState();
-    update();
-}
-
-void MainWindow::setLabels(bool on)
-{
-    m_labels = on;
-    m_actions->firstWithRole(Labels)->setChecked(on);
-    showRunState(); // the resultant follows a run's steps
-    update();
-}
-
-void MainWindow::setCursors(std::vector<double> cursors)
-{
-    m_cursors = std::move(cursors);
-    update();
-}
-
-PictureText MainWindow::overlay() const
-{
-    const auto &last = m_run.lastRun();
-    if (!last)
-        return {};
-    const PictureView shown = view();
-    return overlayText(last->parameters, std::max(1, m_run.shownStep()), last->axis, shown.look, shown.readouts,
-                       shown.marks);
-}
-
-// The span of the graph the next run takes, like the boxes' values; like typing, a choice
-// made during a run waits for its end.
-void MainWindow::setAxis(TimeAxis axis)
-{
-    if (m_run.isRunning()) {
-        m_heldInput.defer(*windowHandle(), [this, axis] { setAxis(axis); });
-        showRunState();
-        return;
-    }
-    m_axis = axis;
-    auto *pace = control<QScrollBar>(names::kPace);
-    pace->setToolTip(paceText(pace->value(), axis));
-    showRunState();
-}
-
-QRect MainWindow::readoutArea() const { return windowArea(picture::kReadoutArea); }
-
-QRect MainWindow::windowArea(const Rect &a) const
-{
-    const QRectF design(a.left, a.top, a.right - a.left, a.bottom - a.top);
-    const QRect shown = m_surface.shownArea();
-    return QRectF(shown.topLeft() + design.topLeft() * m_zoom, design.size() * m_zoom).toAlignedRect();
 }
 
 Point MainWindow::scenePoint(QPointF at) const
@@ -541,13 +373,8 @@ void MainWindow::showRunState()
     const auto &last = m_run.lastRun();
     m_drawingArea->setAccessibleDescription(
         pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused,
-                           m_run.axis(), !m_surface.look().sumHidden));
-    for (QAction *action : m_actions->withRole(Axis))
-        action->setChecked(action->data().toInt() == m_axis.periods);
-    running && !paused && (m_readouts || m_labels) ? m_readoutTicker->start() : m_readoutTicker->stop();
-    update(readoutArea());
-    if (m_labels)
-        update(windowArea(kResultantArea));
+                           m_run.axis(), !m_setUp.setUp().sumHidden));
+    m_overlay.follow();
 }
 
 // During a run: P and Pause pause or resume it, Escape stops it, the step keys move a paused
@@ -624,8 +451,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // Escape takes the cursors away first; the next leaves full screen.
-    if (event->key() == Qt::Key_Escape && !m_cursors.empty() && !m_run.isRunning()) {
-        setCursors({});
+    if (event->key() == Qt::Key_Escape && !m_setUp.setUp().cursors.empty() && !m_run.isRunning()) {
+        m_setUp.change([](Chosen &c) { c.setUp.cursors.clear(); });
         return;
     }
     if (event->key() == Qt::Key_Escape && isFullScreen()) {
@@ -646,7 +473,7 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
         return;
     }
     if (const auto time = marks::timeAtX(at.x, last->axis))
-        setCursors(marks::clickedAt(m_cursors, *time));
+        m_setUp.change([&](Chosen &c) { c.setUp.cursors = marks::clickedAt(c.setUp.cursors, *time); });
 }
 
 void MainWindow::toggleFullScreen() { isFullScreen() ? showNormal() : showFullScreen(); }
@@ -685,17 +512,7 @@ void MainWindow::paintEvent(QPaintEvent *event)
     for (const QRect &around : event->region() - m_surface.coveredArea())
         painter.fillRect(around, palette().window());
     m_surface.paint(painter, event->rect());
-    // Nothing over the picture: a run's repaints do no more than before.
-    if (!m_readouts && !m_labels && m_cursors.empty())
-        return;
-    const PictureText over = overlay();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.translate(m_surface.shownArea().topLeft());
-    painter.scale(m_zoom, m_zoom);
-    PainterSink sink(painter);
-    emitMarks(sink, over.marks, over.cursorValues);
-    emitReadouts(sink, over.readouts);
+    m_overlay.paint(painter, m_zoom);
 }
 
 } // namespace vlnokres

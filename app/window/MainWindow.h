@@ -5,9 +5,11 @@
 // control and the Start command. Data goes one way: the Start command reads the boxes through
 // number text, the core checks them and turns them into the run's parameters, the run
 // (RunController, the one place that knows it) draws the core's step operations onto the
-// RasterSurface, and the window paints from that surface. The title, the menus, the sound and
-// the pictures listen to the run and ask it; none keeps a copy. Nothing flows back into the
-// boxes but a zero amplitude's stand-in.
+// RasterSurface, and the window paints from that surface. What the user has chosen to see and
+// hear, the set-up, has one owner too (SetUpModel): the boxes and the pace bar, the menu's
+// checks, the drawing, the pictures, the sound and what is remembered read it and listen to
+// it; none keeps a copy. Nothing flows back into the boxes but a zero amplitude's stand-in and
+// the values the set-up is given.
 //
 // The window's whole content scales by one zoom, the largest at which the designed client
 // area fits; the view's keys (full screen, original size, larger, smaller) act at once, during
@@ -17,25 +19,25 @@
 #include "ActionTable.h"
 #include "BoxStepping.h"
 #include "Form.h"
+#include "FormBinding.h"
+#include "PictureOverlay.h"
 #include "Preferences.h"
 #include "StartCommand.h"
 #include "VectorDragging.h"
-#include "WindowOptions.h"
 #include "app/picture/PictureCommands.h"
 #include "app/run/HeldInput.h"
 #include "app/run/RasterSurface.h"
 #include "app/run/RunController.h"
+#include "app/setup/SetUpModel.h"
 #include "app/sound/SoundCommands.h"
 #include "core/Presets.h"
 #include "core/SceneGeometry.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <vector>
-
-class QTimer;
 
 namespace vlnokres {
 
@@ -51,6 +53,7 @@ public:
     const RasterSurface &surface() const { return m_surface; }
     double zoom() const { return m_zoom; }
     RunController &run() { return m_run; }
+    SetUpModel &setUp() { return m_setUp; }
     bool isRunning() const { return m_run.isRunning(); }
     // Tests pace the run themselves, and may answer refusals without a modal box; the window's
     // own pacer sleeps in real time.
@@ -65,14 +68,15 @@ public:
     void moveToStep(int step) { m_run.moveToStep(step); }
     const QWidget &drawingArea() const { return *m_drawingArea; }
 
-    // The values the command line gave, written into the boxes and the pace control; with
-    // start, "Start" is pressed as soon as the window shows.
-    void apply(const WindowOptions &options);
+    // The options of the command line named, as it gives them, for this session: the boxes,
+    // the pace, the view and the sound.
+    void apply(const Chosen &given, const QStringList &options);
+    // "Start" pressed as soon as the window shows.
+    void startWhenShown();
 
-    // The preferences kept in the store, shown from now on: the zoom, the sound, the readouts,
-    // the palette and the save folder. What the user then changes in the menu, and how the
-    // window is left, are kept there; what apply() gives is not. Returns whether the window
-    // was left full screen.
+    // The preferences kept in the store, shown from now on: the zoom, the remembered choices
+    // and the save folder. What the user then chooses of them, and how the window is left, are
+    // kept there; what apply() gives is not. Returns whether the window was left full screen.
     bool restore(std::unique_ptr<PreferenceStore> store);
 
 protected:
@@ -86,11 +90,15 @@ protected:
 private:
     template <typename Control>
     Control *control(const char *name) const;
-    void writeStartUpValues();
     std::unique_ptr<ActionTable> createActions();
     void listenToTheRun();
+    void listenToTheSetUp();
     // Done at once, or after the run where one goes on and is not paused, as Start would be.
     void afterTheRun(const std::function<void()> &command);
+    // A choice of the menu that sets the scene up anew ends a run going on, as Escape does,
+    // and takes effect at its end.
+    void endingTheRun(const std::function<void()> &command);
+    void choose(const SetUpOption &option, const OptionChoice *choice);
     void start();
     void showBoxes();
     void showFinished(const Parameters &parameters);
@@ -98,20 +106,7 @@ private:
     void playSample();
     void applyPreset(const Preset &preset);
     void copySetUp();
-    void setReadouts(bool on);
-    void setColours(Colours colours);
-    void setSumHidden(bool hidden);
-    void setLabels(bool on);
-    void setLanguage(Language language);
-    void setCursors(std::vector<double> cursors);
-    PictureView view() const { return {m_surface.look(), m_readouts, {m_labels, m_cursors}}; }
-    // The readouts, the labels and the cursors as they show over the picture now.
-    PictureText overlay() const;
-    void setAxis(TimeAxis axis);
-    void remember(const std::function<void(Preferences &)> &change);
-    QRect readoutArea() const;
-    // The window pixels of a scene rectangle.
-    QRect windowArea(const Rect &scene) const;
+    void retranslate();
     // Where a click lands on the scene.
     Point scenePoint(QPointF at) const;
     // The title, the menu's run items and the screen reader's words as the run stands.
@@ -124,23 +119,20 @@ private:
     void resizeAtStart(double wanted);
 
     Form m_form;
+    SetUpModel m_setUp;
     RasterSurface m_surface;
     HeldInput m_heldInput;
     RunController m_run;
     std::function<void(const Message &)> m_refuse;
     ParameterBoxes m_boxes;
+    std::unique_ptr<FormBinding> m_formBinding;
     std::unique_ptr<BoxStepping> m_stepping;
     std::unique_ptr<VectorDragging> m_dragging;
     PictureCommands m_picture;
     SoundCommands m_sound;
+    PictureOverlay m_overlay;
     double m_zoom = 1;
-    std::unique_ptr<PreferenceStore> m_store; // none: nothing is kept
-    Preferences m_remembered;
-    bool m_readouts = false;
-    bool m_labels = false;
-    std::vector<double> m_cursors; // A and B, in periods of the first wave
-    TimeAxis m_axis;
-    QTimer *m_readoutTicker = nullptr; // repaints the values and the resultant as the run's steps go by
+    std::unique_ptr<ChoicesRemembered> m_remembered; // none: nothing is kept
     std::unique_ptr<ActionTable> m_actions;
     QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it
 };

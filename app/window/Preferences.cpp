@@ -1,13 +1,12 @@
 #include "Preferences.h"
 
-#include "core/Named.h"
+#include "app/setup/SetUpOptions.h"
 #include "core/Zoom.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <algorithm>
 #include <cmath>
 
 namespace vlnokres {
@@ -15,30 +14,11 @@ namespace {
 
 // No screen needs a window larger than this many times its design.
 constexpr double kLargestZoom = 20;
+// The program writes a few hundred bytes; a file larger than this is not its, and reading
+// one of gigabytes would stall the start.
+constexpr qint64 kLargestFile = 1 << 20;
 
 QString yesNo(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
-
-std::optional<bool> yesNoOf(const QVariant &value)
-{
-    if (value.toString() == u"true")
-        return true;
-    if (value.toString() == u"false")
-        return false;
-    return std::nullopt;
-}
-
-std::optional<double> numberIn(const QVariant &value, double least, double most)
-{
-    bool ok = false;
-    const double number = value.toString().toDouble(&ok);
-    return ok && number >= least && number <= most ? std::optional(number) : std::nullopt;
-}
-
-template <typename Table>
-auto named(const QVariant &value, const Table &table)
-{
-    return entryNamed(table, value.toString().toStdString());
-}
 
 } // namespace
 
@@ -49,56 +29,78 @@ QString SettingsFile::standardPath()
 }
 
 // A FIFO or a device would hang the start or swallow the settings: only a regular file (or
-// none yet) is read and written.
+// none yet) of a size the program writes is read and written.
 bool SettingsFile::usable() const
 {
     const QFileInfo info(m_path);
-    return !m_path.isEmpty() && (!info.exists() || info.isFile());
+    return !m_path.isEmpty() && (!info.exists() || (info.isFile() && info.size() <= kLargestFile));
 }
 
 Preferences SettingsFile::load() const
 {
     Preferences p;
-    m_known = p;
     if (!usable())
         return p;
     const QSettings file(m_path, QSettings::IniFormat);
-    p.zoom = numberIn(file.value("view/zoom"), zoom::kSmallest, kLargestZoom).value_or(p.zoom);
-    p.fullScreen = yesNoOf(file.value("view/fullScreen")).value_or(p.fullScreen);
-    if (const auto *voice = named(file.value("sound/voice"), sound::kVoiceNames))
-        p.voice = voice->voice;
-    p.baseTone = numberIn(file.value("sound/baseTone"), sound::kLowestBaseTone, sound::kHighestBaseTone).value_or(p.baseTone);
-    p.readouts = yesNoOf(file.value("view/readouts")).value_or(p.readouts);
-    if (const auto *colours = named(file.value("view/colours"), kColoursNames))
-        p.colours = colours->colours;
-    if (const auto *language = named(file.value("view/language"), kLanguageNames))
-        p.language = language->language;
-    p.saveFolder = file.value("pictures/folder").toString();
-    m_known = p;
+    bool ok = false;
+    const double zoom = file.value(preferenceKeys::kZoom).toString().toDouble(&ok);
+    if (ok && zoom >= zoom::kSmallest && zoom <= kLargestZoom)
+        p.zoom = zoom;
+    const QString fullScreen = file.value(preferenceKeys::kFullScreen).toString();
+    if (fullScreen == yesNo(true) || fullScreen == yesNo(false))
+        p.fullScreen = fullScreen == yesNo(true);
+    // A value that cannot be used leaves its option as it starts.
+    for (const SetUpOption &option : setUpOptions())
+        if (option.settingsKey && file.contains(QLatin1String(option.settingsKey)))
+            option.read(p.chosen, file.value(QLatin1String(option.settingsKey)).toString());
+    p.saveFolder = file.value(preferenceKeys::kSaveFolder).toString();
     return p;
 }
 
-// Only what changed since the file was read or written here, so that another window with the
-// same file keeps what it chose meanwhile.
-void SettingsFile::save(const Preferences &p)
+void SettingsFile::save(const Preferences &p, const QStringList &keys)
 {
     if (!usable())
         return;
     QSettings file(m_path, QSettings::IniFormat);
-    auto write = [&](auto Preferences::*member, const char *key, const QString &value) {
-        if (!m_known || (*m_known).*member != p.*member)
-            file.setValue(key, value);
-    };
-    write(&Preferences::zoom, "view/zoom", QString::number(p.zoom, 'g', 17));
-    write(&Preferences::fullScreen, "view/fullScreen", yesNo(p.fullScreen));
-    write(&Preferences::voice, "sound/voice", QLatin1String(p.voice ? sound::nameOf(*p.voice) : "off"));
-    write(&Preferences::baseTone, "sound/baseTone", QString::number(p.baseTone, 'g', 17));
-    write(&Preferences::readouts, "view/readouts", yesNo(p.readouts));
-    write(&Preferences::colours, "view/colours", QLatin1String(nameOf(p.colours)));
-    write(&Preferences::language, "view/language", QLatin1String(nameOf(p.language)));
-    write(&Preferences::saveFolder, "pictures/folder", p.saveFolder);
+    for (const QString &key : keys) {
+        if (key == QLatin1String(preferenceKeys::kZoom))
+            file.setValue(key, QString::number(p.zoom, 'g', 17));
+        else if (key == QLatin1String(preferenceKeys::kFullScreen))
+            file.setValue(key, yesNo(p.fullScreen));
+        else if (key == QLatin1String(preferenceKeys::kSaveFolder))
+            file.setValue(key, p.saveFolder);
+        for (const SetUpOption &option : setUpOptions())
+            if (option.settingsKey && key == QLatin1String(option.settingsKey))
+                file.setValue(key, option.write(p.chosen, QLocale::c()));
+    }
     file.sync(); // a failure leaves the file as it was
-    m_known = p;
+}
+
+ChoicesRemembered::ChoicesRemembered(const SetUpModel &setUp, std::unique_ptr<PreferenceStore> store)
+    : m_store(std::move(store)), m_kept(m_store->load())
+{
+    connect(&setUp, &SetUpModel::changed, this, [this, &setUp](Aspects aspects, Origin origin) {
+        if (origin != Origin::User)
+            return;
+        QStringList keys;
+        for (const SetUpOption &option : setUpOptions()) {
+            if (!option.settingsKey || !(aspects & option.aspect))
+                continue;
+            option.read(m_kept.chosen, option.write(setUp.chosen(), QLocale::c()));
+            keys << QLatin1String(option.settingsKey);
+        }
+        if (!keys.isEmpty())
+            m_store->save(m_kept, keys);
+    });
+}
+
+void ChoicesRemembered::keepPlace(double zoom, bool fullScreen, const QString &saveFolder)
+{
+    m_kept.zoom = zoom;
+    m_kept.fullScreen = fullScreen;
+    m_kept.saveFolder = saveFolder;
+    m_store->save(m_kept, {QLatin1String(preferenceKeys::kZoom), QLatin1String(preferenceKeys::kFullScreen),
+                           QLatin1String(preferenceKeys::kSaveFolder)});
 }
 
 // The toolkit's dialogs open their settings by organisation name in the user's folder; that

@@ -1,6 +1,6 @@
 #include "StartCommand.h"
 
-#include "NumberText.h"
+#include "app/language/NumberText.h"
 #include "app/run/RunController.h"
 #include "core/Canvas.h"
 #include "core/Pace.h"
@@ -42,7 +42,7 @@ std::variant<Parameters, Message> checkedBoxes(const ParameterBoxes &boxes)
 void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
 {
     target.canvas.draw({PenWidth{1}});
-    const auto checked = checkedBoxes(boxes);
+    const auto checked = target.read();
     if (const auto *refusal = std::get_if<Message>(&checked)) {
         target.refuse(*refusal);
         return;
@@ -52,8 +52,7 @@ void runStartCommand(const ParameterBoxes &boxes, const StartTarget &target)
         boxes.amplitude->setText(writeNumber(parameters.amplitude));
     // Only the pace control writes the slowdown box, always a whole number from 1 to 10.
     const double slowdown = readNumber(boxes.slowdown->text()).value_or(kFastest);
-    target.run.run({parameters, int(std::clamp(slowdown, double(kFastest), double(kSlowest))), target.readouts,
-                    target.axis});
+    target.run.run({parameters, int(std::clamp(slowdown, double(kFastest), double(kSlowest))), target.axis});
 }
 
 } // namespace vlnokres

@@ -22,13 +22,13 @@ struct ParameterBoxes {
     QLineEdit *slowdown = nullptr;
 };
 
-// Where the Start command draws, what runs the animation, how it tells the user what it
-// refused, whether the envelope goes under the run, and the time graph's span.
+// Where the Start command draws, what runs the animation, how it reads the boxes and tells the
+// user what it refused, and the time graph's span.
 struct StartTarget {
     Canvas &canvas;
     RunController &run;
+    std::function<std::variant<Parameters, Message>()> read;
     std::function<void(const Message &)> refuse;
-    bool readouts = false;
     TimeAxis axis;
 };
 

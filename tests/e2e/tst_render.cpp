@@ -105,9 +105,9 @@ void TestRender::refusesWhatCannotBeUsed_data()
                                     << "Neznámá volba „--colour“." << true;
     QTest::newRow("missing value") << QStringList{"--render", "x.png", "--amplitude"} << 2
                                    << "Volbě „--amplitude“ chybí hodnota." << true;
-    QTest::newRow("slowdown beyond 10") << QStringList{"--slowdown", "11", "--render", "x.png"} << 2
+    QTest::newRow("slowdown beyond 10") << QStringList{"--slowdown", "11", "--render", "x.gif"} << 2
                                         << "Zpomalení musí být celé číslo od 1 do 10." << true;
-    QTest::newRow("slowdown not whole") << QStringList{"--slowdown", "2,5", "--render", "x.png"} << 2
+    QTest::newRow("slowdown not whole") << QStringList{"--slowdown", "2,5", "--render", "x.gif"} << 2
                                         << "Zpomalení musí být celé číslo od 1 do 10." << true;
     QTest::newRow("step zero") << QStringList{"--render", "x.png", "--step", "0"} << 2
                                << "Krok musí být celé číslo od 1 do 1300." << true;
@@ -130,7 +130,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("step without render") << QStringList{"--step", "5"} << 2
                                          << "Volba „--step“ platí jen spolu s volbou „--render“ do obrázku." << true;
     QTest::newRow("scale without render") << QStringList{"--scale", "1"} << 2
-                                          << "Volba „--scale“ platí jen spolu s volbou „--render“ do obrázku." << true;
+                                          << "Volba „--scale“ platí jen spolu s volbou „--render“ do souboru .png nebo .gif." << true;
     QTest::newRow("a value for a switch") << QStringList{"--start=1"} << 2 << "Volba „--start“ nemá hodnotu." << true;
     QTest::newRow("a value for help") << QStringList{"--help=x"} << 2 << "Volba „--help“ nemá hodnotu." << true;
     QTest::newRow("sound file, sound off") << QStringList{"--render", "x.wav", "--sound", "off"} << 2

@@ -4,7 +4,7 @@
 // Any crash, leak, undefined behaviour or hang is a finding; so is a clipped point outside
 // the clip rectangle or a pixel outside the surface.
 
-#include "app/window/NumberText.h"
+#include "app/language/NumberText.h"
 #include "core/Clip.h"
 #include "core/DotRaster.h"
 #include "core/Pace.h"

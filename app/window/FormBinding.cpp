@@ -1,0 +1,64 @@
+#include "FormBinding.h"
+
+#include "PaceControl.h"
+#include "app/language/NumberText.h"
+#include "core/Pace.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace vlnokres {
+
+FormBinding::FormBinding(const ParameterBoxes &boxes, QScrollBar &pace, SetUpModel &setUp)
+    : m_boxes(boxes), m_pace(pace), m_setUp(setUp)
+{
+    pace.setRange(kFastest, kSlowest);
+    pace.setSingleStep(1);
+    pace.setPageStep(1);
+    // Without tracking, valueChanged comes after an arrow or trough click and at the end of a
+    // drag, never during one.
+    pace.setTracking(false);
+    connect(&pace, &QScrollBar::valueChanged, this,
+            [this](int value) { m_setUp.change([value](Chosen &c) { c.setUp.slowdown = value; }); });
+    connect(&setUp, &SetUpModel::changed, this, &FormBinding::show);
+    show(Aspect::Values | Aspect::Slowdown);
+}
+
+void FormBinding::show(Aspects aspects)
+{
+    const SetUp &s = m_setUp.setUp();
+    // A number keeps its digits in another language; only its decimal sign changes.
+    if (aspects & Aspect::Language) {
+        for (QLineEdit *box : {m_boxes.amplitude, m_boxes.frequency, m_boxes.phase})
+            if (readNumber(box->text(), m_notation))
+                box->setText(QString(box->text()).replace(m_notation.decimalPoint(), QLocale().decimalPoint()));
+    }
+    m_notation = QLocale();
+    if (aspects & Aspect::Values) {
+        const std::pair<QLineEdit *, double> shown[] = {
+            {m_boxes.amplitude, s.values.amplitude}, {m_boxes.frequency, s.values.frequency}, {m_boxes.phase, s.values.phaseDegrees}};
+        for (const auto &[box, value] : shown)
+            if (readNumber(box->text()) != value)
+                box->setText(writeNumber(value));
+    }
+    if (aspects & Aspect::Slowdown) {
+        m_pace.setValue(s.slowdown);
+        m_boxes.slowdown->setText(writeNumber(s.slowdown));
+    }
+    if (aspects & (Aspect::Slowdown | Aspect::Axis | Aspect::Language))
+        m_pace.setToolTip(paceText(s.slowdown, s.axis));
+}
+
+std::variant<Parameters, Message> FormBinding::read()
+{
+    auto checked = checkedBoxes(m_boxes);
+    if (const auto *parameters = std::get_if<Parameters>(&checked)) {
+        // The box's zero, not its stand-in, which only Start writes into the box.
+        const SecondValues values{parameters->amplitudeReplaced ? 0 : parameters->amplitude, parameters->frequency,
+                                  parameters->phaseDegrees};
+        m_setUp.change([&values](Chosen &c) { c.setUp.values = values; });
+    }
+    return checked;
+}
+
+} // namespace vlnokres
