@@ -136,7 +136,13 @@ struct TestWindow {
                 action->trigger();
         QCoreApplication::processEvents();
     }
-    void clickStart() { QTest::mouseClick(startButton(), Qt::LeftButton); }
+    // Clicks "Start", and lets what was held during the run be delivered after it, as the
+    // event loop does once the run has returned.
+    void clickStart()
+    {
+        QTest::mouseClick(startButton(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
 
     // Runs the animation with these texts in the boxes and returns the canvas it leaves.
     const QImage &run(const QString &amplitude = "0,5", const QString &frequency = "1", const QString &phase = "90")

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <memory>
+
 using namespace vlnokres;
 
 // Input that reaches the window during a run waits for the run's end and then takes effect in
@@ -45,13 +47,19 @@ int darkPixels(const QImage &image, const QRect &area)
 }
 
 // Opens the drawing area's menu, as a right click does, and clicks an item of one of its
-// submenus, as a user does; returns once the click has been handled.
-void chooseFromTheMenu(TestWindow &w, const QString &submenu, const QString &item)
+// submenus, as a user does; returns once the click has been handled. Whether the menu was
+// deleted while its click was still being handled is told to deletedInItsClick.
+void chooseFromTheMenu(TestWindow &w, const QString &submenu, const QString &item, bool *deletedInItsClick = nullptr)
 {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 400), w.window.mapToGlobal(QPoint(300, 400)));
     QApplication::sendEvent(&w.window, &click);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
+    auto clicking = std::make_shared<bool>(false);
+    QObject::connect(menu, &QObject::destroyed, [clicking, deletedInItsClick] {
+        if (deletedInItsClick && *clicking)
+            *deletedInItsClick = true;
+    });
     for (QAction *action : menu->actions()) {
         if (action->text() != submenu)
             continue;
@@ -62,7 +70,9 @@ void chooseFromTheMenu(TestWindow &w, const QString &submenu, const QString &ite
         for (QAction *choice : items->actions())
             if (choice->text() == item) {
                 QTest::mouseMove(items, items->actionGeometry(choice).center());
+                *clicking = true;
                 QTest::mouseClick(items, Qt::LeftButton, {}, items->actionGeometry(choice).center());
+                *clicking = false;
                 return;
             }
     }
@@ -102,7 +112,9 @@ void TestHeldInput::startAmongHeldInputRunsBeforeWhatFollows()
     QVERIFY(w.showActive());
     QWindow *handle = w.window.windowHandle();
     // During the first run: Start, then a click into the frequency box and a letter typed
-    // there. The second run must read the frequency as it was when Start was clicked.
+    // there. The second run must read the frequency as it was when Start was clicked, and run
+    // after the first has returned, not inside its end.
+    bool firstReturned = false, secondAfterTheFirst = false;
     w.pacer->atStep = [&](int step) {
         if (w.pacer->finishes == 0 && step == 5) {
             QTest::mouseClick(handle, Qt::LeftButton, {}, centreOf(w, names::kStart));
@@ -110,9 +122,14 @@ void TestHeldInput::startAmongHeldInputRunsBeforeWhatFollows()
             QTest::keyClick(handle, Qt::Key_End);
             QTest::keyClick(handle, 'x');
         }
+        if (w.pacer->finishes == 1 && step == 1)
+            secondAfterTheFirst = firstReturned;
     };
-    w.clickStart();
+    QTest::mouseClick(w.startButton(), Qt::LeftButton);
+    firstReturned = true;
+    QCoreApplication::processEvents();
     QCOMPARE(w.pacer->finishes, 2);
+    QVERIFY(secondAfterTheFirst);
     QCOMPARE(w.refusals, QStringList());
     QCOMPARE(w.box(names::kFrequency)->text(), QStringLiteral("1x"));
 }
@@ -305,13 +322,13 @@ void TestHeldInput::savingWhilePausedAnswersAtOnce()
 }
 
 // An example chosen from the menu runs once the menu has handled the click and closed: never
-// inside its handling, where the menu deleting itself would pull the run's ground away. One
-// chosen during a run waits for its end, as Start does.
+// inside its handling, where the run's events would delete the closed menu under the code
+// still handling its click, which then writes into it. One chosen during a run ends it.
 void TestHeldInput::exampleChosenFromTheMenuRunsAfterTheMenu()
 {
     TestWindow w;
     QVERIFY(w.showActive());
-    bool clickHandled = false;
+    bool clickHandled = false, deletedInItsClick = false;
     QList<bool> startedAfterTheClick;
     QStringList frequencies;
     w.pacer->atStep = [&](int step) {
@@ -321,17 +338,18 @@ void TestHeldInput::exampleChosenFromTheMenuRunsAfterTheMenu()
         }
         if (step == 30 && frequencies.size() == 1) {
             clickHandled = false;
-            chooseFromTheMenu(w, QStringLiteral("Příklady"), QStringLiteral("Stejná fáze"));
+            chooseFromTheMenu(w, QStringLiteral("Příklady"), QStringLiteral("Stejná fáze"), &deletedInItsClick);
             clickHandled = true;
             QCoreApplication::processEvents();
         }
         if (step == 60)
             w.window.run().stop();
     };
-    chooseFromTheMenu(w, QStringLiteral("Příklady"), QStringLiteral("Slyšitelné zázněje"));
+    chooseFromTheMenu(w, QStringLiteral("Příklady"), QStringLiteral("Slyšitelné zázněje"), &deletedInItsClick);
     clickHandled = true;
     QTRY_COMPARE(startedAfterTheClick.size(), 2);
     QCOMPARE(startedAfterTheClick, QList<bool>({true, true}));
+    QVERIFY(!deletedInItsClick);
     QCOMPARE(frequencies, QStringList({"1,02", "1"}));
     QVERIFY(!QApplication::activePopupWidget());
 }

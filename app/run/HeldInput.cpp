@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -59,8 +60,10 @@ HeldInput::Hold::Hold(HeldInput &input) : m_input(input) { ++m_input.m_holds; }
 
 HeldInput::Hold::~Hold()
 {
-    if (--m_input.m_holds == 0)
-        m_input.deliver();
+    if (--m_input.m_holds > 0 || m_input.m_queue.empty() || m_input.m_inDelivery || m_input.m_deliveryPosted)
+        return;
+    m_input.m_deliveryPosted = true;
+    QMetaObject::invokeMethod(&m_input, &HeldInput::deliver, Qt::QueuedConnection);
 }
 
 bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
@@ -68,6 +71,11 @@ bool HeldInput::eventFilter(QObject *receiver, QEvent *event)
     if (!receiver->isWindowType() || !isUserInput(event->type()))
         return false;
     auto *window = static_cast<QWindow *>(receiver);
+    // What comes before the held input is delivered goes after it.
+    if (m_holds == 0 && m_deliveryPosted) {
+        m_queue.push_back({window, replayOf(*event)});
+        return true;
+    }
     if (m_holds > 0) {
         if (QApplication::activePopupWidget())
             return false;
@@ -141,8 +149,10 @@ void HeldInput::defer(QWindow &window, std::function<void()> command)
 
 void HeldInput::deliver()
 {
-    // One at a time from the front: a delivery may start a run, whose own end delivers the
-    // rest, older input first.
+    // One at a time from the front: a delivery may start a run, after whose end the rest
+    // follows, older input first.
+    m_deliveryPosted = false;
+    const QScopedValueRollback delivering(m_inDelivery, true);
     while (m_holds == 0 && !m_queue.empty()) {
         Held held = std::move(m_queue.front());
         m_queue.pop_front();

@@ -37,8 +37,10 @@ public:
     // A command given during a run, done after it in its turn among the held input.
     void defer(QWindow &window, std::function<void()> command);
 
-    // Input is held while a Hold exists. When the last one ends, the held input is delivered;
-    // if that starts another run, input held meanwhile queues behind what was already held.
+    // Input is held while a Hold exists. When the last one ends, the held input is delivered
+    // from the event loop, after the run has returned, so that a run it starts never runs
+    // inside the one before; input that comes meanwhile queues behind it. If a delivery starts
+    // another run, input held meanwhile queues behind what was already held.
     class Hold
     {
     public:
@@ -64,6 +66,8 @@ private:
     void deliver();
 
     int m_holds = 0;
+    bool m_deliveryPosted = false; // the run has ended, its held input not yet delivered
+    bool m_inDelivery = false;
     std::function<Immediate(QWindow &, QEvent &)> m_immediate;
     std::deque<Held> m_queue;
     // The widget that took the last held press until its release, as the window system would
