@@ -45,9 +45,14 @@ ToneGenerator::Levels ToneGenerator::levelsOf(const Tones &tones) const
         l.secondPhase = wrapped(std::fmod(tones.phaseDegrees * kRadiansPerDegree, kTurn));
     }
     // A negative amplitude beyond the limit's would pass full scale: the tone is made quieter
-    // as a whole, never clipped. Apart, each channel holds one tone.
-    const double peak = m_voice == Voice::Stereo ? std::max(l.firstAmplitude, std::abs(l.secondAmplitude))
-                                                 : l.firstAmplitude + std::abs(l.secondAmplitude);
+    // as a whole, never clipped. Apart, each channel holds one tone, made quieter alone: the
+    // first stays as loud as it is alone, whatever the second.
+    if (m_voice == Voice::Stereo) {
+        if (std::abs(l.secondAmplitude) > kHighestPeak)
+            l.secondAmplitude *= kHighestPeak / std::abs(l.secondAmplitude);
+        return l;
+    }
+    const double peak = l.firstAmplitude + std::abs(l.secondAmplitude);
     if (peak > kHighestPeak) {
         l.firstAmplitude *= kHighestPeak / peak;
         l.secondAmplitude *= kHighestPeak / peak;

@@ -16,6 +16,13 @@ constexpr double kDashLength = 5;
 
 bool isDot(const Circle &circle) { return circle.radius == kDotRadius; }
 
+// The second vector of the lower diagram starts at the first's tip, and its tip traces the sum.
+bool isLowerSecondVector(const Line &line)
+{
+    const bool second = line.ink == Ink::Red || line.ink == Ink::LightYellow;
+    return second && !(line.from.x == scene::kSecondOriginX && line.from.y == scene::kUpperY);
+}
+
 } // namespace
 
 std::optional<Circle> dotAsPainted(const Circle &circle, const Look &look)
@@ -36,6 +43,9 @@ std::optional<Circle> dotAsPainted(const Circle &circle, const Look &look)
     return circle;
 }
 
-bool isPainted(const Line &line, const Look &look) { return !(look.sumHidden && line.ink == Ink::MidGrey); }
+bool isPainted(const Line &line, const Look &look)
+{
+    return !(look.sumHidden && (line.ink == Ink::MidGrey || isLowerSecondVector(line)));
+}
 
 } // namespace vlnokres

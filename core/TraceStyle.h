@@ -21,7 +21,9 @@ struct Look {
 // print the sum's dots are larger and the second wave's come in dashes, so that the three
 // traces stay apart in black and white; every other circle is painted as it is.
 std::optional<Circle> dotAsPainted(const Circle &circle, const Look &look);
-// Whether a line is painted: the envelope, drawn in mid-grey, would show the hidden sum's shape.
+// Whether a line is painted: with the sum hidden, neither the envelope, drawn in mid-grey,
+// which would show its shape, nor the lower diagram's second vector and the disc it sweeps,
+// whose tip traces it.
 bool isPainted(const Line &line, const Look &look);
 
 } // namespace vlnokres

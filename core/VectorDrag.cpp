@@ -13,7 +13,9 @@ namespace {
 
 double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-double roundedTo(double value, double unit) { return std::round(value / unit) * unit; }
+// To the nearest of so many parts of one, as the double nearest that decimal: 0,83 is 83 / 100,
+// not 83 × 0,01 (0,8300000000000001).
+double roundedTo(double value, double parts) { return std::round(value * parts) / parts; }
 
 } // namespace
 
@@ -52,12 +54,12 @@ Values valuesFor(Diagram diagram, Point pointer, double frequency, int step, boo
 {
     const Point origin = secondOrigin(diagram, step);
     const double length = distance(pointer, origin) / scene::kFirstLength;
-    const double amplitude = std::min(roundedTo(length, coarse ? 0.1 : 0.01), kAmplitudeLimit);
+    const double amplitude = std::min(roundedTo(length, coarse ? 10 : 100), kAmplitudeLimit);
     // The angle on screen, where y grows downward, less what the vector has turned by the step.
     const double angle = std::atan2(origin.y - pointer.y, pointer.x - origin.x);
     const double turned = secondAngle({0, frequency, 0}, step);
     const double phase = std::remainder(angle - turned, 2 * std::numbers::pi) / kRadiansPerDegree;
-    return {amplitude, std::clamp(roundedTo(phase, coarse ? 15 : 1), -180.0, 180.0)};
+    return {amplitude, std::clamp(coarse ? 15 * std::round(phase / 15) : std::round(phase), -180.0, 180.0)};
 }
 
 } // namespace vlnokres::drag

@@ -99,6 +99,11 @@ void TestLesson::printKeepsTheTracesApartInGrey()
     QCOMPARE(dotAsPainted(sum, Look(Colours::ColourBlind)), std::optional(sum));
     QCOMPARE(dotAsPainted(sum, Look(Colours::Standard, true)), std::nullopt);
     QVERIFY(!isPainted(Line{{340, 300}, {341, 300}, Ink::MidGrey}, Look(Colours::Standard, true)));
+    // The lower diagram's second vector traces the sum: hidden with it; the upper one is not.
+    const Line lowerSecond{{210, 360.5}, {240, 330}, Ink::Red}, upperSecond{{450, 150.5}, {480, 120}, Ink::Red};
+    QVERIFY(!isPainted(lowerSecond, Look(Colours::Standard, true)));
+    QVERIFY(!isPainted(Line{lowerSecond.from, lowerSecond.to, Ink::LightYellow}, Look(Colours::Print, true)));
+    QVERIFY(isPainted(lowerSecond, Look()) && isPainted(upperSecond, Look(Colours::Standard, true)));
 }
 
 QTEST_GUILESS_MAIN(TestLesson)

@@ -450,9 +450,13 @@ void TestMainWindow::hiddenSumComesBackAsDrawn()
         trigger(w.window, QStringLiteral("Skrýt součet"));
         QCOMPARE(w.window.surface().image(), own);
         DrawOps withoutSum = w.window.surface().drawing().ops();
+        // Without the sum's dots, and without the lower diagram's second vector, whose tip
+        // traces the sum, and the disc it sweeps.
         std::erase_if(withoutSum, [](const DrawOp &op) {
             const auto *dot = std::get_if<Circle>(&op);
-            return dot && dot->ink == Ink::Foreground;
+            const auto *line = std::get_if<Line>(&op);
+            return (dot && dot->ink == Ink::Foreground) ||
+                   (line && (line->ink == Ink::Red || line->ink == Ink::LightYellow) && line->from.y > 240);
         });
         QWidget elsewhere;
         RasterSurface expected(elsewhere, MainWindow::kClientSize);

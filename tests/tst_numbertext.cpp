@@ -71,6 +71,9 @@ void TestNumberText::reads_data()
     QTest::newRow("too large, negative") << "en_US" << "-1e309" << -qInf();
     QTest::newRow("ten thousand nines") << "cs_CZ" << QString(10000, u'9') << qInf();
     QTest::newRow("a million ones") << "de_DE" << QString(1000000, u'1') << qInf();
+    QTest::newRow("ar as an Arabic desktop writes it") << "ar_EG" << "\u061C-١٫١" << -1.1;
+    QTest::newRow("Arabic digits under cs") << "cs_CZ" << "١٢٫٥" << 12.5;
+    QTest::newRow("Persian digits") << "cs_CZ" << "۱,۵" << 1.5;
 }
 
 void TestNumberText::reads()
@@ -98,6 +101,7 @@ void TestNumberText::refuses_data()
     QTest::newRow("de thousands, not 1.08") << "de_DE" << "1.080";
     QTest::newRow("de grouped twice") << "de_DE" << "12.345.678";
     QTest::newRow("ten thousand letters") << "en_US" << QString(10000, u'x');
+    QTest::newRow("Arabic thousands") << "ar_EG" << "١٬٢٣٤";
 }
 
 void TestNumberText::refuses()

@@ -194,8 +194,17 @@ void TestSound::stereoPutsEachWaveOnItsSide()
     };
     QVERIFY(std::abs(pitchOf(sides[0]) - 220) <= 1);
     QVERIFY(std::abs(pitchOf(sides[1]) - 224) <= 1);
-    QVERIFY(std::abs(loudest(sides[0]) - kGain) < 1e-3);
-    QVERIFY(std::abs(loudest(sides[1]) - 1.5 * kGain) < 1e-3);
+    // Each side as loud as its wave alone; a second wave too loud for its side is made quieter
+    // there alone, never clipped.
+    for (const auto &[amplitude, right] : {std::pair{1.5, 1.5 * kGain}, {-3.0, kHighestPeak}, {-4.0, kHighestPeak},
+                                           {-1e6, kHighestPeak}}) {
+        const std::vector<float> frames = toneOf({kDefaultBaseTone, amplitude, 1.02, 0}, Voice::Stereo, 0.1, kRate);
+        std::vector<float> side[2];
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            side[i % 2].push_back(frames[i]);
+        QVERIFY2(std::abs(loudest(side[0]) - kGain) < 1e-3, qPrintable(QString::number(amplitude)));
+        QVERIFY2(std::abs(loudest(side[1]) - right) < 1e-3, qPrintable(QString::number(amplitude)));
+    }
 
     const std::vector<std::uint8_t> wav = wavFile({0.5f, -0.5f}, kRate, 2);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(wav.data()) + 22, 12),

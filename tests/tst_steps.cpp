@@ -295,6 +295,13 @@ void TestSteps::dragPutsTheTipUnderThePointer()
         QVERIFY(std::hypot(tip.x - pointer.x, tip.y - pointer.y) < 1);
     QCOMPARE(drag::grabbed({tip.x + 7, tip.y}, amplitude, frequency, phase, step), std::optional(diagram));
     QCOMPARE(drag::grabbed({tip.x, tip.y + 9}, amplitude, frequency, phase, step), std::nullopt);
+    // Every length is the decimal it is written as: 0,83, not 0,8300000000000001.
+    for (const auto &[parts, most] : {std::pair{100, 150}, {10, 15}})
+        for (int n = 0; n <= most; ++n) {
+            const double length = drag::valuesFor(diagram, {origin.x, origin.y - 50.0 * n / parts}, frequency, step,
+                                                  parts == 10).amplitude;
+            QVERIFY2(length == double(n) / parts, qPrintable(QString::number(length, 'g', 17)));
+        }
 }
 
 void TestSteps::boxesStepByTheirUnit_data()

@@ -1,4 +1,5 @@
 #include "TestWindow.h"
+#include "core/VectorDrag.h"
 
 #include "app/run/PaintParts.h"
 #include "app/run/RasterPainter.h"
@@ -745,6 +746,28 @@ void TestZoom::draggedVectorMovesTheSumAndItsSound()
     w.sounds.clear();
     w.clickStart();
     QVERIFY(w.window.surface().image() == dragged);
+
+    // A drag that something interrupts ends there: another button pressed, or its own let go
+    // where the window did not see it (on a menu another button opened).
+    const Point tip = drag::secondTip(drag::Diagram::Upper, 0.9, 1, -30, kSteps);
+    const QPoint at = origin + QPoint(int(std::lround(tip.x)), int(std::lround(tip.y)));
+    for (const bool otherButton : {true, false}) {
+        QTest::mousePress(handle, Qt::LeftButton, {}, at);
+        QTest::mouseMove(handle, at + QPoint(0, -5));
+        const QString dragging = w.box(names::kPhase)->text();
+        if (otherButton) {
+            QTest::mousePress(handle, Qt::MiddleButton, {}, at + QPoint(0, -5));
+            QTest::mouseRelease(handle, Qt::MiddleButton, {}, at + QPoint(0, -5));
+        }
+        QMouseEvent moved(QEvent::MouseMove, at + QPoint(30, 30), at + QPoint(30, 30), QPointF(), Qt::NoButton,
+                          otherButton ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(&w.window, &moved);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, at + QPoint(30, 30));
+        QCOMPARE(w.box(names::kPhase)->text(), dragging);
+        QTest::mouseMove(handle, at + QPoint(40, 0));
+        QCOMPARE(w.box(names::kPhase)->text(), dragging);
+        w.clickStart();
+    }
 }
 
 QTEST_MAIN(TestZoom)

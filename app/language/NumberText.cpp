@@ -65,11 +65,33 @@ bool dotGrouped(const QString &text)
 
 bool groupsWithDot(const QLocale &locale) { return locale.groupSeparator() == QStringLiteral("."); }
 
+// Digits of every script as the western ones, the Arabic decimal separator as a dot, and
+// without the marks that set the writing's direction (the Arabic letter mark that Arabic
+// locales put before a minus), which no notation reads.
+QString westernDigits(const QString &text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code == u'\u061C' || code == u'\u200E' || code == u'\u200F' || (code >= u'\u202A' && code <= u'\u202E') ||
+            (code >= u'\u2066' && code <= u'\u2069'))
+            continue;
+        if (c.isDigit() && c.digitValue() >= 0)
+            plain += QChar(u'0' + c.digitValue());
+        else if (code == u'\u066B')
+            plain += u'.';
+        else
+            plain += c;
+    }
+    return plain;
+}
+
 } // namespace
 
 std::optional<double> readNumber(const QString &text, const QLocale &locale)
 {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = westernDigits(text.trimmed());
     if (const auto value = readIn(locale, trimmed))
         return value;
     if (groupsWithDot(locale) && dotGrouped(trimmed))
@@ -101,7 +123,7 @@ std::optional<Message> ambiguityOf(const QString &text, const QLocale &locale)
 
 std::optional<double> readPlainNumber(const QString &text)
 {
-    QString plain = text.trimmed();
+    QString plain = westernDigits(text.trimmed());
     if (plain.count(u',') + plain.count(u'.') > 1)
         return std::nullopt;
     plain.replace(u',', u'.');

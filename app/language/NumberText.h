@@ -22,7 +22,8 @@ QString writeNumber(double value, const QLocale &locale = QLocale());
 // digits ("1.500" under German) is ambiguous (see ambiguityOf). Where the program speaks
 // English, whose numbers have a decimal point, a decimal comma is read too ("1,5" is 1.5). A number too large for a
 // double ("1e309") reads as an infinity of its sign, one too small to hold ("1e-400") as 0;
-// the words "inf" and "nan" are not numbers.
+// the words "inf" and "nan" are not numbers. Digits of another script read as theirs ("١٫١"
+// is 1.1, as an Arabic desktop writes it, with its letter mark before a minus).
 std::optional<double> readNumber(const QString &text, const QLocale &locale = QLocale());
 
 // Where the locale groups digits with a dot, text such as "1.500" or "12.345.678" reads both

@@ -59,8 +59,8 @@ struct SetUpOption {
     // a submenu of this name. None: offered elsewhere (the boxes, the pace bar, the sound's
     // own menu, clicks on the graph) or on the command line alone.
     const char *menuText = nullptr;
-    QList<QKeySequence> keys;
-    std::vector<OptionChoice> choices;
+    QList<QKeySequence> keys = {};
+    std::vector<OptionChoice> choices = {};
 };
 
 // Every option of the set-up, in the order the copied command writes them.

@@ -27,11 +27,21 @@ std::optional<drag::Diagram> VectorDragging::tipAt(QPointF position) const
     return drag::grabbed({at.x(), at.y()}, p.amplitude, p.frequency, p.phaseDegrees, m_run.shownStep());
 }
 
+void VectorDragging::release()
+{
+    m_dragging.reset();
+    m_window.setCursor(Qt::OpenHandCursor);
+    m_released();
+}
+
 bool VectorDragging::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != &m_window)
         return false;
     const auto type = event->type();
+    const bool interrupted = type == QEvent::ContextMenu || type == QEvent::WindowDeactivate || type == QEvent::Hide;
+    if (interrupted && m_dragging)
+        release();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return false;
     const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -41,11 +51,11 @@ bool VectorDragging::eventFilter(QObject *watched, QEvent *event)
             m_window.setCursor(Qt::ClosedHandCursor);
         return bool(m_dragging);
     }
-    if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && m_dragging) {
-        m_dragging.reset();
-        m_window.setCursor(Qt::OpenHandCursor);
-        m_released();
-        return true;
+    // Let go, or its button no longer held when the release went elsewhere (to a menu that
+    // another button opened): the drag ends.
+    if (m_dragging && (type == QEvent::MouseButtonPress || !(mouse->buttons() & Qt::LeftButton))) {
+        release();
+        return type != QEvent::MouseButtonPress;
     }
     if (type != QEvent::MouseMove)
         return false;

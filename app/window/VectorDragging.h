@@ -17,7 +17,8 @@ class RunController;
 // The second vector taken by its tip with the mouse, wherever the picture shows it and no run
 // goes on: an open hand over a tip, a closed one while dragging. Each movement tells moved the
 // values that put the tip under the pointer (with Ctrl, in coarse steps); letting go tells
-// released.
+// released, and so does anything that interrupts the drag (another button, a menu opening,
+// the window losing the keyboard), after which the vector follows the pointer no more.
 class VectorDragging final : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ protected:
 
 private:
     std::optional<drag::Diagram> tipAt(QPointF position) const;
+    void release();
 
     QWidget &m_window;
     const RunController &m_run;
