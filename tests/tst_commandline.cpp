@@ -70,6 +70,20 @@ void TestCommandLine::refuses_data()
                                         << "Stránku „a3“ neznám: volba „--page“ bere a4.";
     QTest::newRow("labels for a sound file") << QStringList{"--render", "x.wav", "--labels"}
                                              << "Volba „--labels“ platí jen pro okno nebo s volbou „--render“ do obrázku.";
+    // What would do nothing where it is given.
+    const QString rasters = QStringLiteral("platí jen spolu s volbou „--render“ do souboru .png nebo .gif.");
+    QTest::newRow("a scale for a vector picture") << QStringList{"--render", "x.svg", "--scale", "2"} << "Volba „--scale“ " + rasters;
+    QTest::newRow("a scale for a PDF") << QStringList{"--render", "x.pdf", "--scale", "2"} << "Volba „--scale“ " + rasters;
+    const QString pictures = QStringLiteral("platí jen pro okno nebo s volbou „--render“ do obrázku.");
+    QTest::newRow("readouts for a sound file") << QStringList{"--render", "x.wav", "--values"} << "Volba „--values“ " + pictures;
+    QTest::newRow("colours for a sound file") << QStringList{"--render", "x.wav", "--colours", "print"}
+                                              << "Volba „--colours“ " + pictures;
+    const QString paced = QStringLiteral("platí jen pro okno nebo s volbou „--render“ do souboru .gif.");
+    for (const char *file : {"x.png", "x.svg", "x.pdf", "x.wav"})
+        QTest::newRow(qPrintable(QStringLiteral("a slowdown for %1").arg(QLatin1String(file))))
+            << QStringList{"--render", file, "--slowdown", "2"} << "Volba „--slowdown“ " + paced;
+    QTest::newRow("a long value cut short") << QStringList{"--colours", QString(10000, u'x')}
+                                            << "Barvy „" + QString(40, u'x') + "…“ neznám: volba „--colours“ bere standard, colour-blind nebo print.";
 }
 
 void TestCommandLine::refuses()

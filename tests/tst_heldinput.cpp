@@ -32,6 +32,7 @@ private Q_SLOTS:
     void dialogsAnswerDuringARun();
     void savingWhilePausedAnswersAtOnce();
     void exampleChosenFromTheMenuRunsAfterTheMenu();
+    void sceneChosenDuringARunEndsIt();
 };
 
 namespace {
@@ -352,6 +353,28 @@ void TestHeldInput::exampleChosenFromTheMenuRunsAfterTheMenu()
     QVERIFY(!deletedInItsClick);
     QCOMPARE(frequencies, QStringList({"1,02", "1"}));
     QVERIFY(!QApplication::activePopupWidget());
+}
+
+// A choice of the menu that sets the scene up anew (the time axis) ends a run going on, as
+// Escape does, and takes effect at once; one that changes how the scene is looked at takes
+// effect during the run.
+void TestHeldInput::sceneChosenDuringARunEndsIt()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    bool readoutsDuringTheRun = false;
+    w.pacer->atStep = [&](int step) {
+        if (step != 10)
+            return;
+        w.trigger(QStringLiteral("Hodnoty"));
+        readoutsDuringTheRun = w.window.setUp().setUp().readouts && !w.pacer->stopped;
+        w.trigger(QStringLiteral("20 period"));
+    };
+    w.clickStart();
+    QVERIFY(readoutsDuringTheRun);
+    QCOMPARE(w.pacer->deadlines.size(), std::size_t(10));
+    QCOMPARE(w.window.setUp().setUp().axis, TimeAxis{20});
+    QVERIFY(!w.window.isRunning());
 }
 
 QTEST_MAIN(TestHeldInput)

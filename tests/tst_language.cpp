@@ -74,11 +74,17 @@ void TestLanguage::englishLeavesNoCzechAndCzechComesBackAsItWas()
     trigger(w.window, QStringLiteral("Popisky"));
     w.run(QStringLiteral("0,8"), QStringLiteral("1,1"), QStringLiteral("45"));
     const QImage czech = w.window.grab().toImage();
+    // The key help open meanwhile opens again in English.
+    trigger(w.window, QStringLiteral("Klávesové zkratky"));
 
     trigger(w.window, QStringLiteral("English"));
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0.8"));
+    QVERIFY(w.window.pictureCommands().suggestedPath().endsWith(QStringLiteral("/sum-of-sinusoids.png")));
+    trigger(w.window, QStringLiteral("Hide the sum"));
+    QVERIFY(w.window.drawingArea().accessibleDescription().contains(QStringLiteral("The sum is hidden")));
     QStringList texts{w.window.windowTitle(), w.window.drawingArea().accessibleName(),
                       w.window.drawingArea().accessibleDescription(), w.pace()->toolTip()};
+    trigger(w.window, QStringLiteral("Hide the sum"));
     for (const QWidget *child : w.window.findChildren<QWidget *>()) {
         texts << child->accessibleName() << child->toolTip();
         if (const auto *label = qobject_cast<const QLabel *>(child))
@@ -98,7 +104,6 @@ void TestLanguage::englishLeavesNoCzechAndCzechComesBackAsItWas()
         if (text != u"Čeština")
             texts << text;
     menu->close();
-    trigger(w.window, QStringLiteral("Keys"));
     const auto *help = w.window.findChild<QDialog *>(QStringLiteral("klavesoveZkratky"));
     QVERIFY(help && help->isVisible());
     texts << help->windowTitle();
@@ -111,6 +116,8 @@ void TestLanguage::englishLeavesNoCzechAndCzechComesBackAsItWas()
     texts << QString::fromUtf8(QApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml")));
     QVERIFY2(czechIn(texts).isEmpty(), qPrintable(czechIn(texts).join(u'\n')));
     QVERIFY(texts.join(u' ').contains(QStringLiteral("Amplitude 0.8 · Frequency 1.1 · Phase shift 45°")));
+    // Numbers with a decimal point, and with a Czech decimal comma too.
+    w.run(QStringLiteral("0,8"), QStringLiteral("1.1"), QStringLiteral("45"));
 
     trigger(w.window, QStringLiteral("Čeština"));
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,8"));

@@ -394,6 +394,18 @@ void TestMainWindow::setUpCopiedAsACommandOpensAgain()
     QCOMPARE(other.pace()->value(), 2);
     QCOMPARE(other.window.soundCommands().voice(), std::optional(vlnokres::sound::Voice::Second));
     QCOMPARE(other.window.surface().colours(), Colours::ColourBlind);
+
+    // Cursors placed on a long axis stay for it, but what is copied on a shorter one holds only
+    // those on its graph, and always opens.
+    w.window.setUp().change([](Chosen &c) {
+        c.setUp.axis = {100};
+        c.setUp.cursors = {101.63, 15.46};
+    });
+    QVERIFY(copy().endsWith(QStringLiteral(" --periods 100 --cursors 101,63:15,46")));
+    trigger(QStringLiteral("2 periody"));
+    const QString shorter = copy();
+    QVERIFY2(!shorter.contains(QStringLiteral("--cursors")), qPrintable(shorter));
+    QVERIFY(std::holds_alternative<CommandLine>(parseCommandLine(shorter.split(u' '))));
 }
 
 // Given on the command line with a comma or a dot under any locale, shown in the user's;

@@ -455,27 +455,42 @@ void TestPicture::animationShowsTheRunInRealTime()
 void TestPicture::printsOnAnA4PageInLandscape()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf")), written = dir.filePath(QStringLiteral("a4.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    printer.setOutputFileName(printed);
     printer.setPageLayout(printedPageLayout());
-    QVERIFY(paintPage(printer, m_run, PictureText(m_caption), Look(Colours::Print)));
-    const QString output = dir.filePath(QStringLiteral("page.png"));
-    const QImage page = renderWith(QStringLiteral(PDFTOPPM), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("36"),
-                                   QStringLiteral("-singlefile"), path, output.chopped(4)}, output);
-    QVERIFY(!page.isNull());
-    QVERIFY2(std::abs(page.width() - 421) <= 1 && std::abs(page.height() - 298) <= 1,
-             qPrintable(QStringLiteral("%1×%2").arg(page.width()).arg(page.height())));
-    QRect inked;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 240)
-                inked |= QRect(x, y, 1, 1);
-    const int margin = int(15 / 25.4 * 36); // 15 mm
-    QVERIFY2(QRect(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin).contains(inked),
-             qPrintable(QStringLiteral("%1,%2 %3×%4").arg(inked.x()).arg(inked.y()).arg(inked.width()).arg(inked.height())));
-    QVERIFY(inked.width() > 0.9 * (page.width() - 2 * margin));
+    // In the window's palette: on paper the band is white, whatever the palette.
+    QVERIFY(paintPage(printer, m_run, PictureText(m_caption), Look()));
+    QCOMPARE(writeWhole(written, picturePdf(m_run, PictureText(m_caption), Look(), PdfPage::A4)), QString());
+    for (const QString &path : {printed, written}) {
+        const QString output = dir.filePath(QStringLiteral("page.png"));
+        const QImage page = renderWith(QStringLiteral(PDFTOPPM), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("36"),
+                                       QStringLiteral("-singlefile"), path, output.chopped(4)}, output);
+        QVERIFY(!page.isNull());
+        QVERIFY2(std::abs(page.width() - 421) <= 1 && std::abs(page.height() - 298) <= 1,
+                 qPrintable(QStringLiteral("%1×%2").arg(page.width()).arg(page.height())));
+        QRect inked;
+        int dark = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 240) {
+                    inked |= QRect(x, y, 1, 1);
+                    ++dark;
+                }
+        const int margin = int(15 / 25.4 * 36); // 15 mm
+        QVERIFY2(QRect(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin).contains(inked),
+                 qPrintable(QStringLiteral("%1,%2 %3×%4").arg(inked.x()).arg(inked.y()).arg(inked.width()).arg(inked.height())));
+        QVERIFY(inked.width() > 0.9 * (page.width() - 2 * margin));
+        QVERIFY2(dark < inked.width() * inked.height() / 3, qPrintable(QString::number(dark)));
+    }
+    // Fitted and centred on the printable area, whichever way it is larger.
+    for (const QRectF &printable : {QRectF(10, 20, 1000, 300), QRectF(0, 0, 300, 1000)}) {
+        const QRectF placed = pictureOnPage(printable);
+        QCOMPARE(placed.center(), printable.center());
+        QVERIFY(printable.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(placed));
+        QVERIFY(qFuzzyCompare(placed.width(), printable.width()) || qFuzzyCompare(placed.height(), printable.height()));
+    }
 }
 
 QTEST_MAIN(TestPicture)

@@ -140,10 +140,15 @@ void TestPreferences::settingsFileKeepsOtherWindowsChoices()
     choose(second, Colours::Print);
     choose(first, Colours::Standard); // as the first window has it already
     QCOMPARE(SettingsFile(path).load().chosen.setUp.colours, Colours::Standard);
-    // What the command line gives is not the user's choice.
-    first.change([](Chosen &c) { c.language = Language::English; }, Origin::Session);
+    // What the command line gives is not the user's choice; the user's is, and the other
+    // window's next choice keeps it.
     const auto czechAfter = qScopeGuard([] { setLanguage(Language::Czech); });
+    first.change([](Chosen &c) { c.language = Language::English; }, Origin::Session);
     QCOMPARE(SettingsFile(path).load().chosen.language, Language::Czech);
+    second.change([](Chosen &c) { c.language = Language::English; }, Origin::User, Aspect::Language);
+    choose(first, Colours::ColourBlind);
+    QCOMPARE(SettingsFile(path).load().chosen.language, Language::English);
+    QCOMPARE(SettingsFile(path).load().chosen.setUp.colours, Colours::ColourBlind);
 
     const QString fifo = dir.filePath(QStringLiteral("fifo.conf"));
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);

@@ -247,6 +247,7 @@ void TestSound::menuNamesWhatTheClassHears_data()
         << 220.0 << 1.1 << "Tóny 220 Hz a 242 Hz: 22 záznějů za sekundu, slyšet jako drsnost";
     QTest::newRow("one pitch, no beats") << 220.0 << 1.0 << "Oba tóny 220 Hz";
     QTest::newRow("turning back, the same pitch") << 110.0 << -1.0 << "Oba tóny 110 Hz";
+    QTest::newRow("turning back, beats to count") << 220.0 << -1.02 << "Tóny 220 Hz a 224,4 Hz: zázněje 4,4× za sekundu";
     QTest::newRow("far apart: two tones") << 220.0 << 2.0 << "Tóny 220 Hz a 440 Hz: slyšet jako dva tóny";
 }
 

@@ -940,5 +940,9 @@ graphical environment,
         <source>pro okno nebo s volbou „--render“ %1</source>
         <translation>for the window or with the option “--render” %1</translation>
     </message>
+    <message>
+        <source>soucet-sinusovek.png</source>
+        <translation>sum-of-sinusoids.png</translation>
+    </message>
 </context>
 </TS>

@@ -26,14 +26,14 @@ void describe(QPdfWriter &pdf)
 
 } // namespace
 
-void paintPicture(QPainter &painter, const DrawOps &sceneOps, const PictureText &text, Look look)
+void paintPicture(QPainter &painter, const DrawOps &sceneOps, const PictureText &text, Look look, Band band)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(-picture::kArea.left, -picture::kArea.top);
     const QRectF page(picture::kArea.left, picture::kArea.top, picture::kWidth, picture::kHeight);
     painter.setClipRect(page);
-    painter.fillRect(page, QColor::fromRgb(rgbOf(Ink::BackgroundGrey, look.colours)));
+    painter.fillRect(page, band == Band::Paper ? QColor(Qt::white) : QColor::fromRgb(rgbOf(Ink::BackgroundGrey, look.colours)));
     PainterSink sink(painter);
     emitPicture(sink, sceneOps, text, look);
     painter.restore();
@@ -62,7 +62,8 @@ bool paintPage(QPagedPaintDevice &device, const DrawOps &sceneOps, const Picture
     const QRectF target = pictureOnPage(QRectF(QPointF(), printable.size()));
     painter.translate(target.topLeft());
     painter.scale(target.width() / picture::kWidth, target.height() / picture::kHeight);
-    paintPicture(painter, sceneOps, text, look);
+    // A page of grey would take a whole cartridge, and a page prints on white paper anyway.
+    paintPicture(painter, sceneOps, text, look, Band::Paper);
     return painter.end();
 }
 

@@ -24,7 +24,7 @@
 namespace vlnokres {
 namespace {
 
-constexpr auto kFileName = "soucet-sinusovek.png";
+constexpr auto kFileName = QT_TRANSLATE_NOOP("vlnokres::Texts", "soucet-sinusovek.png");
 
 struct Filter {
     const char *text; // the Czech source
@@ -68,7 +68,7 @@ QString PictureCommands::suggestedPath() const
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    return QDir(folder).filePath(QString::fromLatin1(kFileName));
+    return QDir(folder).filePath(Texts::tr(kFileName));
 }
 
 // The dialog adds the chosen format's extension to a name typed without one before it asks

@@ -49,11 +49,15 @@ QByteArray pictureSvg(const DrawOps &sceneOps, const PictureText &text, Look loo
 enum class PdfPage { Picture, A4 };
 QByteArray picturePdf(const DrawOps &sceneOps, const PictureText &text, Look look = {}, PdfPage page = PdfPage::Picture);
 
-// The picture as vectors in scene pixels, from the band's top-left corner, onto any painter.
-void paintPicture(QPainter &painter, const DrawOps &sceneOps, const PictureText &text, Look look);
-// The printed page: A4 in landscape with margins, the picture scaled to fit and centred; and
-// the picture painted so on a printer's or a PDF writer's page. False where the device
-// cannot be painted on (a printer that is gone, a file that cannot be written).
+// The picture as vectors in scene pixels, from the band's top-left corner, onto any painter;
+// the band in the palette's grey, as the window shows it, or white, as paper is.
+enum class Band { Palette, Paper };
+void paintPicture(QPainter &painter, const DrawOps &sceneOps, const PictureText &text, Look look,
+                  Band band = Band::Palette);
+// The printed page: A4 in landscape with margins, the picture scaled to fit and centred, its
+// band white and its traces in the palette's colours; and the picture painted so on a
+// printer's or a PDF writer's page. False where the device cannot be painted on (a printer
+// that is gone, a file that cannot be written).
 QPageLayout printedPageLayout();
 QRectF pictureOnPage(const QRectF &printable);
 bool paintPage(QPagedPaintDevice &device, const DrawOps &sceneOps, const PictureText &text, Look look);

@@ -8,7 +8,10 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QLocale>
+#include <QLabel>
 #include <QMenu>
+#include <QStyle>
+#include <QWidgetAction>
 #include <QWidget>
 
 #include <cmath>
@@ -34,6 +37,19 @@ const VoiceItem kVoiceItems[] = {
 constexpr double kBaseTones[] = {110, 220, 440, 880};
 
 QString hertzText(double hertz) { return textLocale().toString(hertz, 'g', 6); }
+
+// A line that tells, not one to choose: readable as the menu's items are, and not greyed as a
+// disabled one would be.
+void addTellingLine(QMenu &menu, const QString &text)
+{
+    auto *line = new QWidgetAction(&menu);
+    auto *label = new QLabel(text);
+    const int indent = menu.style()->pixelMetric(QStyle::PM_SmallIconSize) + 8;
+    label->setContentsMargins(indent, 3, indent / 2, 3);
+    line->setDefaultWidget(label);
+    line->setText(text);
+    menu.addAction(line);
+}
 
 std::optional<Voice> voiceOf(const QAction *action)
 {
@@ -178,7 +194,7 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
 {
     const bool available = m_player->available();
     if (!available)
-        menu.addAction(Texts::tr("Zvuk není k dispozici"))->setEnabled(false);
+        addTellingLine(menu, Texts::tr("Zvuk není k dispozici"));
     toggle->setEnabled(available);
     menu.addAction(toggle);
     for (QAction *action : m_voices->actions()) {
@@ -199,7 +215,7 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
     const QString line = sound::audible(second, m_player->sampleRate())
                              ? tonesLine(baseTone(), frequency.value_or(1))
                              : Texts::tr("Druhý tón (%1 Hz) je mimo slyšitelné pásmo").arg(hertzText(std::abs(second)));
-    menu.addAction(line)->setEnabled(false);
+    addTellingLine(menu, line);
 }
 
 // Beats are heard as a swelling and fading up to about fifteen a second; faster, they are

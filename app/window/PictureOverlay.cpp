@@ -23,8 +23,9 @@ constexpr int kTick = 30; // ms
 // second vector reaches, with its arrow head.
 constexpr Rect kResultantArea{38, 258, 302, 523};
 // A paused run's step, full screen, in the band's free top-left corner, where a picture has
-// its caption.
-constexpr Rect kStepArea{0, 51, 330, 80};
+// its caption, and clear of the pace bar above it.
+constexpr Rect kStepArea{0, 58, 330, 84};
+constexpr Point kStepAt{8, 76};
 
 } // namespace
 
@@ -85,7 +86,7 @@ void PictureOverlay::paint(QPainter &painter, double zoom) const
     emitMarks(sink, over.marks, over.cursorValues);
     emitReadouts(sink, over.readouts);
     if (stepShown)
-        sink.text(picture::kCaptionAt,
+        sink.text(kStepAt,
                   Texts::tr(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps()).mid(3) +
                       Texts::tr(" – pozastaveno"),
                   pictureStyle::kCaptionPixels);
