@@ -21,13 +21,14 @@ void print(FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto text = vlnokres::argumentsOf(argc, argv);
+    const QStringList arguments = std::holds_alternative<QStringList>(text) ? std::get<QStringList>(text) : QStringList();
     // What the command line says, --help and its messages are in the language it asks for.
     if (const auto language = vlnokres::languageAsked(arguments))
         vlnokres::setLanguage(*language);
-    const auto parsed = vlnokres::parseCommandLine(arguments);
+    const auto parsed = arguments.isEmpty() ? std::variant<vlnokres::CommandLine, vlnokres::CommandLineError>(
+                                                  std::get<vlnokres::CommandLineError>(text))
+                                            : vlnokres::parseCommandLine(arguments);
     if (const auto *error = std::get_if<vlnokres::CommandLineError>(&parsed)) {
         print(stderr, error->message + u'\n' + (error->showUsage ? vlnokres::usageLine() + u'\n' : QString()));
         return 2;

@@ -126,6 +126,11 @@ void TestCommandLine::handsOnWhatWasGiven()
     QVERIFY(t.a4Page && t.chosen.setUp.sumHidden && t.chosen.setUp.labels);
     QCOMPARE(t.chosen.setUp.cursors, (std::vector<double>{0.62, 1.5}));
     QCOMPARE(t.chosen.setUp.colours, Colours::Print);
+
+    // A file name whose bytes are no text would be written under another name.
+    const char *const bytes[] = {"vlnokres", "--render", "x\xff.png"};
+    QVERIFY(std::holds_alternative<CommandLineError>(argumentsOf(3, bytes)));
+    QCOMPARE(std::get<QStringList>(argumentsOf(2, bytes)), QStringList({"vlnokres", "--render"}));
 }
 
 // Each example's values and the time graph's span it needs to show what it names; a span

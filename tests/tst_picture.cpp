@@ -302,6 +302,11 @@ void TestPicture::failedWriteLeavesNothing()
     const QString reason = writeWhole(missing, "data");
     QVERIFY(reason.contains(QStringLiteral("neexistuje")));
     QVERIFY(!QFileInfo::exists(missing));
+    // Too long for the system: said so, in Czech, not as a folder that does not exist.
+    QCOMPARE(writeWhole(dir.filePath(QString(300, u'ř') + QStringLiteral(".png")), "data"),
+             QStringLiteral("název je příliš dlouhý"));
+    QCOMPARE(writeWhole(dir.filePath(QStringLiteral("a/").repeated(2100) + QStringLiteral("x.png")), "data"),
+             QStringLiteral("cesta je příliš dlouhá"));
     // A file of the name that was there stays as it was when writing fails midway is not
     // something a test can cause here; a successful write replaces it whole.
     const QString existing = dir.filePath(QStringLiteral("picture.svg"));

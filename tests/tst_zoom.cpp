@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QScreen>
 #include <QMimeData>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -216,8 +217,12 @@ void TestZoom::viewKeysResizeTheWindow()
     QVERIFY(std::abs(zoomAfter(Qt::Key_Plus) - 0.625) < 0.01);
     QCOMPARE(zoomAfter(Qt::Key_0), 1.0);
     QCOMPARE(w.window.size(), MainWindow::kClientSize);
-    // Larger than the screen (800 × 600 here) it does not go.
+    // Larger than the screen (800 × 600 here) it does not go, nor past its edge where it
+    // grows.
+    w.window.move(300, 200);
     QVERIFY(zoomAfter(Qt::Key_Plus) <= 1.01);
+    QVERIFY2(w.window.screen()->availableGeometry().contains(w.window.frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2").arg(w.window.frameGeometry().x()).arg(w.window.frameGeometry().y())));
 }
 
 void TestZoom::fullScreenKeyTogglesAndEscapeLeaves()

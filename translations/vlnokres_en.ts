@@ -944,5 +944,29 @@ graphical environment,
         <source>soucet-sinusovek.png</source>
         <translation>sum-of-sinusoids.png</translation>
     </message>
+    <message>
+        <source>Argument %1 obsahuje bajty, které nejsou textem v kódování systému.</source>
+        <translation>The argument %1 holds bytes that are no text in the system's encoding.</translation>
+    </message>
+    <message>
+        <source>název je příliš dlouhý</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>soubor by byl příliš velký</source>
+        <translation>the file would be too large</translation>
+    </message>
+    <message>
+        <source>zařízení ohlásilo chybu čtení nebo zápisu</source>
+        <translation>the device reported a read or write error</translation>
+    </message>
+    <message>
+        <source>cesta je příliš dlouhá</source>
+        <translation>the path is too long</translation>
+    </message>
+    <message>
+        <source>soubor nelze zapsat</source>
+        <translation>the file cannot be written</translation>
+    </message>
 </context>
 </TS>

@@ -146,6 +146,19 @@ std::optional<CommandLineError> misplaced(const QString &name, Uses uses, Use us
 
 } // namespace
 
+std::variant<QStringList, CommandLineError> argumentsOf(int argc, const char *const argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.toLocal8Bit() != QByteArrayView(argv[i]))
+            return CommandLineError{Texts::tr("Argument %1 obsahuje bajty, které nejsou textem v kódování systému.")
+                                        .arg(quotedValue(argument))};
+        arguments << argument;
+    }
+    return arguments;
+}
+
 std::optional<Language> languageAsked(const QStringList &arguments)
 {
     std::optional<QString> asked;

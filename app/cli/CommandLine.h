@@ -38,6 +38,10 @@ struct CommandLine {
 // Why the command line cannot be used: one sentence; whether the usage follows.
 using CommandLineError = Unusable;
 
+// The program's arguments as text. One whose bytes are no text in the system's encoding would
+// name another file than the one meant, and is refused.
+std::variant<QStringList, CommandLineError> argumentsOf(int argc, const char *const argv[]);
+
 // Numbers mean the same under every locale, with a decimal comma or a decimal dot. The values
 // go through the Start command's checks, with its texts. The toolkit's own options (-platform,
 // -display, -style …) are left to the toolkit, as in every Qt program.

@@ -2,11 +2,13 @@
 
 #include "app/language/Language.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <optional>
 
 namespace vlnokres {
 namespace {
@@ -28,12 +30,33 @@ constexpr Cause kCauses[] = {
     {EDQUOT, QT_TRANSLATE_NOOP("vlnokres::Texts", "byla překročena kvóta disku")},
     {EISDIR, QT_TRANSLATE_NOOP("vlnokres::Texts", "je to složka")},
     {ENOENT, QT_TRANSLATE_NOOP("vlnokres::Texts", "složka neexistuje")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("vlnokres::Texts", "název je příliš dlouhý")},
+    {EFBIG, QT_TRANSLATE_NOOP("vlnokres::Texts", "soubor by byl příliš velký")},
+    {EIO, QT_TRANSLATE_NOOP("vlnokres::Texts", "zařízení ohlásilo chybu čtení nebo zápisu")},
 };
+
+// What the system takes: a name of at most 255 bytes, a path of at most 4095.
+constexpr qsizetype kLongestName = 255;
+constexpr qsizetype kLongestPath = 4095;
+
+// A name or a path too long for the system, which would otherwise be taken for a folder that
+// does not exist.
+std::optional<QString> tooLong(const QString &path)
+{
+    if (QFile::encodeName(path).size() > kLongestPath)
+        return Texts::tr("cesta je příliš dlouhá");
+    for (const QString &part : path.split(u'/'))
+        if (QFile::encodeName(part).size() > kLongestName)
+            return Texts::tr("název je příliš dlouhý");
+    return std::nullopt;
+}
 
 // Asked where the file failed, before anything else (cancelling it) replaces its error. A
 // file that fails as it is closed reports no error of its own, so the disk is asked too.
 QString reasonFor(const QSaveFile &file, const QString &path, qint64 size)
 {
+    if (const auto reason = tooLong(path))
+        return *reason;
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.exists())
@@ -53,6 +76,10 @@ QString reasonFor(const QSaveFile &file, const QString &path, qint64 size)
         return Texts::tr("soubor je chráněn proti zápisu");
     if (!folder.isWritable())
         return Texts::tr("do složky %1 nelze zapisovat").arg(folder.filePath());
+    // The system says the rest in English: words of another language in the sentence would
+    // tell a Czech user less than none.
+    if (language() != Language::English)
+        return Texts::tr("soubor nelze zapsat");
     return Texts::tr("soubor nelze zapsat (%1)").arg(said);
 }
 

@@ -478,7 +478,8 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 
 void MainWindow::toggleFullScreen() { isFullScreen() ? showNormal() : showFullScreen(); }
 
-// A window larger than the screen's free area is made as large as it allows.
+// A window larger than the screen's free area is made as large as it allows, and one that
+// would reach past it is moved back into it: not every window manager does so.
 void MainWindow::resizeForZoom(double wanted)
 {
     if (isFullScreen() || isMaximized())
@@ -487,7 +488,13 @@ void MainWindow::resizeForZoom(double wanted)
     const QSize frame = frameGeometry().size() - size();
     const double fitting = zoom::toFit(free.width() - frame.width(), free.height() - frame.height());
     const double zoom = std::max(zoom::kSmallest, std::min(wanted, fitting));
-    resize(QSizeF(QSizeF(kClientSize) * zoom).toSize());
+    const QSize client = QSizeF(QSizeF(kClientSize) * zoom).toSize();
+    const QRect grown(frameGeometry().topLeft(), client + frame);
+    resize(client);
+    const QPoint inside(std::clamp(grown.left(), free.left(), std::max(free.left(), free.right() + 1 - grown.width())),
+                        std::clamp(grown.top(), free.top(), std::max(free.top(), free.bottom() + 1 - grown.height())));
+    if (inside != grown.topLeft())
+        move(inside);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
