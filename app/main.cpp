@@ -2,12 +2,14 @@
 #include "app/cli/DisplayConnection.h"
 #include "app/cli/RenderCommand.h"
 #include "app/window/Application.h"
+#include "app/sound/SoundService.h"
 #include "app/window/MainWindow.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +23,11 @@ void print(FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // The window's sound, in a process of its own.
+    if (argc == 2 && std::strcmp(argv[1], vlnokres::kSoundServiceOption) == 0) {
+        QCoreApplication service(argc, argv);
+        return vlnokres::runSoundService();
+    }
     const auto text = vlnokres::argumentsOf(argc, argv);
     const QStringList arguments = std::holds_alternative<QStringList>(text) ? std::get<QStringList>(text) : QStringList();
     // What the command line says, --help and its messages are in the language it asks for.

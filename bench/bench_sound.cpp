@@ -1,4 +1,4 @@
-#include "app/sound/SoundOutput.h"
+#include "app/sound/SoundProcess.h"
 #include "app/window/ControlNames.h"
 #include "app/window/MainWindow.h"
 #include "core/Pace.h"
@@ -103,7 +103,7 @@ double processCpuSeconds()
 // Milliseconds from the request to play to the first sample heard at the sink, or a negative
 // number where nothing is heard within 3 s. (The monitor's own latency, 5 ms or so, is counted
 // in.)
-double msToTheSink(SoundOutput &output)
+double msToTheSink(SoundPlayer &output)
 {
     Monitor monitor;
     if (!monitor.start())
@@ -125,7 +125,7 @@ double msToTheSink(SoundOutput &output)
 // output is opened, and afterwards. Target: at most 150 ms.
 void soundStartLatency(benchmark::State &state)
 {
-    SoundOutput output;
+    SoundProcess output(QStringLiteral(VLNOKRES_BINARY));
     const auto before = std::chrono::steady_clock::now();
     output.available();
     const double openMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
@@ -156,6 +156,8 @@ void soundDuringARun(benchmark::State &state)
     const bool resizing = state.range(3) != 0;
     const bool recording = state.range(4) != 0; // the recording's own work would count as the sound's
     MainWindow window;
+    // The program's own sound service, as the program plays through it.
+    window.setSoundPlayer(std::make_unique<SoundProcess>(QStringLiteral(VLNOKRES_BINARY)));
     window.soundCommands().setVoice(sound::Voice::Sum);
     window.findChild<QScrollBar *>(QString::fromUtf8(names::kPace))->setValue(slowdown);
     auto *start = window.findChild<QPushButton *>(QString::fromUtf8(names::kStart));

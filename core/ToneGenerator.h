@@ -53,6 +53,7 @@ struct Tones {
     double amplitude = 1;               // of the second, relative to the first
     double frequency = 1;               // of the second, relative to the first
     double phaseDegrees = 0;            // of the second, converted as the drawing converts it
+    bool operator==(const Tones &) const = default;
 };
 
 // The second tone's pitch, in hertz (its sign is the frequency's).

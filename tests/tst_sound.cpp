@@ -1,4 +1,5 @@
 #include "app/sound/SoundCommands.h"
+#include "app/sound/SoundService.h"
 #include "app/sound/SoundWorker.h"
 #include "core/ToneGenerator.h"
 #include "core/WavFile.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void stereoPutsEachWaveOnItsSide();
     void menuNamesWhatTheClassHears_data();
     void menuNamesWhatTheClassHears();
+    void serviceRequestsReadBackAsSent();
 };
 
 namespace {
@@ -257,6 +259,25 @@ void TestSound::menuNamesWhatTheClassHears()
     QFETCH(double, frequency);
     QFETCH(QString, line);
     QCOMPARE(vlnokres::tonesLine(baseTone, frequency).replace(QChar(0xA0), u' '), line);
+}
+
+// What the window asks of its sound service, one line a request, reads back as it was sent;
+// a line that is no request is none.
+void TestSound::serviceRequestsReadBackAsSent()
+{
+    using Kind = vlnokres::SoundRequest::Kind;
+    const vlnokres::SoundRequest requests[] = {
+        {Kind::Play, {220, -1e6, 1.0000000001, 0.1}, Voice::Stereo, std::chrono::milliseconds(4000)},
+        {Kind::Play, {110, 0.5, 2, -45}, Voice::Sum, std::nullopt},
+        {Kind::Retune, {440, 0.83, 1, 15}},
+        {Kind::Pause},
+        {Kind::Resume},
+        {Kind::Stop},
+    };
+    for (const auto &request : requests)
+        QCOMPARE(vlnokres::requestOf(vlnokres::lineOf(request)), std::optional(request));
+    for (const char *line : {"", "dance", "play 220 1 1 0", "play 220 1 1 0 9 -1", "retune a b c d", "stop now"})
+        QCOMPARE(vlnokres::requestOf(QString::fromLatin1(line)), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestSound)

@@ -946,7 +946,7 @@ graphical environment,
     </message>
     <message>
         <source>Argument %1 obsahuje bajty, které nejsou textem v kódování systému.</source>
-        <translation>The argument %1 holds bytes that are no text in the system's encoding.</translation>
+        <translation>The argument %1 holds bytes that are no text in the system&apos;s encoding.</translation>
     </message>
     <message>
         <source>název je příliš dlouhý</source>
@@ -967,6 +967,16 @@ graphical environment,
     <message>
         <source>soubor nelze zapsat</source>
         <translation>the file cannot be written</translation>
+    </message>
+    <message>
+        <source>Vlnokres: zvukový výstup se ztratil; při dalším zvuku ho program hledá znovu.
+</source>
+        <translation>Vlnokres: the sound output was lost; the program looks for it again for the next sound.
+</translation>
+    </message>
+    <message>
+        <source>Zvukový výstup přestal hrát. Při dalším běhu nebo přehrání zvuku ho program zkusí najít znovu.</source>
+        <translation>The sound output stopped playing. The program will look for it again for the next run or sample.</translation>
     </message>
 </context>
 </TS>

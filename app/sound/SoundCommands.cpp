@@ -10,11 +10,13 @@
 #include <QLocale>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStyle>
 #include <QWidgetAction>
 #include <QWidget>
 
 #include <cmath>
+#include <cstdio>
 
 namespace vlnokres {
 namespace {
@@ -61,9 +63,10 @@ std::optional<Voice> voiceOf(const QAction *action)
 
 SoundCommands::SoundCommands(QWidget &window, const RunController &run, SetUpModel &setUp,
                              std::unique_ptr<SoundPlayer> player)
-    : m_run(run), m_setUp(setUp), m_player(std::move(player)), m_voices(new QActionGroup(&window)),
+    : m_window(window), m_run(run), m_setUp(setUp), m_voices(new QActionGroup(&window)),
       m_tones(new QActionGroup(&window))
 {
+    setPlayer(std::move(player));
     QObject::connect(&run, &RunController::started, &window, [this] {
         if (voice() && m_player->available())
             m_player->play(tonesOf(m_run.lastRun()->parameters), *voice());
@@ -111,6 +114,27 @@ void SoundCommands::retranslate()
 }
 
 SoundCommands::~SoundCommands() = default;
+
+void SoundCommands::setPlayer(std::unique_ptr<SoundPlayer> player)
+{
+    m_player = std::move(player);
+    m_player->setLostListener([this] { tellLost(); });
+}
+
+void SoundCommands::tellLost()
+{
+    m_dragging = false;
+    std::fputs(qPrintable(Texts::tr("Vlnokres: zvukový výstup se ztratil; při dalším zvuku ho program hledá znovu.\n")), stderr);
+    auto *box = new QMessageBox(QMessageBox::NoIcon, Texts::tr("Zvuk"),
+                                Texts::tr("Zvukový výstup přestal hrát. Při dalším běhu nebo přehrání zvuku ho program "
+                                          "zkusí najít znovu."),
+                                QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    // The keys stay with the window: a run goes on, and so does the lesson.
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->show();
+}
 
 std::optional<Voice> SoundCommands::voice() const { return m_setUp.setUp().voice; }
 

@@ -37,7 +37,7 @@ public:
     SoundCommands(QWidget &window, const RunController &run, SetUpModel &setUp, std::unique_ptr<SoundPlayer> player);
     ~SoundCommands();
 
-    void setPlayer(std::unique_ptr<SoundPlayer> player) { m_player = std::move(player); }
+    void setPlayer(std::unique_ptr<SoundPlayer> player);
     std::optional<sound::Voice> voice() const;
     double baseTone() const;
     // For this session, as the command line sets them.
@@ -64,7 +64,10 @@ private:
     void follow();
     // The chosen voice of the run going on, from now on (paused, if the run is).
     void playRun();
+    // Said once, as the output goes, without stopping a run.
+    void tellLost();
 
+    QWidget &m_window;
     const RunController &m_run;
     SetUpModel &m_setUp;
     std::unique_ptr<SoundPlayer> m_player;

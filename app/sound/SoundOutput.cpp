@@ -52,6 +52,7 @@ bool SoundOutput::available()
     const QAudioFormat format = formatFor(device);
     m_rate = format.sampleRate();
     m_worker = new SoundWorker(device, format);
+    QObject::connect(m_worker, &SoundWorker::lost, &m_here, [this] { tellLost(); });
     m_worker->moveToThread(&m_thread);
     m_thread.start(QThread::TimeCriticalPriority);
     return true;

@@ -2,6 +2,7 @@
 
 #include "SoundPlayer.h"
 
+#include <QObject>
 #include <QThread>
 
 #include <memory>
@@ -32,6 +33,7 @@ public:
 private:
     std::optional<bool> m_available;
     int m_rate = 48000;
+    QObject m_here; // where the sound thread's word of a lost output is taken
     QThread m_thread;
     SoundWorker *m_worker = nullptr; // lives in m_thread
 };

@@ -3,6 +3,7 @@
 #include "core/ToneGenerator.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace vlnokres {
@@ -24,6 +25,20 @@ public:
     virtual void retune(const sound::Tones &tones) = 0;
     virtual void setPaused(bool paused) = 0;
     virtual void stop() = 0;
+
+    // Told when the output that played stops being there (its sound server gone); the next
+    // play looks for it again.
+    void setLostListener(std::function<void()> lost) { m_lost = std::move(lost); }
+
+protected:
+    void tellLost()
+    {
+        if (m_lost)
+            m_lost();
+    }
+
+private:
+    std::function<void()> m_lost;
 };
 
 } // namespace vlnokres

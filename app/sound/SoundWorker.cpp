@@ -154,6 +154,12 @@ void SoundWorker::play(const sound::Tones &tones, sound::Voice voice, std::optio
     if (!m_sink) {
         m_sink = new QAudioSink(m_device, m_format, this);
         m_sink->setBufferSize(m_format.bytesForDuration(qint64(kBufferSeconds * 1e6)));
+        connect(m_sink, &QAudioSink::stateChanged, this, [this] {
+            if (m_sink && (m_sink->error() == QAudio::FatalError || m_sink->error() == QAudio::IOError)) {
+                QMetaObject::invokeMethod(this, &SoundWorker::letGo, Qt::QueuedConnection);
+                Q_EMIT lost();
+            }
+        });
     }
     if (m_sink->state() == QAudio::StoppedState)
         m_sink->start(&m_tone);
@@ -165,15 +171,20 @@ void SoundWorker::setPaused(bool paused) { m_tone.setPaused(paused); }
 
 void SoundWorker::stop() { m_tone.stop(); }
 
+void SoundWorker::letGo()
+{
+    delete m_sink;
+    m_sink = nullptr;
+    m_watch.stop();
+}
+
 void SoundWorker::restWhenEnded()
 {
     m_endedWatches = m_tone.ended() ? m_endedWatches + 1 : 0;
     // The sink goes with its stream: one stopped and started again does not always play.
     if (m_endedWatches >= kEndedWatchesBeforeRest && m_sink) {
         m_sink->stop();
-        delete m_sink;
-        m_sink = nullptr;
-        m_watch.stop();
+        letGo();
     }
 }
 

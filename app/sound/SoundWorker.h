@@ -56,8 +56,14 @@ public:
     void setPaused(bool paused);
     void stop();
 
+Q_SIGNALS:
+    // The sink failed as its output went (the sound server ended): it is let go, and the
+    // next play opens another.
+    void lost();
+
 private:
     void restWhenEnded();
+    void letGo();
 
     QAudioDevice m_device;
     QAudioFormat m_format;

@@ -9,7 +9,7 @@
 #include "app/picture/ReadoutText.h"
 #include "app/run/RunKeys.h"
 #include "app/setup/SetUpOptions.h"
-#include "app/sound/SoundOutput.h"
+#include "app/sound/SoundProcess.h"
 #include "core/LessonMarks.h"
 #include "core/Picture.h"
 #include "core/Zoom.h"
@@ -53,7 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_form(*this), m_surface(*this, kClientSize), m_run(*this, m_surface, m_heldInput, m_setUp),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
       m_picture(*this, m_surface.drawing(), m_run, [this](const Message &message) { m_refuse(message); }),
-      m_sound(*this, m_run, m_setUp, std::make_unique<SoundOutput>()), m_overlay(*this, m_surface, m_run, m_setUp)
+      m_sound(*this, m_run, m_setUp, std::make_unique<SoundProcess>()), m_overlay(*this, m_surface, m_run, m_setUp)
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
     setWindowIcon(appIcon());
