@@ -4,10 +4,11 @@
 #include "ControlNames.h"
 #include "KeysHelp.h"
 #include "MessageBox.h"
+#include "RunInput.h"
+#include "WindowSize.h"
 #include "app/language/Language.h"
 #include "app/language/NumberText.h"
 #include "app/picture/ReadoutText.h"
-#include "app/run/RunKeys.h"
 #include "app/setup/SetUpOptions.h"
 #include "app/sound/SoundProcess.h"
 #include "core/LessonMarks.h"
@@ -25,11 +26,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
-#include <algorithm>
 #include <cmath>
 
 namespace vlnokres {
@@ -38,11 +37,6 @@ namespace {
 
 constexpr auto kCaption = QT_TRANSLATE_NOOP("vlnokres::Texts", "Součet dvou sinusoid - https://vlnokres.example/");
 constexpr auto kPausedSuffix = QT_TRANSLATE_NOOP("vlnokres::Texts", " – pozastaveno");
-
-// Room that a window manager's frame and title bar take around the client area, allowed for
-// when the window's start size is chosen (the frame is not known before the window shows):
-// the design's own, an 800 × 600 window around the 792 × 573 client area.
-constexpr QSize kFrameAllowance{8, 27};
 
 // The actions whose state the window shows: which it enables or names as the run changes.
 enum Role { Plain, Pause, Step, Stop, Picture, SoundOnOff, SoundSample };
@@ -77,7 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_actions = createActions();
     listenToTheRun();
     listenToTheSetUp();
-    m_heldInput.setImmediateInput([this](QWindow &window, QEvent &event) { return duringRun(window, event); });
+    m_heldInput.setImmediateInput(RunInput(*this, m_run, [this](QPointF at) { return scenePoint(at); }));
 
     m_stepping = std::make_unique<BoxStepping>(m_boxes, [this] { showBoxes(); });
     m_dragging = std::make_unique<VectorDragging>(
@@ -91,23 +85,14 @@ MainWindow::MainWindow(QWidget *parent)
     connect(control<QPushButton>(names::kExit), &QPushButton::clicked, this, &QWidget::close);
 
     showRunState();
-    resizeAtStart(1);
-}
-
-// The zoom wanted, unless the screen's free area is smaller.
-void MainWindow::resizeAtStart(double wanted)
-{
-    const QRect free = screen()->availableGeometry();
-    const double zoom =
-        zoom::atStart(free.width() - kFrameAllowance.width(), free.height() - kFrameAllowance.height(), wanted);
-    resize(QSizeF(QSizeF(kClientSize) * zoom).toSize());
+    resizeAtStart(*this, kClientSize, 1);
 }
 
 bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
 {
     m_remembered = std::make_unique<ChoicesRemembered>(m_setUp, std::move(store));
     const Preferences &p = m_remembered->kept();
-    resizeAtStart(p.zoom);
+    resizeAtStart(*this, kClientSize, p.zoom);
     QStringList remembered;
     for (const SetUpOption &option : setUpOptions())
         if (option.settingsKey)
@@ -145,11 +130,11 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
     using Keys = ActionRow::Keys;
     auto key = [](QKeyCombination combination) { return QList<QKeySequence>{QKeySequence(combination)}; };
     std::vector<ActionRow> rows = {
-        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Celá obrazovka"), key(Qt::Key_F11), Part::View, [this] { toggleFullScreen(); }},
-        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Původní velikost"), key(Qt::CTRL | Qt::Key_0), Part::View, [this] { resizeForZoom(1); }},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Celá obrazovka"), key(Qt::Key_F11), Part::View, [this] { isFullScreen() ? showNormal() : showFullScreen(); }},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Původní velikost"), key(Qt::CTRL | Qt::Key_0), Part::View, [this] { resizeForZoom(*this, kClientSize, 1); }},
         {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zvětšit"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, Part::View,
-         [this] { resizeForZoom(zoom::larger(m_zoom)); }},
-        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zmenšit"), key(Qt::CTRL | Qt::Key_Minus), Part::View, [this] { resizeForZoom(zoom::smaller(m_zoom)); }},
+         [this] { resizeForZoom(*this, kClientSize, zoom::larger(m_zoom)); }},
+        {QT_TRANSLATE_NOOP("vlnokres::Texts", "Zmenšit"), key(Qt::CTRL | Qt::Key_Minus), Part::View, [this] { resizeForZoom(*this, kClientSize, zoom::smaller(m_zoom)); }},
         {"", key(Qt::Key_P), Part::Run, [this] { m_run.togglePause(); }, nullptr, Keys::Run, false, Pause},
         {QT_TRANSLATE_NOOP("vlnokres::Texts", "O krok zpět"), key(Qt::Key_Left), Part::Run, [this] { m_run.moveToStep(m_run.shownStep() - 1); }, nullptr,
          Keys::Run, false, Step},
@@ -377,61 +362,9 @@ void MainWindow::showRunState()
     m_overlay.follow();
 }
 
-// During a run: P and Pause pause or resume it, Escape stops it, the step keys move a paused
-// one, and a right click on the drawing area opens the view's menu; all at once. The rest of
-// the main window's input waits for the run's end. The program's own dialogs take their input
-// at once, Escape closing them and not the run, and while the key help is open, P and Pause
-// still pause and resume the run.
-HeldInput::Immediate MainWindow::duringRun(QWindow &window, QEvent &event)
-{
-    const bool keyEvent = event.type() == QEvent::KeyPress || event.type() == QEvent::KeyRelease;
-    if (keyEvent) {
-        const auto &key = static_cast<const QKeyEvent &>(event);
-        const RunKey runKey =
-            runKeyOf(key.key(), key.modifiers(), m_run.isPaused(), m_run.shownStep(), m_run.axis());
-        const bool here = &window == windowHandle();
-        if (!here && !(runKey.act == RunKey::Act::TogglePause && isKeysHelp(window)))
-            return HeldInput::Immediate::PassOn;
-        if (runKey.act == RunKey::Act::None)
-            return HeldInput::Immediate::No;
-        // Moving repeats with a held key; pausing and stopping do not.
-        if (event.type() == QEvent::KeyPress && (runKey.act == RunKey::Act::MoveTo || !key.isAutoRepeat())) {
-            switch (runKey.act) {
-            case RunKey::Act::TogglePause: m_run.togglePause(); break;
-            case RunKey::Act::Stop: m_run.stop(); break;
-            case RunKey::Act::MoveTo: m_run.moveToStep(runKey.step); break;
-            case RunKey::Act::None: break;
-            }
-        }
-        return HeldInput::Immediate::Handled;
-    }
-    if (&window != windowHandle())
-        return HeldInput::Immediate::PassOn;
-    if (auto *mouse = dynamic_cast<QMouseEvent *>(&event)) {
-        const bool rightClick = (mouse->button() == Qt::RightButton || mouse->buttons() == Qt::RightButton) &&
-                                (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonRelease);
-        if (rightClick && onDrawingArea(mouse->position().toPoint()))
-            return HeldInput::Immediate::PassOn;
-        // A paused run is measured on: the cursors are placed at once.
-        const bool leftPress = mouse->button() == Qt::LeftButton && event.type() == QEvent::MouseButtonPress;
-        if (leftPress && m_run.isPaused() && marks::onTimeGraph(scenePoint(mouse->position())) &&
-            onDrawingArea(mouse->position().toPoint()))
-            return HeldInput::Immediate::PassOn;
-    }
-    if (event.type() == QEvent::ContextMenu)
-        return HeldInput::Immediate::PassOn;
-    return HeldInput::Immediate::No;
-}
-
-bool MainWindow::onDrawingArea(QPoint position) const
-{
-    const QWidget *child = childAt(position);
-    return !child || qobject_cast<const QLabel *>(child);
-}
-
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (event->reason() == QContextMenuEvent::Mouse && !onDrawingArea(event->pos()))
+    if (event->reason() == QContextMenuEvent::Mouse && !onDrawingArea(*this, event->pos()))
         return;
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -474,27 +407,6 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
     }
     if (const auto time = marks::timeAtX(at.x, last->axis))
         m_setUp.change([&](Chosen &c) { c.setUp.cursors = marks::clickedAt(c.setUp.cursors, *time); });
-}
-
-void MainWindow::toggleFullScreen() { isFullScreen() ? showNormal() : showFullScreen(); }
-
-// A window larger than the screen's free area is made as large as it allows, and one that
-// would reach past it is moved back into it: not every window manager does so.
-void MainWindow::resizeForZoom(double wanted)
-{
-    if (isFullScreen() || isMaximized())
-        showNormal();
-    const QRect free = screen()->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    const double fitting = zoom::toFit(free.width() - frame.width(), free.height() - frame.height());
-    const double zoom = std::max(zoom::kSmallest, std::min(wanted, fitting));
-    const QSize client = QSizeF(QSizeF(kClientSize) * zoom).toSize();
-    const QRect grown(frameGeometry().topLeft(), client + frame);
-    resize(client);
-    const QPoint inside(std::clamp(grown.left(), free.left(), std::max(free.left(), free.right() + 1 - grown.width())),
-                        std::clamp(grown.top(), free.top(), std::max(free.top(), free.bottom() + 1 - grown.height())));
-    if (inside != grown.topLeft())
-        move(inside);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

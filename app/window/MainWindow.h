@@ -111,12 +111,7 @@ private:
     Point scenePoint(QPointF at) const;
     // The title, the menu's run items and the screen reader's words as the run stands.
     void showRunState();
-    HeldInput::Immediate duringRun(QWindow &window, QEvent &event);
-    bool onDrawingArea(QPoint position) const;
 
-    void toggleFullScreen();
-    void resizeForZoom(double zoom);
-    void resizeAtStart(double wanted);
 
     Form m_form;
     SetUpModel m_setUp;
