@@ -1,0 +1,93 @@
+#include "TestWindow.h"
+#include "core/VectorDrag.h"
+
+#include "app/run/PaintParts.h"
+#include "app/run/RasterPainter.h"
+#include "app/run/RasterSurface.h"
+#include "app/run/SceneCheckpoints.h"
+#include "core/Picture.h"
+#include "core/RunScene.h"
+#include "core/StepOperations.h"
+#include "app/run/RunKeys.h"
+#include "app/language/NumberText.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QScreen>
+#include <QMimeData>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <cmath>
+
+using namespace vlnokres;
+
+// The second vector taken by its tip: the boxes, the picture and the sound follow the hand, and a
+// drag that something interrupts ends.
+class TestVectorDragging : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
+    void draggedVectorMovesTheSumAndItsSound();
+};
+
+void TestVectorDragging::draggedVectorMovesTheSumAndItsSound()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    QWindow *handle = w.window.windowHandle();
+    QTest::keyClick(handle, Qt::Key_M, Qt::ControlModifier);
+    w.run();
+    w.sounds.clear();
+    const QPoint origin = w.window.surface().shownArea().topLeft();
+    QTest::mouseMove(handle, origin + QPoint(439, 128)); // the upper tip at step 1300
+    QCOMPARE(w.window.cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(handle, Qt::LeftButton, {}, origin + QPoint(439, 128));
+    QCOMPARE(w.window.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(handle, origin + QPoint(450, 110)); // 40,5 pixels straight up
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,81"));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("65"));
+    QTest::mouseEvent(QTest::MouseMove, handle, Qt::NoButton, Qt::ControlModifier, origin + QPoint(493, 150));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, origin + QPoint(493, 150));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,9"));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("-30"));
+    QCOMPARE(w.sounds, QStringList({"play 2 at 220 Hz, A 0.81 f 1 65°", "glide to A 0.9 -30°", "stop"}));
+    // The picture shown is the one a run of the values ends with.
+    const QImage dragged = w.window.surface().image();
+    w.sounds.clear();
+    w.clickStart();
+    QVERIFY(w.window.surface().image() == dragged);
+
+    // A drag that something interrupts ends there: another button pressed, or its own let go
+    // where the window did not see it (on a menu another button opened).
+    const Point tip = drag::secondTip(drag::Diagram::Upper, 0.9, 1, -30, kSteps);
+    const QPoint at = origin + QPoint(int(std::lround(tip.x)), int(std::lround(tip.y)));
+    for (const bool otherButton : {true, false}) {
+        QTest::mousePress(handle, Qt::LeftButton, {}, at);
+        QTest::mouseMove(handle, at + QPoint(0, -5));
+        const QString dragging = w.box(names::kPhase)->text();
+        if (otherButton) {
+            QTest::mousePress(handle, Qt::MiddleButton, {}, at + QPoint(0, -5));
+            QTest::mouseRelease(handle, Qt::MiddleButton, {}, at + QPoint(0, -5));
+        }
+        QMouseEvent moved(QEvent::MouseMove, at + QPoint(30, 30), at + QPoint(30, 30), QPointF(), Qt::NoButton,
+                          otherButton ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(&w.window, &moved);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, at + QPoint(30, 30));
+        QCOMPARE(w.box(names::kPhase)->text(), dragging);
+        QTest::mouseMove(handle, at + QPoint(40, 0));
+        QCOMPARE(w.box(names::kPhase)->text(), dragging);
+        w.clickStart();
+    }
+}
+
+QTEST_MAIN(TestVectorDragging)
+#include "tst_vectordragging.moc"
