@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/RenderCommand.h"
+#include "app/sound/SoundOutput.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -117,6 +118,9 @@ void TestCommandLine::handsOnWhatWasGiven()
     QCOMPARE(s.chosen.setUp.baseTone, 1760.0);
     QCOMPARE(s.duration, 0.1);
     QCOMPARE(s.action, CommandLine::Action::RenderSound);
+    // The last step of a longer axis is a step to show.
+    const auto last = parsed({"--render", "x.png", "--periods", "20", "--step", "13000"});
+    QCOMPARE(std::get<CommandLine>(last).step, 13000);
 
     // The lesson's tools, for the window and for a page as printed; cursors to hundredths.
     const auto lesson = parsed({"--render", "x.pdf", "--page", "A4", "--hide-sum", "--labels", "--cursors", "0.624:1,5",
@@ -175,6 +179,12 @@ void TestCommandLine::silentVoiceIsNotWritten()
     const auto sum = parsed({"--render", path, "--frequency", "1000"});
     QCOMPARE(renderSound(std::get<CommandLine>(sum)), 0);
     QVERIFY(QFileInfo(path).size() > 4 * 48000);
+    // The two waves apart are two channels, in the file as on the output.
+    QCOMPARE(renderSound(std::get<CommandLine>(parsed({"--render", path, "--sound", "stereo"}))), 0);
+    QFile stereo(path);
+    QVERIFY(stereo.open(QIODevice::ReadOnly));
+    QCOMPARE(stereo.read(24).mid(22, 2), QByteArray("\x02\0", 2));
+    QCOMPARE(wantedSoundFormat().channelCount(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,11 +1,14 @@
 #include "core/Ink.h"
 #include "core/LessonMarks.h"
 #include "core/Readouts.h"
+#include "core/StepOperations.h"
 #include "core/TraceStyle.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <complex>
 #include <numbers>
 
 using namespace vlnokres;
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void cursorValuesAreTheDrawnWaves();
     void clicksPlaceAndMoveTheCursors();
     void printKeepsTheTracesApartInGrey();
+    void marksKeepToTheGraphOnEveryAxis();
 };
 
 void TestLesson::cursorValuesAreTheDrawnWaves_data()
@@ -93,6 +97,16 @@ void TestLesson::printKeepsTheTracesApartInGrey()
     }
     QCOMPARE(firstShown, dots);
     QVERIFY(secondShown > dots * 2 / 5 && secondShown < dots * 3 / 5);
+    // Between two dashes a gap stays open, a pixel at least, beside dots 2,6 pixels across.
+    double lastShown = -1, widestGap = 0;
+    for (double x = 340; x < 400; x += 0.05) {
+        if (!dotAsPainted({{x, 390.5}, kDotRadius, Ink::Red}, print))
+            continue;
+        if (lastShown >= 0 && x - lastShown > 0.1)
+            widestGap = std::max(widestGap, x - lastShown);
+        lastShown = x;
+    }
+    QVERIFY2(widestGap - 2.6 >= 1, qPrintable(QString::number(widestGap)));
     QVERIFY(dotAsPainted({{400, 390.5}, kDotRadius, Ink::Foreground}, print)->radius > 2 * kDotRadius);
 
     const Circle sum{{400, 390.5}, kDotRadius, Ink::Foreground};
@@ -104,6 +118,46 @@ void TestLesson::printKeepsTheTracesApartInGrey()
     QVERIFY(!isPainted(lowerSecond, Look(Colours::Standard, true)));
     QVERIFY(!isPainted(Line{lowerSecond.from, lowerSecond.to, Ink::LightYellow}, Look(Colours::Print, true)));
     QVERIFY(isPainted(lowerSecond, Look()) && isPainted(upperSecond, Look(Colours::Standard, true)));
+}
+
+// On every axis the labels' ticks stand on the graph, one a period; the envelope follows the
+// sum's at the time of each dash; with the sum hidden there is no resultant to give it away;
+// and the legend lies below the lowest a trace reaches.
+void TestLesson::marksKeepToTheGraphOnEveryAxis()
+{
+    const Parameters beats{1.5, 1.1, 30};
+    for (const int periods : kAxisPeriods) {
+        const TimeAxis axis{periods};
+        const marks::Marks labels = marks::labels(beats, 700, axis, true, Colours::Standard);
+        int ticks = 0;
+        for (const marks::MarkLine &line : labels.lines)
+            if (line.from.x == line.to.x && line.from.y == 390.5 - 4) {
+                ++ticks;
+                QVERIFY2(line.from.x > 340 && line.from.x <= traceX(axis.steps(), axis), qPrintable(QString::number(line.from.x)));
+            }
+        QCOMPARE(ticks, int(std::floor(marks::spanInPeriods(axis))));
+        // The lowest a trace reaches: the sum of the largest amplitude, 50 · 2,5 below the axis.
+        constexpr double kLowestTrace = 390.5 + 125;
+        for (const marks::MarkText &text : labels.texts)
+            if (text.text.starts_with("y₁ (") || text.text.starts_with("y₂ (") || text.text == "y = y₁ + y₂")
+                QVERIFY2(text.baselineStart.y - text.pixels > kLowestTrace, text.text.c_str());
+        for (const marks::MarkLine &line : labels.lines)
+            if (line.from.x >= 610 && line.from.y == line.to.y)
+                QVERIFY(line.from.y - line.width / 2 > kLowestTrace);
+        const DrawOps envelope = readouts::envelopeOps(beats, axis);
+        for (std::size_t i = 1; i < envelope.size() && i < 40; ++i) {
+            const auto *dash = std::get_if<Line>(&envelope[i]);
+            if (!dash)
+                continue;
+            const double t = (dash->from.x - 340) * periods / (2 * 31.4 * 2 * std::numbers::pi);
+            const double height = 50 * std::abs(std::complex<double>(1) +
+                                                std::polar(1.5, 0.1 * 2 * std::numbers::pi * t + 30 * 0.0175));
+            QVERIFY2(std::abs(std::abs(dash->from.y - 390.5) - height) < 1e-6, qPrintable(QString::number(periods)));
+        }
+    }
+    const marks::Marks hidden = marks::labels(beats, 700, {}, false, Colours::Standard);
+    QVERIFY(std::ranges::none_of(hidden.lines, [](const marks::MarkLine &line) { return line.width == 2; }));
+    QVERIFY(std::ranges::none_of(hidden.texts, [](const marks::MarkText &text) { return text.text == "y = y₁ + y₂"; }));
 }
 
 QTEST_GUILESS_MAIN(TestLesson)

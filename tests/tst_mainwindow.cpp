@@ -510,6 +510,12 @@ void TestMainWindow::cursorsArePlacedMovedAndTakenAway()
     QVERIFY2(copied().endsWith(QStringLiteral(" --cursors 0,25:1,5")), qPrintable(copied()));
     QTest::keyClick(&w.window, Qt::Key_Escape);
     QVERIFY(!copied().contains(QStringLiteral("--cursors")));
+    // On a graph of 20 periods the same place is ten times the time.
+    trigger(w.window, QStringLiteral("20 period"));
+    w.run();
+    clickAt(0.5);
+    const std::vector<double> &cursors = w.window.setUp().setUp().cursors;
+    QVERIFY(cursors.size() == 1 && std::abs(cursors[0] - 5) < 0.05); // a pixel is 0,016 periods there
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -356,6 +356,7 @@ void TestPicture::readoutsAreWordsInEveryPicture()
     QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 77.34}, {100}).size(), 3);
     QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
                                                         "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
+    QCOMPARE(readoutLines({1, 1, 0}, 400, {}, false), QStringList({"y₁ = −0,76   y₂ = −0,76"}));
     const std::pair<Parameters, const char *> sums[] = {
         {{1, 1.1, 0}, "Obálka součtu: 0,00 až 2,00, perioda 10,0 T₁"},
         {{0.5, -1, 90}, "Součet: amplituda 1,12, fázový posun 26,4°"},
@@ -381,8 +382,10 @@ void TestPicture::animationShowsTheRunInRealTime_data()
     QTest::addColumn<int>("slowdown");
     QTest::addColumn<Colours>("colours");
     QTest::addColumn<bool>("readouts");
-    QTest::newRow("original") << 1 << Colours::Standard << false;
-    QTest::newRow("colour-blind, readouts, slower") << 3 << Colours::ColourBlind << true;
+    QTest::addColumn<int>("periods");
+    QTest::newRow("original") << 1 << Colours::Standard << false << 2;
+    QTest::newRow("colour-blind, readouts, slower") << 3 << Colours::ColourBlind << true << 2;
+    QTest::newRow("twenty periods, readouts") << 1 << Colours::Standard << true << 20;
 }
 
 // Laid frame over frame as a player does, every frame is the PNG's picture at its step in the
@@ -392,10 +395,13 @@ void TestPicture::animationShowsTheRunInRealTime()
     QFETCH(int, slowdown);
     QFETCH(Colours, colours);
     QFETCH(bool, readouts);
+    QFETCH(int, periods);
     const Parameters parameters{0.8, 3, 45};
+    const TimeAxis axis{periods};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("run.gif"));
     SetUp view;
+    view.axis = axis;
     view.slowdown = slowdown;
     view.colours = colours;
     view.readouts = readouts;
@@ -408,7 +414,7 @@ void TestPicture::animationShowsTheRunInRealTime()
     QCOMPARE(QByteArray(reinterpret_cast<char *>(first.ExtensionBlocks[1].Bytes), 3), QByteArray("\x01\0\0", 3));
 
     QImage shown(file->SWidth, file->SHeight, QImage::Format_RGB32);
-    const auto frames = animation::framesOf(slowdown);
+    const auto frames = animation::framesOf(slowdown, axis);
     QCOMPARE(file->ImageCount, int(frames.size()));
     int runCentiseconds = 0;
     for (int i = 0; i < file->ImageCount; ++i) {
@@ -430,10 +436,10 @@ void TestPicture::animationShowsTheRunInRealTime()
         const int step = frames[std::size_t(i)].step;
         Drawing drawing;
         drawAnimationUpTo(secondSinusoidOf(parameters), step, drawing,
-                          readouts ? readouts::envelopeOps(parameters) : DrawOps{});
+                          readouts ? readouts::envelopeOps(parameters, axis) : DrawOps{}, axis);
         const QImage png = pictureImage(
-            drawing.sceneOps(), {pictureCaption(parameters), readouts ? readoutLines(parameters, step) : QStringList()}, 1,
-            colours);
+            drawing.sceneOps(), {pictureCaption(parameters), readouts ? readoutLines(parameters, step, axis) : QStringList()},
+            1, colours);
         QCOMPARE(shown.size(), png.size());
         // Exact colours; the text's anti-aliased greys may take the nearest grey.
         int differing = 0;
@@ -445,7 +451,8 @@ void TestPicture::animationShowsTheRunInRealTime()
             }
         QCOMPARE(differing, 0);
     }
-    QCOMPARE(runCentiseconds, 130 * slowdown * slowdown);
+    QCOMPARE(runCentiseconds, 130 * slowdown * slowdown * periods / 2);
+    QCOMPARE(frames.back().step, axis.steps());
     QCOMPARE(frames.back().centiseconds, 300);
     DGifCloseFile(file, &error);
     // The original palette's first wave is green, the other's blue; in every format.

@@ -1,34 +1,23 @@
-#include "TestWindow.h"
-#include "core/VectorDrag.h"
-
 #include "app/run/PaintParts.h"
-#include "app/run/RasterPainter.h"
 #include "app/run/RasterSurface.h"
 #include "app/run/SceneCheckpoints.h"
 #include "core/Picture.h"
 #include "core/RunScene.h"
+#include "core/SceneGeometry.h"
 #include "core/StepOperations.h"
-#include "app/run/RunKeys.h"
-#include "app/language/NumberText.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QScreen>
-#include <QMimeData>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTimer>
+#include <QTest>
+#include <QWidget>
 
 #include <cmath>
 
 using namespace vlnokres;
 
 Q_DECLARE_METATYPE(vlnokres::Parameters)
+
+namespace {
+constexpr QSize kClientSize{scene::kClientWidth, scene::kClientHeight};
+} // namespace
 
 // The raster surface: the points of a run it keeps, a whole scene cut into parts two painters
 // share, and a scene painted at once exactly as step by step.
@@ -114,8 +103,8 @@ void TestRasterSurface::wholeSceneAtOncePaintsAsStepByStep()
     QFETCH(bool, envelope);
     const DrawOps scene = picture::uncoveredOps(RunScene{parameters, envelope, {}}.at(kSteps, true));
     QWidget blank;
-    RasterSurface atOnce(blank, MainWindow::kClientSize), byStep(blank, MainWindow::kClientSize),
-        zoomed(blank, MainWindow::kClientSize);
+    RasterSurface atOnce(blank, kClientSize), byStep(blank, kClientSize),
+        zoomed(blank, kClientSize);
     for (RasterSurface *surface : {&atOnce, &byStep, &zoomed}) {
         surface->setPlacement({}, surface == &zoomed ? 1.1 : ratio);
         surface->beginScene();

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void helpKeyListsTheKeys();
     void pausedRunStepsBackAndForth_data();
     void pausedRunStepsBackAndForth();
+    void longAxisKeysReachItsEnds();
 };
 
 namespace {
@@ -284,6 +285,31 @@ void TestRunKeys::pausedRunStepsBackAndForth()
     // 650 steps, then from step 739 on: 561 more; and it ends as a run never paused does.
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(650 + 561));
     QVERIFY(w.window.surface().image() == afresh(kSteps, true));
+}
+
+// On a longer axis End goes to its own last step and Page Down a twenty-sixth of its run.
+void TestRunKeys::longAxisKeysReachItsEnds()
+{
+    for (const int periods : {20, 100}) {
+        TestWindow w;
+        QVERIFY(w.showActive());
+        w.window.setUp().change([periods](Chosen &c) { c.setUp.axis = {periods}; });
+        QList<int> shown;
+        w.pacer->atStep = [&](int step) {
+            if (step != 10)
+                return;
+            QWindow *handle = w.window.windowHandle();
+            QTest::keyClick(handle, Qt::Key_P);
+            for (const Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown}) {
+                QTest::keyClick(handle, key);
+                shown << w.window.run().shownStep();
+            }
+            QTest::keyClick(handle, Qt::Key_Escape);
+        };
+        w.clickStart();
+        const TimeAxis axis{periods};
+        QCOMPARE(shown, QList<int>({axis.steps(), 1, 1 + axis.pageSteps()}));
+    }
 }
 
 QTEST_MAIN(TestRunKeys)

@@ -12,18 +12,22 @@ namespace {
 
 constexpr int kRate = 48000;
 
-// 16-bit samples of two channels (the stereo voice's) at 48 kHz where the output takes them,
-// else what it prefers.
 QAudioFormat formatFor(const QAudioDevice &device)
+{
+    const QAudioFormat format = wantedSoundFormat();
+    return device.isFormatSupported(format) ? format : device.preferredFormat();
+}
+
+} // namespace
+
+QAudioFormat wantedSoundFormat()
 {
     QAudioFormat format;
     format.setSampleRate(kRate);
     format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Int16);
-    return device.isFormatSupported(format) ? format : device.preferredFormat();
+    return format;
 }
-
-} // namespace
 
 SoundOutput::SoundOutput() { m_thread.setObjectName(QStringLiteral("zvuk")); }
 

@@ -2,6 +2,7 @@
 
 #include "SoundPlayer.h"
 
+#include <QAudioFormat>
 #include <QObject>
 #include <QThread>
 
@@ -16,6 +17,10 @@ class SoundWorker;
 // the core's generator), on a thread of its own, so that a busy window (a resize, a repaint
 // of a full screen) never leaves the device without samples. The output is opened when first
 // needed; where there is none, available() says so, and one line on the standard error.
+// What the output is asked for: 16-bit samples of two channels, the stereo voice's, at 48 kHz;
+// an output that takes other formats gets what it prefers.
+QAudioFormat wantedSoundFormat();
+
 class SoundOutput final : public SoundPlayer
 {
 public:
