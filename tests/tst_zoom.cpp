@@ -1,28 +1,10 @@
 #include "TestWindow.h"
-#include "core/VectorDrag.h"
-
-#include "app/run/PaintParts.h"
 #include "app/run/RasterPainter.h"
-#include "app/run/RasterSurface.h"
-#include "app/run/SceneCheckpoints.h"
-#include "core/Picture.h"
-#include "core/RunScene.h"
-#include "core/StepOperations.h"
-#include "app/run/RunKeys.h"
-#include "app/language/NumberText.h"
 
-#include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QScreen>
 #include <QMimeData>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTimer>
+#include <QScreen>
 
 #include <cmath>
 

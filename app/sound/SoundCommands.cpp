@@ -46,7 +46,8 @@ void addTellingLine(QMenu &menu, const QString &text)
 {
     auto *line = new QWidgetAction(&menu);
     auto *label = new QLabel(text);
-    const int indent = menu.style()->pixelMetric(QStyle::PM_SmallIconSize) + 8;
+    // Where the items' words begin, past the column of their checks.
+    const int indent = menu.style()->pixelMetric(QStyle::PM_SmallIconSize) + 11;
     label->setContentsMargins(indent, 3, indent / 2, 3);
     line->setDefaultWidget(label);
     line->setText(text);
