@@ -27,6 +27,9 @@ void TestVectorDragging::draggedVectorMovesTheSumAndItsSound()
     w.run();
     w.sounds.clear();
     const QPoint origin = w.window.surface().shownArea().topLeft();
+    // What is typed in the frequency box meanwhile stays as typed: the picture's frequency is
+    // the one the vector turns with.
+    w.box(names::kFrequency)->setText(QStringLiteral("2,5"));
     QTest::mouseMove(handle, origin + QPoint(439, 128)); // the upper tip at step 1300
     QCOMPARE(w.window.cursor().shape(), Qt::OpenHandCursor);
     QTest::mousePress(handle, Qt::LeftButton, {}, origin + QPoint(439, 128));
@@ -39,6 +42,8 @@ void TestVectorDragging::draggedVectorMovesTheSumAndItsSound()
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,9"));
     QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("-30"));
     QCOMPARE(w.sounds, QStringList({"play 2 at 220 Hz, A 0.81 f 1 65°", "glide to A 0.9 -30°", "stop"}));
+    QCOMPARE(w.box(names::kFrequency)->text(), QStringLiteral("2,5"));
+    w.box(names::kFrequency)->setText(QStringLiteral("1"));
     // The picture shown is the one a run of the values ends with.
     const QImage dragged = w.window.surface().image();
     w.sounds.clear();

@@ -21,6 +21,7 @@ FormBinding::FormBinding(const ParameterBoxes &boxes, QScrollBar &pace, SetUpMod
     connect(&pace, &QScrollBar::valueChanged, this,
             [this](int value) { m_setUp.change([value](Chosen &c) { c.setUp.slowdown = value; }); });
     connect(&setUp, &SetUpModel::changed, this, &FormBinding::show);
+    m_inBoxes = {qQNaN(), qQNaN(), qQNaN()}; // none written yet
     show(Aspect::Values | Aspect::Slowdown);
 }
 
@@ -35,11 +36,13 @@ void FormBinding::show(Aspects aspects)
     }
     m_notation = QLocale();
     if (aspects & Aspect::Values) {
-        const std::pair<QLineEdit *, double> shown[] = {
-            {m_boxes.amplitude, s.values.amplitude}, {m_boxes.frequency, s.values.frequency}, {m_boxes.phase, s.values.phaseDegrees}};
-        for (const auto &[box, value] : shown)
-            if (readNumber(box->text()) != value)
-                box->setText(writeNumber(value));
+        const std::pair<QLineEdit *, double SecondValues::*> boxes[] = {{m_boxes.amplitude, &SecondValues::amplitude},
+                                                                        {m_boxes.frequency, &SecondValues::frequency},
+                                                                        {m_boxes.phase, &SecondValues::phaseDegrees}};
+        for (const auto &[box, value] : boxes)
+            if (s.values.*value != m_inBoxes.*value && readNumber(box->text()) != s.values.*value)
+                box->setText(writeNumber(s.values.*value));
+        m_inBoxes = s.values;
     }
     if (aspects & Aspect::Slowdown) {
         m_pace.setValue(s.slowdown);
@@ -56,6 +59,7 @@ std::variant<Parameters, Message> FormBinding::read()
         // The box's zero, not its stand-in, which only Start writes into the box.
         const SecondValues values{parameters->amplitudeReplaced ? 0 : parameters->amplitude, parameters->frequency,
                                   parameters->phaseDegrees};
+        m_inBoxes = values;
         m_setUp.change([&values](Chosen &c) { c.setUp.values = values; });
     }
     return checked;

@@ -15,8 +15,8 @@ namespace vlnokres {
 // slowdown box. The pace bar's settled value is the set-up's slowdown at once; a box's text is
 // read when a command needs it (Start, a key on a box, a drag, a copy), as typing keeps its
 // meaning until then. Values the set-up is given elsewhere (an example, the command line, a
-// lesson, a drag) are written into the boxes, but for a box whose text already reads as the
-// value, which stays as typed.
+// lesson, a drag) are written into the boxes, each where it changed and its box's text does not
+// already read as it, so that the rest stays as typed.
 class FormBinding final : public QObject
 {
     Q_OBJECT
@@ -35,6 +35,9 @@ private:
     QScrollBar &m_pace;
     SetUpModel &m_setUp;
     QLocale m_notation; // the boxes' numbers' before a change of language
+    // The values last written into the boxes or read from them: only a value that changed
+    // since is written, so that what is typed in another box stays as typed.
+    SecondValues m_inBoxes;
 };
 
 } // namespace vlnokres

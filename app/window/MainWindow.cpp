@@ -298,7 +298,10 @@ void MainWindow::start()
 void MainWindow::dragTo(const drag::Values &values)
 {
     const double frequency = m_run.lastRun()->parameters.frequency;
-    m_setUp.change([&](Chosen &c) { c.setUp.values = {values.amplitude, frequency, values.phaseDegrees}; });
+    m_setUp.change([&](Chosen &c) {
+        c.setUp.values.amplitude = values.amplitude;
+        c.setUp.values.phaseDegrees = values.phaseDegrees;
+    });
     const auto checked = checkParameters({values.amplitude, frequency, values.phaseDegrees});
     const auto *parameters = std::get_if<Parameters>(&checked);
     if (!parameters)
