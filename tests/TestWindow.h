@@ -119,6 +119,14 @@ struct TestWindow {
         window.show();
         return QTest::qWaitForWindowActive(&window);
     }
+    // Shown, at the zoom of a window of that many times the designed size.
+    void showAtZoom(double zoom)
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(QSizeF(QSizeF(vlnokres::MainWindow::kClientSize) * zoom).toSize());
+        QTRY_COMPARE(window.size(), QSizeF(QSizeF(vlnokres::MainWindow::kClientSize) * zoom).toSize());
+    }
     QPushButton *startButton() { return find<QPushButton>(vlnokres::names::kStart); }
     // What the command line gives the window, as the program hands it over.
     void apply(const vlnokres::CommandLine &line)

@@ -37,18 +37,6 @@ private Q_SLOTS:
     void longAxisKeysReachItsEnds();
 };
 
-namespace {
-
-void showAtZoom(TestWindow &w, double zoom)
-{
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    w.window.resize(QSizeF(QSizeF(MainWindow::kClientSize) * zoom).toSize());
-    QTRY_COMPARE(w.window.size(), QSizeF(QSizeF(MainWindow::kClientSize) * zoom).toSize());
-}
-
-} // namespace
-
 void TestRunKeys::runKeysPauseResumeAndStop()
 {
     TestWindow w;
@@ -234,7 +222,7 @@ void TestRunKeys::pausedRunStepsBackAndForth()
 {
     QFETCH(double, zoom);
     TestWindow w;
-    showAtZoom(w, zoom);
+    w.showAtZoom(zoom);
     QWindow *handle = w.window.windowHandle();
     const auto afresh = [&](int step, bool ended = false) {
         QWidget blank;

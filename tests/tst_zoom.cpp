@@ -30,14 +30,6 @@ private Q_SLOTS:
 
 namespace {
 
-void showAtZoom(TestWindow &w, double zoom)
-{
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    w.window.resize(QSizeF(QSizeF(MainWindow::kClientSize) * zoom).toSize());
-    QTRY_COMPARE(w.window.size(), QSizeF(QSizeF(MainWindow::kClientSize) * zoom).toSize());
-}
-
 // The green wave's dot of step t, where neither the red nor the sum dot nor an axis is near.
 std::optional<QPointF> clearGreenDot(int t)
 {
@@ -86,7 +78,7 @@ void TestZoom::runPictureScalesWithTheZoom()
 {
     QFETCH(double, zoom);
     TestWindow w;
-    showAtZoom(w, zoom);
+    w.showAtZoom(zoom);
     const QImage &canvas = w.run();
     const double z = w.window.surface().ratio();
     QVERIFY(std::abs(z - w.window.zoom()) < 1e-9);
@@ -118,14 +110,14 @@ void TestZoom::zoomDuringARunLosesNothing()
     // A run that the window was enlarged in the middle of, against one at that size all along:
     // the same picture, to the pixel.
     TestWindow changed;
-    showAtZoom(changed, 0.75);
+    changed.showAtZoom(0.75);
     changed.pacer->atStep = [&](int step) {
         if (step == 650)
             changed.window.resize(QSizeF(QSizeF(MainWindow::kClientSize) * 1.5).toSize());
     };
     const QImage during = changed.run();
     TestWindow steady;
-    showAtZoom(steady, 1.5);
+    steady.showAtZoom(1.5);
     QCOMPARE(during, steady.run());
 }
 

@@ -4,18 +4,15 @@
 #include "app/language/Language.h"
 #include "app/language/NumberText.h"
 #include "app/picture/PictureExport.h"
-#include "core/LessonMarks.h"
 #include "core/Named.h"
 #include "core/Pace.h"
 #include "core/Presets.h"
-#include "core/StartUpValues.h"
 #include "core/StepOperations.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 #include <cmath>
-#include <map>
 
 namespace vlnokres {
 namespace {

@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
