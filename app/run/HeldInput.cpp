@@ -1,5 +1,7 @@
 #include "HeldInput.h"
 
+#include "AfterEvent.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -63,7 +65,7 @@ HeldInput::Hold::~Hold()
     if (--m_input.m_holds > 0 || m_input.m_queue.empty() || m_input.m_inDelivery || m_input.m_deliveryPosted)
         return;
     m_input.m_deliveryPosted = true;
-    QMetaObject::invokeMethod(&m_input, &HeldInput::deliver, Qt::QueuedConnection);
+    afterEvent(m_input, [input = &m_input] { input->deliver(); });
 }
 
 bool HeldInput::eventFilter(QObject *receiver, QEvent *event)

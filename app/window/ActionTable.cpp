@@ -1,6 +1,7 @@
 #include "ActionTable.h"
 
 #include "app/language/Language.h"
+#include "app/run/AfterEvent.h"
 #include "app/setup/SetUpOptions.h"
 
 #include <QAction>
@@ -21,9 +22,10 @@ ActionTable::ActionTable(QWidget &window, std::vector<ActionRow> rows) : m_rows(
         // The run's keys are listed in the menu, but taken by the window only during a run.
         action->setShortcutContext(row.scope == ActionRow::Keys::Run ? Qt::WidgetShortcut : Qt::WindowShortcut);
         action->setCheckable(row.checkable);
-        // Queued: a command may start a run, or open a dialog, which must not run inside the
-        // menu's own handling of the click, where the menu closing deletes itself meanwhile.
-        QObject::connect(action, &QAction::triggered, &window, row.act, Qt::QueuedConnection);
+        // After the event: a command may start a run, or open a dialog, which must not run
+        // inside the menu's own handling of the click, where the menu closing deletes itself.
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&window, act = row.act] { afterEvent(window, act); });
         if (row.scope == ActionRow::Keys::Window)
             window.addAction(action);
         m_actions.push_back(action);

@@ -169,12 +169,14 @@ public:
         return QGuiApplication::primaryScreen()->grabWindow(id.toULongLong()).toImage();
     }
 
-    // Waits until a screenshot of the main window shows what the predicate looks for.
+    // Waits until a screenshot of the main window shows what the predicate looks for. A window
+    // that is gone shows nothing (its empty shot would pass any "no dot beyond" test).
     bool waitFor(const std::function<bool(const QImage &)> &shows, int timeoutMs = 10000)
     {
         const QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
-            if (shows(screenshot()))
+            const QImage shot = screenshot();
+            if (!shot.isNull() && shows(shot))
                 return true;
             QTest::qWait(30);
         }
@@ -189,7 +191,9 @@ public:
     // The program's exit status once it has ended by itself, or -1 if it is still running.
     int waitForExit(int timeoutMs = 20000)
     {
-        if (!m_program.waitForFinished(timeoutMs) || m_program.exitStatus() != QProcess::NormalExit)
+        // waitForFinished() is false for a process that ended while the event loop ran.
+        const bool ended = m_program.state() == QProcess::NotRunning || m_program.waitForFinished(timeoutMs);
+        if (!ended || m_program.exitStatus() != QProcess::NormalExit)
             return -1;
         return m_program.exitCode();
     }
