@@ -13,6 +13,12 @@ public:
     // A new scene begins: the band is about to be cleared.
     virtual void beginScene() {}
     virtual void draw(const DrawOps &ops) = 0;
+    // A new scene of these operations, which the canvas may keep as they are rather than copy.
+    virtual void drawScene(DrawOps &&sceneOps)
+    {
+        beginScene();
+        draw(sceneOps);
+    }
     // The scene becomes exactly these operations, from a cleared band.
     virtual void showScene(const DrawOps &sceneOps)
     {

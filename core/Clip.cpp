@@ -37,6 +37,12 @@ Point crossing(const Point &a, const Point &b, const Edge &e)
 
 std::optional<std::pair<Point, Point>> clipSegment(Point a, Point b, const Rect &rect)
 {
+    // Wholly inside, as almost every line of the scene is: as it is (not a number fails here).
+    const auto within = [&rect](const Point &p) {
+        return p.x >= rect.left && p.x <= rect.right && p.y >= rect.top && p.y <= rect.bottom;
+    };
+    if (within(a) && within(b))
+        return std::pair{a, b};
     for (double v : {a.x, a.y, b.x, b.y})
         if (!std::isfinite(v))
             return std::nullopt;

@@ -43,6 +43,24 @@ void Drawing::draw(const DrawOps &ops)
     }
 }
 
+void Drawing::draw(DrawOps &&ops)
+{
+    if (!m_ops.empty()) {
+        m_ops.reserve(m_ops.size() + ops.size());
+        draw(ops);
+        return;
+    }
+    // Taken whole, then pens set again one after another folded into the last, in place.
+    m_ops = std::move(ops);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_ops.size(); ++i) {
+        const bool foldable = kept > m_sceneStart && std::holds_alternative<PenWidth>(m_ops[i]) &&
+                              std::holds_alternative<PenWidth>(m_ops[kept - 1]);
+        m_ops[foldable ? kept - 1 : kept++] = m_ops[i];
+    }
+    m_ops.resize(kept);
+}
+
 DrawOps Drawing::sceneOps() const
 {
     return m_hasScene ? DrawOps(m_ops.begin() + std::ptrdiff_t(m_sceneStart), m_ops.end()) : DrawOps{};

@@ -15,6 +15,8 @@ class Drawing final : public Canvas
 {
 public:
     void draw(const DrawOps &ops) override;
+    // The same, the operations taken rather than copied.
+    void draw(DrawOps &&ops);
     // The band is about to be cleared: what lies wholly within it is dropped, since the
     // clear covers it.
     void beginScene() override;

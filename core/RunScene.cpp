@@ -1,6 +1,7 @@
 #include "RunScene.h"
 
 #include "Readouts.h"
+#include "SceneGeometry.h"
 #include "SceneSetup.h"
 #include "StepOperations.h"
 
@@ -35,6 +36,27 @@ DrawOps RunScene::at(int step, bool ended) const
     const SecondSinusoid second = secondSinusoidOf(parameters);
     for (int t = 1; t <= step; ++t)
         std::ranges::copy(stepOps(second, t, axis), std::back_inserter(ops));
+    if (ended)
+        std::ranges::copy(finishingOps(), std::back_inserter(ops));
+    return ops;
+}
+
+DrawOps RunScene::showing(int step, bool ended) const
+{
+    DrawOps ops = opening();
+    if (ended)
+        std::erase_if(ops, [](const DrawOp &op) {
+            const auto *line = std::get_if<Line>(&op);
+            return line && (*line == scene::kUpperAxis || *line == scene::kLowerAxis);
+        });
+    ops.reserve(ops.size() + std::size_t(std::max(0, step)) * (kOpsPerStep - 4) + 4 + finishingOps().size());
+    const SecondSinusoid second = secondSinusoidOf(parameters);
+    VectorsAt before = vectorsAt(second, 0);
+    for (int t = 1; t <= step; ++t) {
+        const VectorsAt now = vectorsAt(second, t);
+        appendStepOps(ops, before, now, traceX(t, axis), t == step);
+        before = now;
+    }
     if (ended)
         std::ranges::copy(finishingOps(), std::back_inserter(ops));
     return ops;

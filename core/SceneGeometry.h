@@ -24,6 +24,9 @@ inline constexpr Line kUpperAxis{{kAxisLeft, kUpperY}, {kAxisLeft + 700, kUpperY
 inline constexpr Line kLowerAxis{{kAxisLeft, kLowerY}, {kAxisLeft + 720, kLowerY}};
 inline constexpr Line kTimeAxis{{kGraphOriginX, kLowerY - 160}, {kGraphOriginX, kLowerY + 160}};
 
+// The diagrams' origins, about which the vectors sweep their discs.
+inline constexpr Point kDiscCentres[] = {{kFirstOriginX, kUpperY}, {kSecondOriginX, kUpperY}, {kFirstOriginX, kLowerY}};
+
 // The cleared band: rows 580 up to 51, each from x 1 to x 800, painted from the bottom up.
 inline constexpr int kClearedRows = 530;
 inline constexpr double kClearLeft = 1;

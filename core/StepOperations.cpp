@@ -42,37 +42,44 @@ double secondAngle(const SecondSinusoid &second, int t)
     return second.phaseDegrees * kRadiansPerDegree + secondTurn(second.frequency, t);
 }
 
-DrawOps stepOps(const SecondSinusoid &second, int t, TimeAxis axis)
+VectorsAt vectorsAt(const SecondSinusoid &second, int t)
+{
+    return {arrowAt(scene::kFirstLength, t / kStepsPerRadian), arrowAt(second.length, secondAngle(second, t))};
+}
+
+void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, double x, bool withCurrent)
 {
     using namespace scene;
-    const double a = t / kStepsPerRadian;
-    const double aBefore = (t - 1) / kStepsPerRadian;
-    const Arrow firstBefore = arrowAt(kFirstLength, aBefore);
-    const Arrow first = arrowAt(kFirstLength, a);
-    const Arrow secondBefore = arrowAt(second.length, secondAngle(second, t - 1));
-    const Arrow secondNow = arrowAt(second.length, secondAngle(second, t));
-
     const Point upperFirst{kFirstOriginX, kUpperY};
     const Point upperSecond{kSecondOriginX, kUpperY};
     const Point lowerFirst{kFirstOriginX, kLowerY};
-    const Point tipBefore = lowerFirst + firstBefore;
-    const Point tip = lowerFirst + first;
-    const double x = traceX(t, axis);
+    const Point tipBefore = lowerFirst + before.first;
+    const Point tip = lowerFirst + now.first;
 
     // The waves' heights are the vectors' heights above their origins.
-    return {
-        Line{upperFirst, upperFirst + firstBefore, Ink::White},
-        Line{upperFirst, upperFirst + first, Ink::Green},
-        Circle{{x, kLowerY + first.dy}, kDotRadius, Ink::Green},
-        Line{upperSecond, upperSecond + secondBefore, Ink::LightYellow},
-        Line{upperSecond, upperSecond + secondNow, Ink::Red},
-        Circle{{x, kLowerY + secondNow.dy}, kDotRadius, Ink::Red},
-        Line{lowerFirst, tipBefore, Ink::White},
-        Line{lowerFirst, tip, Ink::Green},
-        Line{tipBefore, tipBefore + secondBefore, Ink::LightYellow},
-        Line{tip, tip + secondNow, Ink::Red},
-        Circle{{x, kLowerY + first.dy + secondNow.dy}, kDotRadius, Ink::Foreground},
-    };
+    ops.push_back(Line{upperFirst, upperFirst + before.first, Ink::White});
+    if (withCurrent)
+        ops.push_back(Line{upperFirst, upperFirst + now.first, Ink::Green});
+    ops.push_back(Circle{{x, kLowerY + now.first.dy}, kDotRadius, Ink::Green});
+    ops.push_back(Line{upperSecond, upperSecond + before.second, Ink::LightYellow});
+    if (withCurrent)
+        ops.push_back(Line{upperSecond, upperSecond + now.second, Ink::Red});
+    ops.push_back(Circle{{x, kLowerY + now.second.dy}, kDotRadius, Ink::Red});
+    ops.push_back(Line{lowerFirst, tipBefore, Ink::White});
+    if (withCurrent)
+        ops.push_back(Line{lowerFirst, tip, Ink::Green});
+    ops.push_back(Line{tipBefore, tipBefore + before.second, Ink::LightYellow});
+    if (withCurrent)
+        ops.push_back(Line{tip, tip + now.second, Ink::Red});
+    ops.push_back(Circle{{x, kLowerY + now.first.dy + now.second.dy}, kDotRadius, Ink::Foreground});
+}
+
+DrawOps stepOps(const SecondSinusoid &second, int t, TimeAxis axis)
+{
+    DrawOps ops;
+    ops.reserve(kOpsPerStep);
+    appendStepOps(ops, vectorsAt(second, t - 1), vectorsAt(second, t), traceX(t, axis), true);
+    return ops;
 }
 
 DrawOps finishingOps() { return {PenWidth{1}, scene::kUpperAxis, scene::kLowerAxis}; }

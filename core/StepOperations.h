@@ -62,6 +62,18 @@ Arrow arrowAt(double length, double angle);
 // The second vector's angle at step t, in radians.
 double secondAngle(const SecondSinusoid &second, int t);
 
+// Both vectors at step t, as offsets from their origins: what a step draws is had from these at
+// the step before and at it.
+struct VectorsAt {
+    Arrow first;
+    Arrow second;
+};
+VectorsAt vectorsAt(const SecondSinusoid &second, int t);
+// Step t's operations, from the vectors at the step before and at it, appended to ops; without
+// its current vectors (withCurrent false), which the next step's erasing lines are drawn over,
+// the very same lines with the same pen, there are kOpsPerStep − 4 of them.
+void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, double x, bool withCurrent);
+
 // After the last step the two horizontal axes, which the swept discs have covered, come back.
 DrawOps finishingOps();
 

@@ -1,7 +1,6 @@
-#include "app/run/PaintParts.h"
 #include "app/run/RasterSurface.h"
 #include "app/run/SceneCheckpoints.h"
-#include "core/Picture.h"
+#include "core/PaintShares.h"
 #include "core/RunScene.h"
 #include "core/SceneGeometry.h"
 #include "core/StepOperations.h"
@@ -19,8 +18,9 @@ namespace {
 constexpr QSize kClientSize{scene::kClientWidth, scene::kClientHeight};
 } // namespace
 
-// The raster surface: the points of a run it keeps, a whole scene cut into parts two painters
-// share, and a scene painted at once exactly as step by step.
+// The raster surface: the points of a run it keeps, the row at which two painters share a
+// batch, and a scene painted at once, shared and with what is painted over left out, exactly
+// as step by step.
 class TestRasterSurface : public QObject
 {
     Q_OBJECT
@@ -28,8 +28,8 @@ class TestRasterSurface : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
     void pointsKeptStayWithinTheirBytes();
-    void sceneIsCutIntoPartsThatLieApart_data();
-    void sceneIsCutIntoPartsThatLieApart();
+    void batchIsSharedWhereItsWorkParts_data();
+    void batchIsSharedWhereItsWorkParts();
     void wholeSceneAtOncePaintsAsStepByStep_data();
     void wholeSceneAtOncePaintsAsStepByStep();
 };
@@ -53,34 +53,30 @@ void TestRasterSurface::pointsKeptStayWithinTheirBytes()
     }
 }
 
-void TestRasterSurface::sceneIsCutIntoPartsThatLieApart_data()
+void TestRasterSurface::batchIsSharedWhereItsWorkParts_data()
 {
-    QTest::addColumn<QList<QRect>>("reaches");
-    QTest::addColumn<QList<QList<int>>>("parts");
-    const QRect upperLeft(10, 10, 50, 50), upperRight(300, 10, 50, 50), lowerLeft(10, 300, 50, 50);
-    QTest::newRow("one alone") << QList{upperLeft} << QList<QList<int>>{{0}};
-    QTest::newRow("overlapping") << QList{upperLeft, upperLeft.translated(40, 40)} << QList<QList<int>>{{0, 1}};
-    QTest::newRow("two rows apart") << QList{upperLeft, lowerLeft, upperLeft} << QList<QList<int>>{{0, 2}, {1}};
-    QTest::newRow("four corners, the larger first")
-        << QList{upperLeft, upperRight, lowerLeft, lowerLeft.translated(290, 0), upperRight}
-        << QList<QList<int>>{{1, 4}, {0}, {2}, {3}};
-    QTest::newRow("within the margin of each other")
-        << QList{upperLeft, upperLeft.translated(52, 0)} << QList<QList<int>>{{0, 1}};
-    QTest::newRow("one spanning the others") << QList{upperLeft, lowerLeft, QRect(0, 0, 20, 400)}
-                                             << QList<QList<int>>{{0, 1, 2}};
-    QTest::newRow("one outside the scene is in none")
-        << QList{upperLeft, QRect(-100, -100, 10, 10), lowerLeft} << QList<QList<int>>{{0}, {2}};
+    QTest::addColumn<QList<double>>("lineRows"); // the scene rows of level lines, one each
+    QTest::addColumn<int>("splitFrom");
+    QTest::addColumn<int>("splitTo");
+    QTest::newRow("two alike, far apart") << QList<double>{20, 300} << 24 << 296;
+    QTest::newRow("three above, one below") << QList<double>{20, 30, 40, 300} << 34 << 36;
+    QTest::newRow("all on one row") << QList<double>{100, 100} << 96 << 104;
 }
 
-void TestRasterSurface::sceneIsCutIntoPartsThatLieApart()
+void TestRasterSurface::batchIsSharedWhereItsWorkParts()
 {
-    QFETCH(QList<QRect>, reaches);
-    QFETCH(QList<QList<int>>, parts);
-    const std::vector<double> costs(std::size_t(reaches.size()), 1.0);
-    QList<QList<int>> found;
-    for (const std::vector<std::size_t> &part : paintParts(reaches, costs, QSize(400, 400), 2))
-        found.append(QList<int>(part.begin(), part.end()));
-    QCOMPARE(found, parts);
+    QFETCH(QList<double>, lineRows);
+    QFETCH(int, splitFrom);
+    QFETCH(int, splitTo);
+    DrawOps ops;
+    for (const double y : lineRows)
+        ops.push_back(Line{{10, y}, {90, y}});
+    const PaintShares shares = sharesOf(ops, 2, 1, 400);
+    QVERIFY2(shares.splitRow >= splitFrom && shares.splitRow <= splitTo, qPrintable(QString::number(shares.splitRow)));
+    QVERIFY(shares.reach.left <= 7 && shares.reach.right >= 93);
+    // A coordinate that is not a number may reach anywhere, a label too.
+    ops.push_back(Line{{std::nan(""), 5}, {6, 7}});
+    QVERIFY(sharesOf(ops, 2, 1, 400).reach.bottom > 1e6);
 }
 
 void TestRasterSurface::wholeSceneAtOncePaintsAsStepByStep_data()
@@ -93,6 +89,7 @@ void TestRasterSurface::wholeSceneAtOncePaintsAsStepByStep_data()
         QTest::newRow("defaults at " + at) << ratio << Parameters{0.5, 1, 90} << false;
         QTest::newRow("widest second, envelope, at " + at) << ratio << Parameters{1.5, 1.1, 30} << true;
         QTest::newRow("long second, at " + at) << ratio << Parameters{-4, 3, 10} << false;
+        QTest::newRow("second standing still, at " + at) << ratio << Parameters{0.7, 0, 30} << false;
     }
 }
 
@@ -101,7 +98,8 @@ void TestRasterSurface::wholeSceneAtOncePaintsAsStepByStep()
     QFETCH(double, ratio);
     QFETCH(Parameters, parameters);
     QFETCH(bool, envelope);
-    const DrawOps scene = picture::uncoveredOps(RunScene{parameters, envelope, {}}.at(kSteps, true));
+    const RunScene run{parameters, envelope, {}};
+    const DrawOps scene = run.at(kSteps, true);
     QWidget blank;
     RasterSurface atOnce(blank, kClientSize), byStep(blank, kClientSize),
         zoomed(blank, kClientSize);
@@ -109,8 +107,8 @@ void TestRasterSurface::wholeSceneAtOncePaintsAsStepByStep()
         surface->setPlacement({}, surface == &zoomed ? 1.1 : ratio);
         surface->beginScene();
     }
-    atOnce.draw(scene);
-    zoomed.draw(scene);
+    atOnce.drawScene(run.showing(kSteps, true));
+    zoomed.drawScene(run.showing(kSteps, true));
     zoomed.setPlacement({}, ratio);
     for (std::size_t i = 0; i < scene.size(); i += kOpsPerStep)
         byStep.draw(DrawOps(scene.begin() + std::ptrdiff_t(i), scene.begin() + std::ptrdiff_t(std::min(scene.size(), i + kOpsPerStep))));

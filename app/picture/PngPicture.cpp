@@ -37,16 +37,11 @@ QImage pictureOfScene(const QImage &scene, const PictureText &text, double scale
 }
 
 // The band as the window draws it at this zoom, cut from the whole scene, then the "+" box
-// and the caption on top, as the window shows them. The lines that a later one paints over
-// whole are left out, as the window leaves them out of a whole scene: the same pixels.
+// and the caption on top, as the window shows them.
 QImage pictureImage(const DrawOps &sceneOps, const PictureText &text, double scale, Look look)
 {
     QImage scene = blankScene(scale);
-    {
-        RasterPainter painter(scene, scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, {}, look);
-        for (const DrawOp &op : picture::uncoveredOps(sceneOps))
-            painter.paint(op);
-    }
+    paintShared(scene, scale, QSize(scene::kClientWidth, scene::kClientHeight), 1, look, sceneOps);
     return pictureOfScene(scene, text, scale);
 }
 

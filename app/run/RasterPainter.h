@@ -2,6 +2,8 @@
 
 #include "core/DrawOp.h"
 #include "core/Ink.h"
+#include "core/PaintShares.h"
+#include "core/PixelRows.h"
 #include "core/TraceStyle.h"
 
 #include <QPainter>
@@ -9,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 class QImage;
 
@@ -27,6 +30,8 @@ public:
 
     // The scene pixels it painted, or an empty rectangle.
     QRect paint(const DrawOp &op);
+    // From now on paints device rows first … last only, the share of one of two painters.
+    void keepToRows(int first, int last);
     QPainter &painter() { return m_painter; }
     int penWidth() const { return m_penWidth; }
 
@@ -38,11 +43,11 @@ private:
     void setPen(Ink ink);
 
     QPainter m_painter;
-    QRgb *m_pixels;
-    qsizetype m_pixelsPerRow;
+    PixelRows m_rows;
     double m_ratio;
     QSize m_size;
-    QSize m_deviceSize;
+    // The scene rows that the device rows painted lie in, with a pen's reach to spare.
+    double m_top, m_bottom;
     int m_penWidth;
     std::function<void(QPainter &, const QRect &)> m_before;
     Look m_look;
@@ -50,5 +55,17 @@ private:
     // does not build and hand over a new pen.
     std::optional<std::pair<Ink, int>> m_pen;
 };
+
+// A batch of operations painted as one painter paints it, by two at once where the shares
+// part it (the upper rows by one, the rest by the other): the scene pixels painted, and the
+// pen after it. Labels are not painted over.
+struct Painted {
+    QRect area;
+    int penWidth;
+};
+Painted paintShared(QImage &image, double ratio, QSize sceneSize, int penWidth, Look look,
+                    std::span<const DrawOp> ops, const PaintShares &shares);
+Painted paintShared(QImage &image, double ratio, QSize sceneSize, int penWidth, Look look,
+                    std::span<const DrawOp> ops);
 
 } // namespace vlnokres

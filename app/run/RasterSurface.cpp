@@ -1,8 +1,7 @@
 #include "RasterSurface.h"
 
-#include "PaintParts.h"
+#include "core/PaintShares.h"
 #include "RasterPainter.h"
-#include "core/Picture.h"
 #include "core/SceneGeometry.h"
 #include "core/StepOperations.h"
 
@@ -37,85 +36,15 @@ int penAfter(const DrawOps &ops, std::size_t count, int initial)
     return initial;
 }
 
-// The scene pixels an operation may touch: at least those the painter reports for it, with
-// the same reach beyond its geometry, before any clipping.
-QRect reachOf(const DrawOp &op, int penWidth)
+// Where the clear that opens a scene ends, its grey lines before anything else is drawn:
+// left out where the image beneath is grey already.
+std::size_t openingClearEnd(const DrawOps &ops)
 {
-    const int reach = penWidth + 1;
-    QRectF geometry;
-    if (const auto *line = std::get_if<Line>(&op))
-        geometry = QRectF(QPointF(line->from.x, line->from.y), QPointF(line->to.x, line->to.y)).normalized();
-    else if (const auto *circle = std::get_if<Circle>(&op))
-        geometry = QRectF(circle->centre.x - std::abs(circle->radius), circle->centre.y - std::abs(circle->radius),
-                          2 * std::abs(circle->radius), 2 * std::abs(circle->radius));
-    else
-        return {};
-    // Far outside the scene, or not a number: anywhere.
-    if (!(std::abs(geometry.left()) < 1e6 && std::abs(geometry.right()) < 1e6 && std::abs(geometry.top()) < 1e6 &&
-          std::abs(geometry.bottom()) < 1e6))
-        return QRect(-1000000, -1000000, 2000000, 2000000);
-    return geometry.toAlignedRect().adjusted(-reach, -reach, reach, reach);
-}
-
-// The pen each operation is drawn with, where the first is drawn with the given one.
-std::vector<int> pensOf(std::span<const DrawOp> ops, int penWidth)
-{
-    std::vector<int> pens;
-    pens.reserve(ops.size());
-    for (const DrawOp &op : ops) {
-        if (const auto *width = std::get_if<PenWidth>(&op))
-            penWidth = width->pixels;
-        pens.push_back(penWidth);
-    }
-    return pens;
-}
-
-// Each operation's reach (PenWidth operations reach nothing).
-std::vector<QRect> reachesOf(std::span<const DrawOp> ops, std::span<const int> pens)
-{
-    std::vector<QRect> reaches;
-    reaches.reserve(ops.size());
-    for (std::size_t i = 0; i < ops.size(); ++i)
-        reaches.push_back(reachOf(ops[i], pens[i]));
-    return reaches;
-}
-
-// What painting each operation costs, in device pixels, with what setting up a painter's
-// line or a dot's rows costs besides: roughly, as measured at 4K.
-std::vector<double> costsOf(std::span<const DrawOp> ops, std::span<const int> pens, double ratio)
-{
-    constexpr double kSettingUp = 470;
-    std::vector<double> costs;
-    costs.reserve(ops.size());
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        double pixels = 0;
-        if (const auto *line = std::get_if<Line>(&ops[i]))
-            pixels = std::hypot(line->to.x - line->from.x, line->to.y - line->from.y) * pens[i];
-        else if (const auto *circle = std::get_if<Circle>(&ops[i]))
-            pixels = std::pow(2 * std::abs(circle->radius) + pens[i], 2);
-        costs.push_back(kSettingUp + std::min(pixels * ratio * ratio, 1e9));
-    }
-    return costs;
-}
-
-// Long lines, the clear's and the axes', cross every row: those that open or close a batch
-// are painted before or after the rest.
-bool isLong(const DrawOp &op)
-{
-    const auto *line = std::get_if<Line>(&op);
-    return line && (std::abs(line->to.x - line->from.x) > 200 || std::abs(line->to.y - line->from.y) > 200);
-}
-
-// The clear that opens a scene, its grey lines before anything else is drawn, left out of
-// the scene where the image beneath is grey already; the pens stay as they were set.
-void dropOpeningClear(DrawOps &ops)
-{
-    const auto opening = std::ranges::find_if_not(ops, [](const DrawOp &op) {
-        const auto *line = std::get_if<Line>(&op);
-        return std::holds_alternative<PenWidth>(op) || (line && line->ink == Ink::BackgroundGrey);
-    });
-    const auto grey = std::remove_if(ops.begin(), opening, [](const DrawOp &op) { return std::holds_alternative<Line>(op); });
-    ops.erase(grey, opening);
+    return std::size_t(std::ranges::find_if_not(ops, [](const DrawOp &op) {
+                           const auto *line = std::get_if<Line>(&op);
+                           return std::holds_alternative<PenWidth>(op) || (line && line->ink == Ink::BackgroundGrey);
+                       }) -
+                       ops.begin());
 }
 
 } // namespace
@@ -139,6 +68,18 @@ void RasterSurface::draw(const DrawOps &ops)
     if (m_keeping && m_scene.empty() && ops.size() >= kSharedFrom)
         m_keeping = false;
     const QRect dirty = m_keeping ? paintScene(ops, 0) : paintOps(ops);
+    if (!dirty.isEmpty())
+        m_window.update(toWindow(dirty));
+}
+
+void RasterSurface::drawScene(DrawOps &&sceneOps)
+{
+    beginScene();
+    m_keeping = false;
+    const std::size_t count = sceneOps.size();
+    m_drawing.draw(std::move(sceneOps));
+    const DrawOps &kept = m_drawing.ops();
+    const QRect dirty = paintOps(std::span(kept).subspan(kept.size() - std::min(count, kept.size())));
     if (!dirty.isEmpty())
         m_window.update(toWindow(dirty));
 }
@@ -190,8 +131,7 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
         std::size_t(std::ranges::mismatch(sceneOps, m_scene).in1 - sceneOps.begin());
     const auto after = std::ranges::upper_bound(points, common);
     if (!m_keeping || after == points.begin()) {
-        beginScene();
-        draw(picture::uncoveredOps(sceneOps));
+        drawScene(DrawOps(sceneOps));
         return;
     }
     const std::size_t point = std::size_t(after - points.begin()) - 1;
@@ -212,77 +152,18 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
         m_window.update(toWindow(dirty));
 }
 
-// A batch long enough to be shared between two painters, with what sharing it needs: the pen
-// each operation is drawn with, its reach, the long lines that open and close it, and the
-// parts of the rest. Its operations are the caller's, or its own where it was made elsewhere.
-struct RasterSurface::Batch {
-    DrawOps owned;
-    std::span<const DrawOp> ops;
-    std::vector<int> pens;
-    std::vector<QRect> reaches;
-    std::size_t first = 0, last = 0; // the operations between, neither long lines nor pens
-    std::vector<std::vector<std::size_t>> parts;
-};
-
-RasterSurface::Batch RasterSurface::batchOf(std::span<const DrawOp> ops, int penWidth, double ratio, QSize sceneSize)
-{
-    Batch batch;
-    batch.ops = ops;
-    if (ops.size() < kSharedFrom)
-        return batch;
-    const std::span<const DrawOp> all = ops;
-    batch.pens = pensOf(all, penWidth);
-    batch.reaches = reachesOf(all, batch.pens);
-    const auto longOrPen = [](const DrawOp &op) { return isLong(op) || std::holds_alternative<PenWidth>(op); };
-    batch.first = std::size_t(std::ranges::find_if_not(all, longOrPen) - all.begin());
-    batch.last = std::size_t(std::find_if_not(all.rbegin(), all.rend() - std::ptrdiff_t(batch.first), longOrPen).base() -
-                             all.begin());
-    const std::size_t count = batch.last - batch.first;
-    // A device pixel's rounding can take a pen further than its reach where the zoom is small.
-    const int margin = int(std::ceil(2 / ratio));
-    batch.parts = paintParts(std::span(batch.reaches).subspan(batch.first, count),
-                             costsOf(all.subspan(batch.first, count),
-                                     std::span(batch.pens).subspan(batch.first, count), ratio),
-                             sceneSize, margin);
-    return batch;
-}
-
-QRect RasterSurface::paintOps(const DrawOps &ops)
+// A long batch is shared between two painters, unless it reaches a label not yet painted
+// over, which only the window's thread may paint.
+QRect RasterSurface::paintOps(std::span<const DrawOp> ops)
 {
     if (ops.size() < kSharedFrom)
         return paintOpsAlone(ops);
-    return paintBatch(batchOf(ops, m_penWidth, m_ratio, m_size));
-}
-
-QRect RasterSurface::paintBatch(const Batch &batch)
-{
-    const std::span<const DrawOp> all = batch.ops;
-    if (batch.parts.size() < 2 || reachesUnpaintedLabel(batch.reaches))
-        return paintOpsAlone(all);
-    QRect dirty = paintOpsAlone(all.first(batch.first));
-    const std::span<const DrawOp> middle = all.subspan(batch.first, batch.last - batch.first);
-    const std::span<const int> pens = std::span(batch.pens).subspan(batch.first, batch.last - batch.first);
-    uchar *pixels = m_image.bits(); // detached here, before two threads paint on its pixels
-    std::atomic<std::size_t> next = 0;
-    // Each painter takes the next part not yet taken, the costliest first, till none is left.
-    const auto paintShare = [&](QRect &painted) {
-        // An image of its own over the same pixels: an image has one paint engine.
-        QImage view(pixels, m_image.width(), m_image.height(), m_image.bytesPerLine(), m_image.format());
-        RasterPainter painter(view, m_ratio, m_size, m_penWidth, {}, m_look);
-        for (std::size_t part; (part = next++) < batch.parts.size();)
-            for (std::size_t i : batch.parts[part]) {
-                if (painter.penWidth() != pens[i])
-                    painter.paint(PenWidth{pens[i]});
-                painted |= painter.paint(middle[i]);
-            }
-    };
-    QRect painted[2];
-    std::thread other([&] { paintShare(painted[1]); });
-    paintShare(painted[0]);
-    other.join();
-    m_penWidth = batch.pens[batch.last - 1];
-    dirty |= painted[0] | painted[1];
-    return dirty | paintOpsAlone(all.subspan(batch.last));
+    const PaintShares shares = sharesOf(ops, m_penWidth, m_ratio, m_image.height());
+    if (reachesUnpaintedLabel(shares.reach))
+        return paintOpsAlone(ops);
+    const Painted painted = paintShared(m_image, m_ratio, m_size, m_penWidth, m_look, ops, shares);
+    m_penWidth = painted.penWidth;
+    return painted.area;
 }
 
 QRect RasterSurface::paintOpsAlone(std::span<const DrawOp> ops)
@@ -296,15 +177,12 @@ QRect RasterSurface::paintOpsAlone(std::span<const DrawOp> ops)
 }
 
 // Painting a label over is the window's business, and only its thread's.
-bool RasterSurface::reachesUnpaintedLabel(std::span<const QRect> reaches) const
+bool RasterSurface::reachesUnpaintedLabel(const Rect &reach) const
 {
-    if (std::ranges::all_of(m_labels, [](const SurfaceLabel &label) { return label.paintedOver; }))
-        return false;
-    QRect reach;
-    for (const QRect &one : reaches)
-        reach |= one & QRect({}, m_size);
     return std::ranges::any_of(m_labels, [&](const SurfaceLabel &label) {
-        return !label.paintedOver && reach.intersects(label.designRect);
+        const QRect &r = label.designRect;
+        return !label.paintedOver && reach.left < r.right() + 1 && reach.right > r.left() && reach.top < r.bottom() + 1 &&
+               reach.bottom > r.top();
     });
 }
 
@@ -344,19 +222,7 @@ void RasterSurface::render()
 {
     m_keeping = false;
     m_checkpoints.clear();
-    // Less than half of what was drawn still shows; the rest, lines drawn over by the same
-    // line in the swept discs' colours, would only be painted and painted over again. Found,
-    // and shared out between two painters, meanwhile the new image is made.
     m_ratio = m_zoom * m_window.devicePixelRatio();
-    const bool dropClear = clearPaintsNothingNew();
-    auto batch = std::async(std::launch::async, [this, dropClear] {
-        DrawOps ops = picture::uncoveredOps(m_drawing.ops());
-        if (dropClear)
-            dropOpeningClear(ops);
-        Batch batch = batchOf(ops, 1, m_ratio, m_size);
-        batch.owned = std::move(ops); // the batch's view of them goes with them
-        return batch;
-    });
     m_image = QImage(QSize(int(std::lround(m_size.width() * m_ratio)), int(std::lround(m_size.height() * m_ratio))),
                      QImage::Format_RGB32);
     m_image.fill(QColor::fromRgb(rgbOf(Ink::BackgroundGrey)));
@@ -368,7 +234,10 @@ void RasterSurface::render()
             if (label.paintedOver)
                 paintLabel(painter, label);
     }
-    paintBatch(batch.get());
+    const DrawOps &ops = m_drawing.ops();
+    const std::size_t from = clearPaintsNothingNew() ? openingClearEnd(ops) : 0;
+    m_penWidth = penAfter(ops, from, 1);
+    paintOps(std::span(ops).subspan(from));
 }
 
 // A new image is the clear's grey wherever the clear paints, unless a label painted over lies there.

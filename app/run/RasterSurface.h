@@ -33,6 +33,8 @@ public:
 
     void beginScene() override;
     void draw(const DrawOps &ops) override;
+    // A whole scene drawn at once: kept as it is, and not stepped through.
+    void drawScene(DrawOps &&sceneOps) override;
     // A scene that starts as the one drawn step by step is had from the nearest point kept of
     // it and the operations after that point; any other is drawn whole.
     void showScene(const DrawOps &sceneOps) override;
@@ -73,14 +75,11 @@ private:
         bool paintedOver = false;
     };
 
-    struct Batch;
     void render();
     // With the current pen; the scene pixels painted.
-    QRect paintOps(const DrawOps &ops);
-    static Batch batchOf(std::span<const DrawOp> ops, int penWidth, double ratio, QSize sceneSize);
-    QRect paintBatch(const Batch &batch);
+    QRect paintOps(std::span<const DrawOp> ops);
     QRect paintOpsAlone(std::span<const DrawOp> ops);
-    bool reachesUnpaintedLabel(std::span<const QRect> reaches) const;
+    bool reachesUnpaintedLabel(const Rect &reach) const;
     RasterPainter painterOnImage();
     void paintOverLabels(QPainter &painter, const QRect &area);
     void paintLabel(QPainter &painter, const SurfaceLabel &label) const;
