@@ -2,6 +2,7 @@
 
 #include "DrawOp.h"
 #include "SceneGeometry.h"
+#include "TraceStyle.h"
 
 namespace vlnokres::picture {
 
@@ -28,8 +29,11 @@ inline constexpr double kDefaultScale = 2;  // a PNG's pixels per designed pixel
 // are left out (grey on grey), and so is every line that a later line draws exactly over,
 // as each step erases the vectors of the step before. A vector viewer antialiases every
 // line, and a line drawn over an identical line leaves a coloured halo; with the erased lines
-// left out, nothing of them can show. Pen widths stay as drawn.
-DrawOps visibleOps(const DrawOps &sceneOps);
+// left out, nothing of them can show. Pen widths stay as drawn. A long axis's scene keeps,
+// before that, only the operations that add a pixel to the finished picture in the look,
+// painted finer than any page prints it: of its swept discs' hundreds of thousands of lines a
+// few thousand.
+DrawOps visibleOps(const DrawOps &sceneOps, Look look = {});
 
 // The same, but for the clearing lines, which stay: a scene drawn again over an old one on a
 // raster, as a paused run moved to another step is, pixel for pixel as it was drawn at first.

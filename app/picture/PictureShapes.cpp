@@ -36,7 +36,7 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
     const Rect area{picture::kArea.left - kMargin, picture::kArea.top - kMargin, picture::kArea.right + kMargin,
                     picture::kArea.bottom + kMargin};
     int pen = 1;
-    for (const DrawOp &op : picture::visibleOps(sceneOps)) {
+    for (const DrawOp &op : picture::visibleOps(sceneOps, look)) {
         if (const auto *width = std::get_if<PenWidth>(&op)) {
             pen = width->pixels;
         } else if (const auto *line = std::get_if<Line>(&op)) {
@@ -113,26 +113,35 @@ QPainterPath plusGlyph(const Rect &box)
 
 void PainterSink::line(Point from, Point to, double width, std::uint32_t rgb)
 {
+    m_discInk.reset();
     m_painter.setPen(QPen(colour(rgb), width, Qt::SolidLine, Qt::SquareCap));
     m_painter.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
 
+// A long trace's dots come one after another in the same colour: each is a round-capped
+// point of the pen, a few bytes in a document where a filled circle takes four curves, and the
+// pen is set only when its colour or width changes.
 void PainterSink::disc(Point centre, double radius, std::uint32_t rgb)
 {
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(colour(rgb));
-    m_painter.drawEllipse(QPointF(centre.x, centre.y), radius, radius);
-    m_painter.setBrush(Qt::NoBrush);
+    if (m_discInk != rgb || m_discRadius != radius) {
+        m_painter.setPen(QPen(colour(rgb), 2 * radius, Qt::SolidLine, Qt::RoundCap));
+        m_discInk = rgb;
+        m_discRadius = radius;
+    }
+    m_painter.drawPoint(QPointF(centre.x, centre.y));
 }
 
 void PainterSink::ring(Point centre, double radius, double width, std::uint32_t rgb)
 {
+    m_discInk.reset();
+    m_painter.setBrush(Qt::NoBrush);
     m_painter.setPen(QPen(colour(rgb), width));
     m_painter.drawEllipse(QPointF(centre.x, centre.y), radius, radius);
 }
 
 void PainterSink::plusBox(const Rect &box)
 {
+    m_discInk.reset();
     const PlusBoxShape face = plusBoxShape(box);
     const QRectF rect(face.left, face.top, face.width, face.height);
     m_painter.setPen(QPen(colour(pictureStyle::kBoxEdge), 1));
@@ -146,6 +155,7 @@ void PainterSink::plusBox(const Rect &box)
 
 void PainterSink::text(Point baselineStart, const QString &text, int pixels)
 {
+    m_discInk.reset();
     m_painter.setPen(Qt::black);
     m_painter.setFont(fontOf(pictureStyle::kCaptionFamily, pixels, false));
     m_painter.drawText(QPointF(baselineStart.x, baselineStart.y), text);

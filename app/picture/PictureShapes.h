@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -71,6 +72,8 @@ public:
 
 private:
     QPainter &m_painter;
+    std::optional<std::uint32_t> m_discInk; // the pen set for discs: its colour and half its width
+    double m_discRadius = 0;
 };
 
 // The fonts the window shows these in: the caption like its labels, the "+" like its box.

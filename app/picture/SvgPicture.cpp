@@ -13,7 +13,8 @@ namespace vlnokres {
 namespace {
 
 // Shapes as SVG elements, short ones: a class for each colour and pen, numbers to a
-// hundredth of a pixel.
+// hundredth of a pixel. A dot is a use of its colour's circle, defined once: a long axis's
+// picture has tens of thousands of them.
 class SvgSink final : public ShapeSink
 {
 public:
@@ -24,8 +25,8 @@ public:
     }
     void disc(Point centre, double radius, std::uint32_t rgb) override
     {
-        m_body += QStringLiteral("<circle fill=\"%1\" cx=\"%2\" cy=\"%3\" r=\"%4\"/>\n")
-                      .arg(hex(rgb), number(centre.x), number(centre.y), number(radius));
+        m_body += QStringLiteral("<use href=\"#%1\" x=\"%2\" y=\"%3\"/>\n")
+                      .arg(dotId(rgb, radius), number(centre.x), number(centre.y));
     }
     void ring(Point centre, double radius, double width, std::uint32_t rgb) override
     {
@@ -59,9 +60,9 @@ public:
         return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
                               "viewBox=\"%3 %4 %1 %2\">\n<title>%5</title>\n<style>line,circle{stroke-linecap:square}"
-                              "%6</style>\n<rect x=\"%3\" y=\"%4\" width=\"%1\" height=\"%2\" fill=\"%7\"/>\n%8</svg>\n")
+                              "%6</style>\n<defs>%7</defs>\n<rect x=\"%3\" y=\"%4\" width=\"%1\" height=\"%2\" fill=\"%8\"/>\n%9</svg>\n")
             .arg(number(picture::kWidth), number(picture::kHeight), number(a.left), number(a.top),
-                 title.toHtmlEscaped(), styles, hex(background), m_body)
+                 title.toHtmlEscaped(), styles, m_dots, hex(background), m_body)
             .toUtf8();
     }
 
@@ -100,8 +101,21 @@ private:
         return name;
     }
 
+    QString dotId(std::uint32_t rgb, double radius)
+    {
+        const auto key = std::pair(rgb, radius);
+        auto found = m_dotIds.find(key);
+        if (found == m_dotIds.end()) {
+            found = m_dotIds.insert(key, QStringLiteral("d%1").arg(m_dotIds.size()));
+            m_dots += QStringLiteral("<circle id=\"%1\" r=\"%2\" fill=\"%3\"/>").arg(*found, number(radius), hex(rgb));
+        }
+        return *found;
+    }
+
     QString m_body;
     QMap<QString, QString> m_styles;
+    QMap<std::pair<std::uint32_t, double>, QString> m_dotIds; // a colour's and radius's circle
+    QString m_dots;                                            // their definitions
 };
 
 } // namespace
