@@ -37,6 +37,7 @@ private Q_SLOTS:
     void enterPressesAFocusedButton();
     void keysAndWheelStepTheBoxes_data();
     void keysAndWheelStepTheBoxes();
+    void longAxisShowsOnlyTheLastOfQuickChanges();
     void labelsLetClicksThroughToControls();
     void screenReaderNamesEveryControl_data();
     void screenReaderNamesEveryControl();
@@ -238,6 +239,29 @@ void TestMainWindow::keysAndWheelStepTheBoxes()
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(w.pacer->finishes, 1);
     QVERIFY(w.window.surface().image() == stepped);
+}
+
+// On a long axis, where a picture takes a while, changes that come faster than pictures (a
+// drag, the wheel) replace the one waiting: one picture, of the last values, as its run ends.
+void TestMainWindow::longAxisShowsOnlyTheLastOfQuickChanges()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.window.setUp().change([](Chosen &c) { c.setUp.axis = {100}; });
+    QLineEdit *edit = w.box(names::kAmplitude);
+    edit->setText(QStringLiteral("0,5"));
+    edit->setFocus();
+    int pictures = 0;
+    connect(&w.window.run(), &RunController::stepShown, this, [&] { ++pictures; });
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(edit, Qt::Key_Up);
+    QCOMPARE(pictures, 0);
+    QTRY_COMPARE(pictures, 1);
+    QCOMPARE(w.window.run().lastRun()->parameters.amplitude, 1.0);
+    const QImage shown = w.window.surface().image();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(w.window.surface().image() == shown);
+    QCOMPARE(pictures, 1);
 }
 
 void TestMainWindow::labelsLetClicksThroughToControls()

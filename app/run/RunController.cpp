@@ -6,7 +6,6 @@
 #include "core/AnimationRun.h"
 #include "core/Canvas.h"
 #include "core/Pace.h"
-#include "core/Picture.h"
 
 #include <algorithm>
 
@@ -42,6 +41,7 @@ void RunController::run(const RunRequest &request)
     const HeldInput::Hold hold(m_heldInput);
     m_last = request;
     m_running = true;
+    m_finishedWaiting = false; // the run draws its own picture
     Q_EMIT started();
     runAnimation(secondSinusoidOf(request.parameters), pausePerStep(request.slowdown), m_canvas, *m_pacer, &m_cursor,
                  scene().underlay(), request.axis);
@@ -90,17 +90,38 @@ void RunController::show(const RunRequest &request)
         return;
     m_last = request;
     m_cursor = {request.axis.steps(), std::nullopt};
-    m_canvas.beginScene();
-    m_canvas.draw(picture::uncoveredOps(scene().at(request.axis.steps(), true)));
-    Q_EMIT stepShown(request.axis.steps());
+    if (request.axis.steps() <= kSteps) {
+        showFinished();
+        return;
+    }
+    // A long axis's picture takes a while: what a drag or the wheel changes meanwhile replaces
+    // the request waiting, so the window shows the latest values rather than a backlog.
+    if (!m_finishedWaiting) {
+        m_finishedWaiting = true;
+        QMetaObject::invokeMethod(this, &RunController::showWaiting, Qt::QueuedConnection);
+    }
+}
+
+void RunController::showWaiting()
+{
+    if (!m_finishedWaiting)
+        return;
+    m_finishedWaiting = false;
+    showFinished();
+}
+
+void RunController::showFinished()
+{
+    m_canvas.drawScene(scene().showing(m_cursor.shown, true));
+    Q_EMIT stepShown(m_cursor.shown);
 }
 
 void RunController::redraw()
 {
-    if (!m_last || m_cursor.shown == 0 || (m_running && !m_paused))
+    // A finished picture waiting is drawn with the readouts as they will be then.
+    if (!m_last || m_cursor.shown == 0 || (m_running && !m_paused) || m_finishedWaiting)
         return;
-    m_canvas.beginScene();
-    m_canvas.draw(picture::uncoveredOps(scene().at(m_cursor.shown, !m_running)));
+    m_canvas.drawScene(scene().showing(m_cursor.shown, !m_running));
 }
 
 } // namespace vlnokres

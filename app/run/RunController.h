@@ -66,9 +66,12 @@ public:
     void togglePause();
     void stop();
     void moveToStep(int step);
-    // Where no run goes on: the finished picture of the request at once, exactly as its run
-    // would end, which is the last run from now on.
+    // Where no run goes on: the finished picture of the request, exactly as its run would end,
+    // which is the last run from now on. On the designed axis it is drawn at once; on a longer
+    // one once the events already waiting are handled, the latest request replacing earlier ones.
     void show(const RunRequest &request);
+    // Whether a finished picture is still to be drawn.
+    bool isFinishedPictureWaiting() const { return m_finishedWaiting; }
 
 Q_SIGNALS:
     void started();
@@ -81,6 +84,8 @@ private:
     RunScene scene() const;
     // The picture drawn anew at the step shown while it stands still (paused or ended).
     void redraw();
+    void showWaiting();
+    void showFinished();
 
     Canvas &m_canvas;
     HeldInput &m_heldInput;
@@ -91,6 +96,7 @@ private:
     std::optional<RunRequest> m_last;
     bool m_running = false;
     bool m_paused = false;
+    bool m_finishedWaiting = false;
 };
 
 } // namespace vlnokres
