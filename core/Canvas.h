@@ -2,6 +2,8 @@
 
 #include "DrawOp.h"
 
+#include <cstddef>
+
 namespace vlnokres {
 
 // Where the scene is drawn: the window's surface, or a recording in tests. Every operation
@@ -25,6 +27,9 @@ public:
         beginScene();
         draw(sceneOps);
     }
+    // The scene drawn since it began becomes its first count operations, had from what the
+    // canvas kept of it; false, and nothing done, where it kept too little.
+    virtual bool showDrawnUpTo(std::size_t /*count*/) { return false; }
 };
 
 } // namespace vlnokres

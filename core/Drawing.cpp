@@ -61,6 +61,13 @@ void Drawing::draw(DrawOps &&ops)
     m_ops.resize(kept);
 }
 
+void Drawing::keepScene(std::span<const DrawOp> sceneOps)
+{
+    const std::size_t kept = std::min(sceneSize(), sceneOps.size());
+    m_ops.resize(m_sceneStart + kept);
+    m_ops.insert(m_ops.end(), sceneOps.begin() + std::ptrdiff_t(kept), sceneOps.end());
+}
+
 DrawOps Drawing::sceneOps() const
 {
     return m_hasScene ? DrawOps(m_ops.begin() + std::ptrdiff_t(m_sceneStart), m_ops.end()) : DrawOps{};

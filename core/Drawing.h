@@ -4,6 +4,7 @@
 #include "DrawOp.h"
 
 #include <cstddef>
+#include <span>
 
 namespace vlnokres {
 
@@ -26,6 +27,9 @@ public:
     // The operations of the last scene, from its clear on: all that shows in the band.
     DrawOps sceneOps() const;
     bool hasScene() const { return m_hasScene; }
+    std::size_t sceneSize() const { return m_hasScene ? m_ops.size() - m_sceneStart : 0; }
+    // The scene becomes these operations, which begin as it does or as a part of it.
+    void keepScene(std::span<const DrawOp> sceneOps);
 
 private:
     DrawOps m_ops;

@@ -84,7 +84,7 @@ void RasterSurface::drawScene(DrawOps &&sceneOps)
         m_window.update(toWindow(dirty));
 }
 
-QRect RasterSurface::paintScene(const DrawOps &ops, std::size_t from)
+QRect RasterSurface::paintScene(std::span<const DrawOp> ops, std::size_t from)
 {
     const std::size_t count = ops.size() - from;
     const auto &points = m_checkpoints.opCounts();
@@ -134,22 +134,51 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
         drawScene(DrawOps(sceneOps));
         return;
     }
-    const std::size_t point = std::size_t(after - points.begin()) - 1;
-    const std::size_t pointOps = points[point];
     m_drawing.beginScene();
     m_drawing.draw(sceneOps);
-    QRegion restored;
-    // Painting on from the picture shown where it is on the way; else from the point.
-    if (!(m_shown >= pointOps && m_shown <= common)) {
-        restored = m_checkpoints.restore(m_image, point);
-        m_shown = pointOps;
-        m_penWidth = penAfter(m_scene, pointOps, m_scenePen);
-    }
+    const QRegion restored = restoreBefore(std::size_t(after - points.begin()) - 1, common);
     const QRect dirty = paintScene(sceneOps, m_shown);
     for (const QRect &device : restored)
         m_window.update(deviceToWindow(device));
     if (!dirty.isEmpty())
         m_window.update(toWindow(dirty));
+}
+
+bool RasterSurface::showDrawnUpTo(std::size_t count)
+{
+    const auto &points = m_checkpoints.opCounts();
+    const auto after = std::ranges::upper_bound(points, count);
+    // The drawing holds the scene as painted, unless pens set one after another were folded.
+    if (!m_keeping || count > m_scene.size() || m_drawing.sceneSize() != m_shown)
+        return false;
+    const std::span<const DrawOp> scene = std::span(m_scene).first(count);
+    m_drawing.keepScene(scene);
+    QRegion restored;
+    if (after != points.begin()) {
+        restored = restoreBefore(std::size_t(after - points.begin()) - 1, count);
+    } else if (m_shown > count) {
+        // Before the first point: painted again from the scene's start, whose clear covers the band.
+        m_shown = 0;
+        m_penWidth = m_scenePen;
+    }
+    const QRect dirty = paintScene(scene, m_shown);
+    for (const QRect &device : restored)
+        m_window.update(deviceToWindow(device));
+    if (!dirty.isEmpty())
+        m_window.update(toWindow(dirty));
+    return true;
+}
+
+QRegion RasterSurface::restoreBefore(std::size_t point, std::size_t count)
+{
+    const std::size_t pointOps = m_checkpoints.opCounts()[point];
+    // Painting on from the picture shown where it is on the way; else from the point.
+    if (m_shown >= pointOps && m_shown <= count)
+        return {};
+    const QRegion restored = m_checkpoints.restore(m_image, point);
+    m_shown = pointOps;
+    m_penWidth = penAfter(m_scene, pointOps, m_scenePen);
+    return restored;
 }
 
 // A long batch is shared between two painters, unless it reaches a label not yet painted

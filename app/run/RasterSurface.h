@@ -38,6 +38,9 @@ public:
     // A scene that starts as the one drawn step by step is had from the nearest point kept of
     // it and the operations after that point; any other is drawn whole.
     void showScene(const DrawOps &sceneOps) override;
+    // A paused run moved within what it has drawn: from the nearest point kept, or from the
+    // step shown where it is on the way, with no scene made anew.
+    bool showDrawnUpTo(std::size_t count) override;
     std::size_t keptBytes() const { return m_checkpoints.bytes(); }
     int penWidth() const { return m_penWidth; }
     const Drawing &drawing() const { return m_drawing; }
@@ -88,7 +91,10 @@ private:
     QRect toDevice(const QRect &sceneArea) const;
     QRect deviceToWindow(const QRect &deviceArea) const;
     // Paints the scene's operations from shown on, keeping the points of it as it goes.
-    QRect paintScene(const DrawOps &ops, std::size_t from);
+    QRect paintScene(std::span<const DrawOp> ops, std::size_t from);
+    // Restores the picture at the last point kept at or before count, unless the picture
+    // shown lies between it and count; what was restored.
+    QRegion restoreBefore(std::size_t point, std::size_t count);
     QRectF target() const; // where the image lies in the window
 
     QWidget &m_window;

@@ -74,11 +74,13 @@ void RunController::moveToStep(int step)
     if (step == m_cursor.shown)
         return;
     // One step on is what the run itself would draw next; any other is the scene at that step,
-    // which the surface has from the nearest point of the run it kept.
+    // which the surface has from the nearest point of the run it kept: of what the run drew,
+    // with no scene made anew, where the step was drawn (every step draws as many operations).
+    const RunScene shown = scene();
     if (step == m_cursor.shown + 1)
-        m_canvas.draw(scene().steps(step, step));
-    else
-        m_canvas.showScene(scene().at(step, false));
+        m_canvas.draw(shown.steps(step, step));
+    else if (!m_canvas.showDrawnUpTo(shown.opening().size() + std::size_t(step) * kOpsPerStep))
+        m_canvas.showScene(shown.at(step, false));
     m_cursor.shown = step;
     m_cursor.movedTo = step;
     Q_EMIT stepShown(step);
