@@ -13,7 +13,11 @@ void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePe
     RunCursor &at = cursor ? *cursor : own;
     at = {};
     canvas.beginScene();
-    canvas.draw(sceneSetup());
+    const DrawOps setup = sceneSetup(), finishing = finishingOps();
+    // Room made at once: a long axis's hundreds of thousands of operations, grown step by step,
+    // would be copied as they grow and take up to twice their room.
+    canvas.expectOps(setup.size() + underlay.size() + std::size_t(axis.steps()) * kOpsPerStep + finishing.size());
+    canvas.draw(setup);
     if (!underlay.empty())
         canvas.draw(underlay);
     pacer.start();
@@ -34,7 +38,7 @@ void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePe
             return;
         break;
     }
-    canvas.draw(finishingOps());
+    canvas.draw(finishing);
     pacer.finish();
 }
 

@@ -14,6 +14,8 @@ public:
     virtual ~Canvas() = default;
     // A new scene begins: the band is about to be cleared.
     virtual void beginScene() {}
+    // About so many operations will be drawn in it, which a canvas keeping them may make room for.
+    virtual void expectOps(std::size_t /*count*/) {}
     virtual void draw(const DrawOps &ops) = 0;
     // A new scene of these operations, which the canvas may keep as they are rather than copy.
     virtual void drawScene(DrawOps &&sceneOps)

@@ -21,6 +21,7 @@ public:
     // The band is about to be cleared: what lies wholly within it is dropped, since the
     // clear covers it.
     void beginScene() override;
+    void expectOps(std::size_t count) override { m_ops.reserve(m_ops.size() + count); }
 
     const DrawOps &ops() const { return m_ops; }
     bool empty() const { return m_ops.empty(); }

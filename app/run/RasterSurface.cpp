@@ -61,6 +61,12 @@ void RasterSurface::beginScene()
     m_keeping = true;
 }
 
+void RasterSurface::expectOps(std::size_t count)
+{
+    m_drawing.expectOps(count);
+    m_scene.reserve(count);
+}
+
 void RasterSurface::draw(const DrawOps &ops)
 {
     m_drawing.draw(ops);
@@ -76,6 +82,7 @@ void RasterSurface::drawScene(DrawOps &&sceneOps)
 {
     beginScene();
     m_keeping = false;
+    DrawOps().swap(m_scene); // nothing of it is stepped through: its room is given back
     const std::size_t count = sceneOps.size();
     m_drawing.draw(std::move(sceneOps));
     const DrawOps &kept = m_drawing.ops();

@@ -32,6 +32,7 @@ public:
     RasterSurface(QWidget &window, QSize sceneSize);
 
     void beginScene() override;
+    void expectOps(std::size_t count) override;
     void draw(const DrawOps &ops) override;
     // A whole scene drawn at once: kept as it is, and not stepped through.
     void drawScene(DrawOps &&sceneOps) override;

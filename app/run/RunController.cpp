@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace vlnokres {
 
 RunController::RunController(QWidget &window, Canvas &canvas, HeldInput &heldInput, const SetUpModel &setUp)
@@ -47,6 +51,11 @@ void RunController::run(const RunRequest &request)
                  scene().underlay(), request.axis);
     m_running = false;
     m_paused = false; // a run stopped while paused is paused no longer
+#ifdef __GLIBC__
+    // A long run's hundreds of thousands of operations, grown and copied, leave freed room that
+    // the allocator would otherwise hold from run to run.
+    malloc_trim(0);
+#endif
     // Told of the end before the held input is delivered, which may start the next run.
     Q_EMIT ended();
 }
