@@ -6,7 +6,6 @@
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
 #include "app/picture/ReadoutText.h"
-#include "core/Drawing.h"
 #include "core/RunScene.h"
 #include "core/StartUpValues.h"
 #include "core/ToneGenerator.h"
@@ -40,13 +39,14 @@ int renderPicture(const CommandLine &line)
         const QByteArray gif = animationGif({line.parameters, view, line.scale});
         return written(line, gif, Texts::tr("Animaci"));
     }
-    Drawing drawing;
-    drawing.beginScene();
-    drawing.draw(RunScene{line.parameters, view.readouts, view.axis}.at(line.step, line.step == view.axis.steps()));
+    // The scene as it shows at the step: the same pixels as drawn step by step, without the
+    // vectors each step erases again.
+    const DrawOps scene =
+        RunScene{line.parameters, view.readouts, view.axis}.showing(line.step, line.step == view.axis.steps());
     const auto format = pictureFormatOf(line.renderFile);
     PictureText text = overlayText(line.parameters, line.step, view);
     text.caption = pictureCaption(line.parameters);
-    const QByteArray bytes = pictureBytes(*format, drawing.sceneOps(), text, line.scale, view.look(),
+    const QByteArray bytes = pictureBytes(*format, scene, text, line.scale, view.look(),
                                           line.a4Page ? PdfPage::A4 : PdfPage::Picture);
     return written(line, bytes, Texts::tr("Obrázek"));
 }
