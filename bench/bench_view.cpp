@@ -69,12 +69,12 @@ void movePausedRun(benchmark::State &state, bool posted, int periods = 2)
     window.findChild<QPushButton *>(QString::fromUtf8(names::kStart))->click();
 }
 
-// Moved to the first step and back to the last, or a step. Target: each within a frame, 16 ms;
+// Moved to the first step and back to the last, or a step. Target: each within 4 ms;
 // at most 64 MB kept for it, and 150 MB for the whole process.
 void stepWhilePaused(benchmark::State &state) { movePausedRun(state, false); }
 BENCHMARK(stepWhilePaused)->Arg(1)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);
 
-// Through the application's own repaint path. Targets: at most 8 ms each, any direction (1: a
+// Through the application's own repaint path. Targets: at most 4 ms each, any direction (1: a
 // step on and back, 50: Page Up and Down, 1299: Home and End).
 void stepWhilePausedPosted(benchmark::State &state) { movePausedRun(state, true); }
 BENCHMARK(stepWhilePausedPosted)->Arg(1)->Arg(50)->Arg(kSteps - 1)->Unit(benchmark::kMillisecond);

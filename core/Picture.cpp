@@ -36,7 +36,7 @@ Place placeOf(const Line &line)
     return {first.first + 0.0, first.second + 0.0, second.first + 0.0, second.second + 0.0};
 }
 
-DrawOps withoutCovered(const DrawOps &sceneOps, bool dropClear)
+DrawOps withoutCovered(const DrawOps &sceneOps)
 {
     // The pen each operation is drawn with.
     std::vector<int> pens(sceneOps.size());
@@ -58,7 +58,7 @@ DrawOps withoutCovered(const DrawOps &sceneOps, bool dropClear)
             keep[i] = std::holds_alternative<Circle>(sceneOps[i]);
             continue;
         }
-        if (dropClear && line->ink == Ink::BackgroundGrey)
+        if (line->ink == Ink::BackgroundGrey)
             continue;
         const auto [found, isNew] = widestLater.try_emplace(placeOf(*line), pens[i]);
         keep[i] = isNew || found->second < pens[i];
@@ -117,10 +117,9 @@ DrawOps addingPixels(const DrawOps &sceneOps, Look look)
 DrawOps visibleOps(const DrawOps &sceneOps, Look look)
 {
     if (sceneOps.size() < kLongScene)
-        return withoutCovered(sceneOps, true);
-    return withoutCovered(addingPixels(sceneOps, look), true);
+        return withoutCovered(sceneOps);
+    return withoutCovered(addingPixels(sceneOps, look));
 }
 
-DrawOps uncoveredOps(const DrawOps &sceneOps) { return withoutCovered(sceneOps, false); }
 
 } // namespace vlnokres::picture

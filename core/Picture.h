@@ -35,8 +35,4 @@ inline constexpr double kDefaultScale = 2;  // a PNG's pixels per designed pixel
 // few thousand.
 DrawOps visibleOps(const DrawOps &sceneOps, Look look = {});
 
-// The same, but for the clearing lines, which stay: a scene drawn again over an old one on a
-// raster, as a paused run moved to another step is, pixel for pixel as it was drawn at first.
-DrawOps uncoveredOps(const DrawOps &sceneOps);
-
 } // namespace vlnokres::picture

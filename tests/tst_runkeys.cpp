@@ -1,7 +1,6 @@
 #include "TestWindow.h"
 #include "app/run/RasterSurface.h"
 #include "app/run/RunKeys.h"
-#include "core/Picture.h"
 #include "core/RunScene.h"
 
 #include <QAction>
@@ -229,7 +228,7 @@ void TestRunKeys::pausedRunStepsBackAndForth()
         RasterSurface surface(blank, MainWindow::kClientSize);
         surface.setPlacement({}, w.window.zoom());
         surface.beginScene();
-        surface.draw(picture::uncoveredOps(RunScene{{0.5, 1, 90}, false, {}}.at(step, ended)));
+        surface.draw(RunScene{{0.5, 1, 90}, false, {}}.at(step, ended));
         return surface.image();
     };
     QStringList titles, wrong;
