@@ -95,7 +95,8 @@ void BackwardPainter::paintLine(const Line &line, int penWidth)
     const auto device = raster::deviceLine(line, penWidth, m_ratio, m_sceneWidth, m_sceneHeight);
     if (!device || device->from == device->to)
         return;
-    const auto [from, to, width] = *device;
+    const Point from = device->from, to = device->to;
+    const double width = device->width;
     const std::uint32_t colour = 0xFF000000u | rgbOf(line.ink, m_look.colours);
     const auto paintRows = [&](int firstRow, int lastRow) {
         const SpanArea rows{m_rows.area.width, std::max(firstRow, m_rows.area.firstRow),
