@@ -1,6 +1,6 @@
+#include "PausingPacer.h"
 #include "app/window/ControlNames.h"
 #include "app/window/MainWindow.h"
-#include "core/Pacer.h"
 #include "core/VectorDrag.h"
 
 #include <QApplication>
@@ -30,27 +30,6 @@ using namespace vlnokres;
 namespace {
 
 constexpr auto kLongChildFlag = "--long-axis-child";
-
-// Never waits; at the last step of a run hands it, paused, to whoever asks.
-struct Pausing final : Pacer {
-    RunController *run = nullptr;
-    int steps = 0, step = 0;
-    std::function<void()> whenPaused;
-    bool paused = false;
-    void start() override { step = 0; }
-    bool waitUntil(std::chrono::nanoseconds) override
-    {
-        if (++step == steps && whenPaused) {
-            run->togglePause();
-            whenPaused();
-            run->togglePause();
-        }
-        return true;
-    }
-    void finish() override {}
-    void setPaused(bool p) override { paused = p; }
-    bool isPaused() const override { return paused; }
-};
 
 long residentKb(const char *field)
 {
@@ -179,7 +158,7 @@ int longAxisChild(bool moves)
     LongWindow w(moves ? QSize(3840, 2160) : QSize(1920, 1080));
     MainWindow &window = w.window;
     auto *start = window.findChild<QPushButton *>(QString::fromUtf8(names::kStart));
-    auto *pacer = new Pausing;
+    auto *pacer = new PausingPacer;
     pacer->run = &window.run();
     pacer->steps = TimeAxis{100}.steps();
     window.setPacer(std::unique_ptr<Pacer>(pacer));

@@ -1,7 +1,7 @@
+#include "PausingPacer.h"
 #include "app/picture/ReadoutText.h"
 #include "app/window/ControlNames.h"
 #include "app/window/MainWindow.h"
-#include "core/Pacer.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -15,28 +15,6 @@
 using namespace vlnokres;
 
 namespace {
-
-// Runs without waiting, and at the last step pauses the run and hands it to the benchmark.
-struct PausingPacer final : Pacer {
-    RunController *run = nullptr;
-    int steps = kSteps;
-    int step = 0;
-    bool paused = false;
-    std::function<void()> whenPaused;
-    void start() override { step = 0; }
-    bool waitUntil(std::chrono::nanoseconds) override
-    {
-        if (++step == steps) {
-            run->togglePause();
-            whenPaused();
-            run->togglePause();
-        }
-        return true;
-    }
-    void finish() override {}
-    void setPaused(bool p) override { paused = p; }
-    bool isPaused() const override { return paused; }
-};
 
 // A paused run full screen at 3840 × 2160, moved jump steps back and on again, each move
 // drawn and then painted: at once (repaint), or as the event loop does (the posted updates).
