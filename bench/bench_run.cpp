@@ -135,7 +135,7 @@ void redrawAtNewZoom(benchmark::State &state)
         }
         surface.setPlacement({}, large ? full : 2.0);
     }
-    state.counters["operations"] = double(surface.drawing().ops().size());
+    state.counters["operations"] = double(surface.ops().size());
 }
 BENCHMARK(redrawAtNewZoom)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -61,11 +61,12 @@ void Drawing::draw(DrawOps &&ops)
     m_ops.resize(kept);
 }
 
-void Drawing::keepScene(std::span<const DrawOp> sceneOps)
+void Drawing::takeScene(DrawOps &&sceneOps)
 {
-    const std::size_t kept = std::min(sceneSize(), sceneOps.size());
-    m_ops.resize(m_sceneStart + kept);
-    m_ops.insert(m_ops.end(), sceneOps.begin() + std::ptrdiff_t(kept), sceneOps.end());
+    // What stands from before the scene goes in front; mostly there is nothing.
+    m_ops.resize(m_sceneStart);
+    sceneOps.insert(sceneOps.begin(), m_ops.begin(), m_ops.end());
+    m_ops = std::move(sceneOps);
 }
 
 DrawOps Drawing::sceneOps() const
@@ -73,24 +74,28 @@ DrawOps Drawing::sceneOps() const
     return m_hasScene ? DrawOps(m_ops.begin() + std::ptrdiff_t(m_sceneStart), m_ops.end()) : DrawOps{};
 }
 
-void Drawing::beginScene()
+void Drawing::beginScene() { beginSceneAfter({}); }
+
+void Drawing::beginSceneAfter(std::span<const DrawOp> drawn)
 {
     using namespace scene;
     DrawOps kept;
     int width = 1;     // as drawn
     int keptWidth = 1; // as the kept operations would be drawn
-    for (const DrawOp &op : m_ops) {
-        if (const auto *pen = std::get_if<PenWidth>(&op)) {
-            width = pen->pixels;
-            continue;
+    for (const std::span<const DrawOp> ops : {std::span<const DrawOp>(m_ops), drawn}) {
+        for (const DrawOp &op : ops) {
+            if (const auto *pen = std::get_if<PenWidth>(&op)) {
+                width = pen->pixels;
+                continue;
+            }
+            if (paintsOnlyWithin(op, width, kClearedBand))
+                continue;
+            if (width != keptWidth || kept.empty()) {
+                kept.push_back(PenWidth{width});
+                keptWidth = width;
+            }
+            kept.push_back(op);
         }
-        if (paintsOnlyWithin(op, width, kClearedBand))
-            continue;
-        if (width != keptWidth || kept.empty()) {
-            kept.push_back(PenWidth{width});
-            keptWidth = width;
-        }
-        kept.push_back(op);
     }
     m_ops = std::move(kept);
     m_sceneStart = m_ops.size();

@@ -28,9 +28,11 @@ public:
     // The operations of the last scene, from its clear on: all that shows in the band.
     DrawOps sceneOps() const;
     bool hasScene() const { return m_hasScene; }
-    std::size_t sceneSize() const { return m_hasScene ? m_ops.size() - m_sceneStart : 0; }
-    // The scene becomes these operations, which begin as it does or as a part of it.
-    void keepScene(std::span<const DrawOp> sceneOps);
+    // The same as drawing these operations and then beginning a scene, where they are kept
+    // elsewhere: only what of them lies beyond the band is copied.
+    void beginSceneAfter(std::span<const DrawOp> drawn);
+    // The scene, begun and empty here, becomes these operations, taken whole.
+    void takeScene(DrawOps &&sceneOps);
 
 private:
     DrawOps m_ops;

@@ -232,7 +232,7 @@ void TestMainWindow::keysAndWheelStepTheBoxes()
     QCOMPARE(edit->text(), shown);
     QCOMPARE(w.pacer->finishes, 0);
     if (shown == text) {
-        QVERIFY(!w.window.surface().drawing().hasScene());
+        QVERIFY(!w.window.surface().hasScene());
         return;
     }
     const QImage stepped = w.window.surface().image();
@@ -485,7 +485,7 @@ void TestMainWindow::hiddenSumComesBackAsDrawn()
         QVERIFY(w.window.drawingArea().accessibleDescription().contains(QStringLiteral("Součet je skrytý.")));
         trigger(w.window, QStringLiteral("Skrýt součet"));
         QCOMPARE(w.window.surface().image(), own);
-        DrawOps withoutSum = w.window.surface().drawing().ops();
+        DrawOps withoutSum = w.window.surface().ops();
         // Without the sum's dots, and without the lower diagram's second vector, whose tip
         // traces the sum, and the disc it sweeps.
         std::erase_if(withoutSum, [](const DrawOp &op) {

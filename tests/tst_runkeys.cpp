@@ -69,7 +69,7 @@ void TestRunKeys::runKeysPauseResumeAndStop()
     QCOMPARE(w.pacer->deadlines.size(), std::size_t(30));
     QCOMPARE(w.pacer->finishes, 1);
     QCOMPARE(w.window.windowTitle(), title);
-    QVERIFY(std::get_if<Line>(&w.window.surface().drawing().ops().back()));
+    QVERIFY(std::get_if<Line>(&w.window.surface().ops().back()));
     QVERIFY(!w.window.isRunning());
     // The run's keys were the run's: none of them reached the focused box.
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));

@@ -5,8 +5,8 @@
 #include "PictureExport.h"
 #include "PictureFile.h"
 #include "ReadoutText.h"
+#include "app/run/RasterSurface.h"
 #include "app/run/RunController.h"
-#include "core/Drawing.h"
 #include "core/Picture.h"
 
 #include <QApplication>

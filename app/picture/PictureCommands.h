@@ -12,7 +12,7 @@ class QWidget;
 
 namespace vlnokres {
 
-class Drawing;
+class RasterSurface;
 class RunController;
 
 // Saving the picture to a file and copying it to the clipboard, for the window. The picture is
@@ -23,7 +23,7 @@ class PictureCommands
 {
 public:
     // tell shows the user a message: why a picture was not saved.
-    PictureCommands(QWidget &window, const Drawing &drawing, const RunController &run,
+    PictureCommands(QWidget &window, const RasterSurface &drawing, const RunController &run,
                     std::function<void(const Message &)> tell)
         : m_window(window), m_drawing(drawing), m_run(run), m_tell(std::move(tell))
     {
@@ -57,7 +57,7 @@ private:
     void tell(const QString &text);
 
     QWidget &m_window;
-    const Drawing &m_drawing;
+    const RasterSurface &m_drawing; // its scene's operations
     const RunController &m_run;
     std::function<void(const Message &)> m_tell;
     QString m_folder;

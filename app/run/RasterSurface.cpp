@@ -53,7 +53,10 @@ RasterSurface::RasterSurface(QWidget &window, QSize sceneSize) : m_window(window
 
 void RasterSurface::beginScene()
 {
-    m_drawing.beginScene();
+    if (m_keeping)
+        m_drawing.beginSceneAfter(std::span(m_scene).first(m_shown));
+    else
+        m_drawing.beginScene();
     m_scene.clear();
     m_shown = 0;
     m_scenePen = m_penWidth;
@@ -61,18 +64,15 @@ void RasterSurface::beginScene()
     m_keeping = true;
 }
 
-void RasterSurface::expectOps(std::size_t count)
-{
-    m_drawing.expectOps(count);
-    m_scene.reserve(count);
-}
+void RasterSurface::expectOps(std::size_t count) { m_scene.reserve(count); }
 
 void RasterSurface::draw(const DrawOps &ops)
 {
-    m_drawing.draw(ops);
     // A whole scene drawn at once is not stepped through: nothing of it is kept.
     if (m_keeping && m_scene.empty() && ops.size() >= kSharedFrom)
         m_keeping = false;
+    if (!m_keeping)
+        m_drawing.draw(ops);
     const QRect dirty = m_keeping ? paintScene(ops, 0) : paintOps(ops);
     if (!dirty.isEmpty())
         m_window.update(toWindow(dirty));
@@ -141,8 +141,6 @@ void RasterSurface::showScene(const DrawOps &sceneOps)
         drawScene(DrawOps(sceneOps));
         return;
     }
-    m_drawing.beginScene();
-    m_drawing.draw(sceneOps);
     const QRegion restored = restoreBefore(std::size_t(after - points.begin()) - 1, common);
     const QRect dirty = paintScene(sceneOps, m_shown);
     for (const QRect &device : restored)
@@ -155,11 +153,9 @@ bool RasterSurface::showDrawnUpTo(std::size_t count)
 {
     const auto &points = m_checkpoints.opCounts();
     const auto after = std::ranges::upper_bound(points, count);
-    // The drawing holds the scene as painted, unless pens set one after another were folded.
-    if (!m_keeping || count > m_scene.size() || m_drawing.sceneSize() != m_shown)
+    if (!m_keeping || count > m_scene.size())
         return false;
     const std::span<const DrawOp> scene = std::span(m_scene).first(count);
-    m_drawing.keepScene(scene);
     QRegion restored;
     if (after != points.begin()) {
         restored = restoreBefore(std::size_t(after - points.begin()) - 1, count);
@@ -254,9 +250,33 @@ QRect RasterSurface::shownArea() const { return toWindow(QRect({}, m_size)); }
 // The whole picture again: the labels that drawing has covered (none of the operations
 // before the one that reached a label touched it, so painting it first changes nothing),
 // then every operation that still shows, in order.
+DrawOps RasterSurface::sceneOps() const
+{
+    return m_keeping ? DrawOps(m_scene.begin(), m_scene.begin() + std::ptrdiff_t(m_shown)) : m_drawing.sceneOps();
+}
+
+DrawOps RasterSurface::ops() const
+{
+    DrawOps ops = m_drawing.ops();
+    if (m_keeping)
+        ops.insert(ops.end(), m_scene.begin(), m_scene.begin() + std::ptrdiff_t(m_shown));
+    return ops;
+}
+
+void RasterSurface::settleScene()
+{
+    if (!m_keeping)
+        return;
+    m_scene.resize(m_shown);
+    m_drawing.takeScene(std::move(m_scene));
+    m_scene = {};
+    m_shown = 0;
+    m_keeping = false;
+}
+
 void RasterSurface::render()
 {
-    m_keeping = false;
+    settleScene();
     m_checkpoints.clear();
     m_ratio = m_zoom * m_window.devicePixelRatio();
     m_image = QImage(QSize(int(std::lround(m_size.width() * m_ratio)), int(std::lround(m_size.height() * m_ratio))),

@@ -44,7 +44,11 @@ public:
     bool showDrawnUpTo(std::size_t count) override;
     std::size_t keptBytes() const { return m_checkpoints.bytes(); }
     int penWidth() const { return m_penWidth; }
-    const Drawing &drawing() const { return m_drawing; }
+    // The operations of the last scene, as they show; whether a scene was begun.
+    DrawOps sceneOps() const;
+    bool hasScene() const { return m_drawing.hasScene(); }
+    // Every operation that shows, the scene's and what stands from before it.
+    DrawOps ops() const;
 
     // Where the scene shows in the window: its top-left corner, in the window's pixels, and
     // how many window pixels a scene pixel takes.
@@ -93,6 +97,9 @@ private:
     QRect deviceToWindow(const QRect &deviceArea) const;
     // Paints the scene's operations from shown on, keeping the points of it as it goes.
     QRect paintScene(std::span<const DrawOp> ops, std::size_t from);
+    // A scene stepped through is kept once, as the points' operations; the drawing takes it
+    // when it is no longer stepped through.
+    void settleScene();
     // Restores the picture at the last point kept at or before count, unless the picture
     // shown lies between it and count; what was restored.
     QRegion restoreBefore(std::size_t point, std::size_t count);
@@ -108,8 +115,9 @@ private:
     double m_ratio = 0; // none yet
     Look m_look;
     QList<SurfaceLabel> m_labels;
-    // The scene as painted since it began, the operations of it that the image shows, and
-    // points of it kept; none once the image has been drawn anew.
+    // The scene as painted since it began (while it is kept, the drawing holds only what
+    // stands from before it), the operations of it that the image shows, and points of it
+    // kept; none once the image has been drawn anew.
     DrawOps m_scene;
     std::size_t m_shown = 0;
     int m_scenePen = 1; // the pen it began with

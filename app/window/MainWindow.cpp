@@ -46,7 +46,7 @@ enum Role { Plain, Pause, Step, Stop, Picture, SoundOnOff, SoundSample };
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_form(*this), m_surface(*this, kClientSize), m_run(*this, m_surface, m_heldInput, m_setUp),
       m_refuse([this](const Message &message) { showMessageBox(*this, message); }),
-      m_picture(*this, m_surface.drawing(), m_run, [this](const Message &message) { m_refuse(message); }),
+      m_picture(*this, m_surface, m_run, [this](const Message &message) { m_refuse(message); }),
       m_sound(*this, m_run, m_setUp, std::make_unique<SoundProcess>()), m_overlay(*this, m_surface, m_run, m_setUp)
 {
     setObjectName(QString::fromUtf8(names::kMainWindow));
