@@ -162,18 +162,6 @@ void BackwardPainter::paintCircle(const Circle &drawn, int penWidth)
                       [&](const PixelSpan &span) { paintSpan(span.y, span.xFirst, span.xLast, colour); });
 }
 
-bool BackwardPainter::decidedWithin(int row, int first, int last) const
-{
-    const std::uint64_t *mask = maskRow(row);
-    for (int word = first / 64; word <= last / 64; ++word) {
-        const std::uint64_t wanted =
-            bitsFrom(word == first / 64 ? first % 64 : 0, word == last / 64 ? last % 64 : 63);
-        if ((mask[word] & wanted) != wanted)
-            return false;
-    }
-    return true;
-}
-
 void BackwardPainter::paintSpan(int row, int first, int last, std::uint32_t colour)
 {
     std::uint64_t *mask = maskRow(row);

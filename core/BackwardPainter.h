@@ -44,7 +44,6 @@ private:
     void paintLine(const Line &line, int penWidth);
     void paintCircle(const Circle &circle, int penWidth);
     void paintSpan(int row, int first, int last, std::uint32_t colour);
-    bool decidedWithin(int row, int first, int last) const;
     void findDecidedRadii();
     double decidedRadius(Point centre) const;
     std::uint64_t *maskRow(int row) { return m_mask.data() + std::ptrdiff_t(row - m_rows.area.firstRow) * m_words; }
