@@ -2,6 +2,7 @@
 
 #include "Ink.h"
 
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -46,5 +47,14 @@ struct Circle {
 
 using DrawOp = std::variant<PenWidth, Line, Circle>;
 using DrawOps = std::vector<DrawOp>;
+
+// The pen width after the operations, drawn from one of the given width.
+inline int penAfter(std::span<const DrawOp> ops, int initial)
+{
+    for (auto op = ops.rbegin(); op != ops.rend(); ++op)
+        if (const auto *width = std::get_if<PenWidth>(&*op))
+            return width->pixels;
+    return initial;
+}
 
 } // namespace vlnokres

@@ -180,7 +180,7 @@ QRect inShares(QImage &image, int splitRow, Paint &&paint)
 QRect paintForward(QImage &image, double ratio, QSize sceneSize, int &penWidth, Look look,
                    std::span<const DrawOp> ops, int splitRow)
 {
-    int penAfter = penWidth;
+    int penAtEnd = penWidth;
     const QRect painted = inShares(image, splitRow, [&](QImage &view, int first, int last) {
         RasterPainter painter(view, ratio, sceneSize, penWidth, {}, look);
         if (first > 0 || last < image.height() - 1)
@@ -189,10 +189,10 @@ QRect paintForward(QImage &image, double ratio, QSize sceneSize, int &penWidth, 
         for (const DrawOp &op : ops)
             area |= painter.paint(op);
         if (first == 0)
-            penAfter = painter.penWidth();
+            penAtEnd = painter.penWidth();
         return area;
     });
-    penWidth = penAfter;
+    penWidth = penAtEnd;
     return painted;
 }
 
@@ -213,14 +213,6 @@ std::pair<std::size_t, std::size_t> longestOwnRun(std::span<const DrawOp> ops, i
         start = i + 1;
     }
     return longest;
-}
-
-int penAfter(std::span<const DrawOp> ops, int penWidth)
-{
-    for (const DrawOp &op : ops)
-        if (const auto *width = std::get_if<PenWidth>(&op))
-            penWidth = width->pixels;
-    return penWidth;
 }
 
 } // namespace

@@ -27,15 +27,6 @@ constexpr std::size_t kSharedFrom = 1000;
 // long run has filled what the points may keep.
 constexpr std::size_t kOpsBetweenPoints = 50 * kOpsPerStep;
 
-// The pen after the first count operations, where the scene began with the given one.
-int penAfter(const DrawOps &ops, std::size_t count, int initial)
-{
-    for (std::size_t i = count; i-- > 0;)
-        if (const auto *width = std::get_if<PenWidth>(&ops[i]))
-            return width->pixels;
-    return initial;
-}
-
 // Where the clear that opens a scene ends, its grey lines before anything else is drawn:
 // left out where the image beneath is grey already.
 std::size_t openingClearEnd(const DrawOps &ops)
@@ -180,7 +171,7 @@ QRegion RasterSurface::restoreBefore(std::size_t point, std::size_t count)
         return {};
     const QRegion restored = m_checkpoints.restore(m_image, point);
     m_shown = pointOps;
-    m_penWidth = penAfter(m_scene, pointOps, m_scenePen);
+    m_penWidth = penAfter(std::span(m_scene).first(pointOps), m_scenePen);
     return restored;
 }
 
@@ -292,7 +283,7 @@ void RasterSurface::render()
     }
     const DrawOps &ops = m_drawing.ops();
     const std::size_t from = clearPaintsNothingNew() ? openingClearEnd(ops) : 0;
-    m_penWidth = penAfter(ops, from, 1);
+    m_penWidth = penAfter(std::span(ops).first(from), 1);
     paintOps(std::span(ops).subspan(from));
 }
 
