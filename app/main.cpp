@@ -49,7 +49,8 @@ int main(int argc, char *argv[])
     case Action::Version:
         print(stdout, QStringLiteral("vlnokres %1\n").arg(QStringLiteral(VLNOKRES_VERSION)));
         return 0;
-    case Action::Render: {
+    case Action::Render:
+    case Action::RenderSheet: {
         vlnokres::setLanguage(line.chosen.language);
         // No window and no display: the fonts and the painters work offscreen, whatever
         // platform the toolkit's options name. The toolkit's remarks about the desktop it
@@ -61,7 +62,7 @@ int main(int argc, char *argv[])
         });
         int programOnly = 1;
         QGuiApplication app(programOnly, argv);
-        return vlnokres::renderPicture(line);
+        return line.action == Action::Render ? vlnokres::renderPicture(line) : vlnokres::renderWorksheet(line);
     }
     case Action::RenderSound:
         return vlnokres::renderSound(line);
@@ -74,6 +75,8 @@ int main(int argc, char *argv[])
     vlnokres::MainWindow window;
     const bool fullScreen = window.restore(std::make_unique<vlnokres::SettingsFile>());
     window.apply(line.chosen, line.given);
+    if (!line.lessonFile.isEmpty())
+        window.openWhenShown(line.lessonFile, line.scene);
     if (line.start)
         window.startWhenShown();
     fullScreen ? window.showFullScreen() : window.show();

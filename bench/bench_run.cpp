@@ -183,7 +183,7 @@ BENCHMARK(renderFromTheCommandLine)->DenseRange(0, 11)->Unit(benchmark::kMillise
 void readSettings(benchmark::State &state)
 {
     const QString path = QDir::temp().filePath(QStringLiteral("vlnokres-bench/vlnokres.conf"));
-    Preferences kept{1.25, true, {}, QDir::homePath()};
+    Preferences kept{1.25, true, {}, QDir::homePath(), {}};
     kept.chosen.setUp.voice = sound::Voice::Sum;
     kept.chosen.setUp.baseTone = 440;
     kept.chosen.setUp.readouts = true;

@@ -25,7 +25,7 @@ build_packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa
                 qt6-translations-l10n qt6-multimedia-dev libgif-dev qt6-tools-dev qt6-l10n-tools)
 test_packages=(xvfb xauth xdotool libxcb1-dev libbenchmark-dev desktop-file-utils dpkg-dev file
                clang libclang-rt-14-dev fonts-dejavu-core openbox librsvg2-bin poppler-utils appstream man-db
-               pulseaudio pulseaudio-utils)
+               pulseaudio pulseaudio-utils shared-mime-info)
 
 # The program alone reads neither the test folders nor the benchmarks, so it needs none of
 # their tools; the test command builds everything.

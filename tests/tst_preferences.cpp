@@ -45,7 +45,7 @@ struct MemoryStore final : PreferenceStore {
 Preferences preferences(double zoom, bool fullScreen, std::optional<sound::Voice> voice, double baseTone, bool readouts,
                         Colours colours, Language language, const QString &folder)
 {
-    Preferences p{zoom, fullScreen, {}, folder};
+    Preferences p{zoom, fullScreen, {}, folder, {}};
     p.chosen.setUp.voice = voice;
     p.chosen.setUp.baseTone = baseTone;
     p.chosen.setUp.readouts = readouts;

@@ -40,7 +40,7 @@
         <translation>Usage: vlnokres [options]; help: vlnokres --help</translation>
     </message>
     <message>
-        <source>Použití: vlnokres [volby]
+        <source>Použití: vlnokres [volby] [LEKCE.vlnokres]
 Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.
 
 Volby:
@@ -76,6 +76,10 @@ Volby:
   --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,
                     ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
                     obdelnik (volby hodnot a osy mají přednost)
+  LEKCE.vlnokres    otevře lekci: její scény s otázkami pro třídu
+  --scene N         s lekcí: otevře ji na N-té scéně
+  --render LIST.pdf LEKCE.vlnokres  zapíše pracovní list lekce: scénu na stránku A4
+  --answers         s pracovním listem: součty jsou zobrazeny (řešení)
   -h, --help        vypíše tuto nápovědu
   -v, --version     vypíše verzi programu
 
@@ -86,7 +90,7 @@ Návratové hodnoty: 0 v pořádku, 1 obrázek nebo zvuk nelze zapsat nebo chyb�
 prostředí,
 2 chybný příkazový řádek nebo hodnota.
 </source>
-        <translation>Usage: vlnokres [options]
+        <translation>Usage: vlnokres [options] [LESSON.vlnokres]
 Sum of two sinusoids: shows how two sinusoids add up.
 
 Options:
@@ -123,6 +127,10 @@ Options:
   --preset NAME     the values and time axis of an example: stejna-faze, opacna-faze,
                     ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
                     obdelnik (options for values and the axis take precedence)
+  LESSON.vlnokres   opens a lesson: its scenes with questions for the class
+  --scene N         with a lesson: opens it at scene N
+  --render SHEET.pdf LESSON.vlnokres  writes the lesson&apos;s worksheet: a scene to an A4 page
+  --answers         with a worksheet: the sums are shown (the answers)
   -h, --help        prints this help
   -v, --version     prints the program&apos;s version
 
@@ -977,6 +985,204 @@ graphical environment,
     <message>
         <source>Zvukový výstup přestal hrát. Při dalším běhu nebo přehrání zvuku ho program zkusí najít znovu.</source>
         <translation>The sound output stopped playing. The program will look for it again for the next run or sample.</translation>
+    </message>
+    <message>
+        <source>Lekci lze otevřít v okně, nebo s volbou „--render“ zapsat jako pracovní list do souboru .pdf.</source>
+        <translation>A lesson opens in the window, or is written as a worksheet to a .pdf file with the option “--render”.</translation>
+    </message>
+    <message>
+        <source>Volba %1 platí jen s lekcí (vlnokres LEKCE.vlnokres).</source>
+        <translation>The option %1 is only for a lesson (vlnokres LESSON.vlnokres).</translation>
+    </message>
+    <message>
+        <source>Scéna</source>
+        <translation>The scene</translation>
+    </message>
+    <message>
+        <source>Pracovní list</source>
+        <translation>The worksheet</translation>
+    </message>
+    <message>
+        <source>Otevřít lekci…</source>
+        <translation>Open lesson…</translation>
+    </message>
+    <message>
+        <source>Přidat scénu…</source>
+        <translation>Add scene…</translation>
+    </message>
+    <message>
+        <source>Odebrat scénu</source>
+        <translation>Remove scene</translation>
+    </message>
+    <message>
+        <source>Uložit lekci</source>
+        <translation>Save lesson</translation>
+    </message>
+    <message>
+        <source>Uložit lekci jako…</source>
+        <translation>Save lesson as…</translation>
+    </message>
+    <message>
+        <source>Další scéna</source>
+        <translation>Next scene</translation>
+    </message>
+    <message>
+        <source>Předchozí scéna</source>
+        <translation>Previous scene</translation>
+    </message>
+    <message>
+        <source>Tisk lekce…</source>
+        <translation>Print lesson…</translation>
+    </message>
+    <message>
+        <source>Lekce (*%1)</source>
+        <translation>Lessons (*%1)</translation>
+    </message>
+    <message>
+        <source>Z lekce %1 nelze použít všechno:
+%2</source>
+        <translation>Not all of the lesson %1 can be used:
+%2</translation>
+    </message>
+    <message>
+        <source>Nová lekce</source>
+        <translation>New lesson</translation>
+    </message>
+    <message>
+        <source>Scéna %1 z %2</source>
+        <translation>Scene %1 of %2</translation>
+    </message>
+    <message>
+        <source>Lekce</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Nedávné lekce</source>
+        <translation>Recent lessons</translation>
+    </message>
+    <message>
+        <source>Ukázkové lekce</source>
+        <translation>Example lessons</translation>
+    </message>
+    <message>
+        <source>Otevřít lekci</source>
+        <translation>Open lesson</translation>
+    </message>
+    <message>
+        <source>lekce</source>
+        <translation>lesson</translation>
+    </message>
+    <message>
+        <source>Tisk lekce</source>
+        <translation>Print lesson</translation>
+    </message>
+    <message>
+        <source>Přidat scénu</source>
+        <translation>Add scene</translation>
+    </message>
+    <message>
+        <source>&amp;Titulek:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>&amp;Otázka pro třídu:</source>
+        <translation>&amp;Question for the class:</translation>
+    </message>
+    <message>
+        <source>%1: titulek a otázka musí být text.</source>
+        <translation>%1: the title and the question must be text.</translation>
+    </message>
+    <message>
+        <source>%1: text delší než %2 znaků je zkrácen.</source>
+        <translation>%1: a text longer than %2 characters is cut short.</translation>
+    </message>
+    <message>
+        <source>%1: hodnota „%2“ nemá správný druh.</source>
+        <translation>%1: the value “%2” is of the wrong kind.</translation>
+    </message>
+    <message>
+        <source>Lekci %1 nelze otevřít: %2.</source>
+        <translation>The lesson %1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>není to lekce, soubor JSON je poškozený u znaku %1</source>
+        <translation>it is not a lesson, the JSON file is damaged at character %1</translation>
+    </message>
+    <message>
+        <source>není to lekce programu Vlnokres</source>
+        <translation>it is not a Vlnokres lesson</translation>
+    </message>
+    <message>
+        <source>lekce neudává verzi svého formátu</source>
+        <translation>the lesson gives no version of its format</translation>
+    </message>
+    <message>
+        <source>lekci zapsala novější verze programu (formát %1, tato verze čte formát %2)</source>
+        <translation>a newer version of the program wrote it (format %1; this version reads format %2)</translation>
+    </message>
+    <message>
+        <source>lekce nemá seznam scén</source>
+        <translation>the lesson has no list of scenes</translation>
+    </message>
+    <message>
+        <source>Scéna %1</source>
+        <translation>Scene %1</translation>
+    </message>
+    <message>
+        <source>Scény od %1. dál jsou vynechány: lekce má nejvýš %2 scén.</source>
+        <translation>The scenes from the %1th on are left out: a lesson has at most %2 scenes.</translation>
+    </message>
+    <message>
+        <source>%1 není scéna a je vynechána.</source>
+        <translation>%1 is not a scene and is left out.</translation>
+    </message>
+    <message>
+        <source>%1 Scéna je vynechána.</source>
+        <translation>%1 The scene is left out.</translation>
+    </message>
+    <message>
+        <source>lekce nemá žádnou scénu</source>
+        <translation>the lesson has no scene</translation>
+    </message>
+    <message>
+        <source>žádnou scénu nelze použít (%1)</source>
+        <translation>no scene can be used (%1)</translation>
+    </message>
+    <message>
+        <source>soubor neexistuje</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>soubor je na lekci příliš velký (nejvýš %1 MB)</source>
+        <translation>the file is too large for a lesson (at most %1 MB)</translation>
+    </message>
+    <message>
+        <source>chybí oprávnění ke čtení</source>
+        <translation>no permission to read</translation>
+    </message>
+    <message>
+        <source>soubor nelze číst</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>Lekci %1 nelze uložit: %2.</source>
+        <translation>The lesson %1 cannot be saved: %2.</translation>
+    </message>
+    <message>
+        <source>Jméno: ____________________</source>
+        <translation>Name: ____________________</translation>
+    </message>
+    <message>
+        <source>Řešení: součet je zobrazen.</source>
+        <translation>Answer: the sum is shown.</translation>
+    </message>
+    <message>
+        <source>Do časového grafu nakreslete, jak bude vypadat součet. Poznámky:</source>
+        <translation>Sketch the sum on the time graph. Notes:</translation>
+    </message>
+    <message>
+        <source>Otázka: %1</source>
+        <translation>Question: %1</translation>
     </message>
 </context>
 </TS>

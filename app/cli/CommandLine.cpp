@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "app/lesson/Lesson.h"
+
 #include "app/picture/AnimationGif.h"
 #include "app/language/Language.h"
 #include "app/language/NumberText.h"
@@ -45,6 +47,8 @@ constexpr ActionOption kActionOptions[] = {
     {"duration", "SECONDS", Use::Wav},
     {"page", "SIZE", Use::Pdf},
     {"preset", "NAME", kAnywhere},
+    {"scene", "N", Use::Window},
+    {"answers", nullptr, Use::Pdf},
 };
 
 // "--name=value" or "-name" as name, value and whether a value was joined to it.
@@ -194,7 +198,7 @@ QString usageLine() { return Texts::tr("Použití: vlnokres [volby]; nápověda:
 QString helpText()
 {
     return Texts::tr(
-        "Použití: vlnokres [volby]\n"
+        "Použití: vlnokres [volby] [LEKCE.vlnokres]\n"
         "Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.\n"
         "\n"
         "Volby:\n"
@@ -230,6 +234,10 @@ QString helpText()
         "  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,\n"
         "                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,\n"
         "                    obdelnik (volby hodnot a osy mají přednost)\n"
+        "  LEKCE.vlnokres    otevře lekci: její scény s otázkami pro třídu\n"
+        "  --scene N         s lekcí: otevře ji na N-té scéně\n"
+        "  --render LIST.pdf LEKCE.vlnokres  zapíše pracovní list lekce: scénu na stránku A4\n"
+        "  --answers         s pracovním listem: součty jsou zobrazeny (řešení)\n"
         "  -h, --help        vypíše tuto nápovědu\n"
         "  -v, --version     vypíše verzi programu\n"
         "\n"
@@ -262,8 +270,11 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     parser.addOptions({help, version});
     if (!parser.parse(arguments))
         return parseError(parser, arguments.mid(1));
-    if (!parser.positionalArguments().isEmpty())
-        return CommandLineError{Texts::tr("Nečekaný argument %1.").arg(quotedValue(parser.positionalArguments().first()))};
+    // One lesson, by its file's extension; anything else is not the program's.
+    const QStringList positional = parser.positionalArguments();
+    for (qsizetype i = 0; i < positional.size(); ++i)
+        if (i > 0 || !positional[i].endsWith(QLatin1String(lessonFormat::kSuffix), Qt::CaseInsensitive))
+            return CommandLineError{Texts::tr("Nečekaný argument %1.").arg(quotedValue(positional[i]))};
     const auto given = [&parser](const char *name) { return parser.isSet(QLatin1String(name)); };
     const auto valueOf = [&parser](const char *name) { return parser.value(QLatin1String(name)); };
 
@@ -287,6 +298,24 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         return CommandLineError{Texts::tr("Soubor %1 nemá příponu .png, .svg, .pdf, .gif ani .wav.").arg(quotedValue(line.renderFile))};
     if (*use != Use::Window)
         line.action = *use == Use::Wav ? CommandLine::Action::RenderSound : CommandLine::Action::Render;
+    line.lessonFile = positional.value(0);
+    if (!line.lessonFile.isEmpty() && *use != Use::Window) {
+        if (*use != Use::Pdf)
+            return CommandLineError{Texts::tr("Lekci lze otevřít v okně, nebo s volbou „--render“ zapsat jako pracovní list do souboru .pdf.")};
+        line.action = CommandLine::Action::RenderSheet;
+    }
+    if (line.lessonFile.isEmpty())
+        for (const char *name : {"scene", "answers"})
+            if (given(name))
+                return CommandLineError{Texts::tr("Volba %1 platí jen s lekcí (vlnokres LEKCE.vlnokres).")
+                                            .arg(quotedValue(QStringLiteral("--") + QLatin1String(name)))};
+    if (given("scene")) {
+        const auto n = wholeNumberIn(readPlainNumber(valueOf("scene")), 1, int(lessonFormat::kMostScenes));
+        if (!n)
+            return outOfRange(QT_TRANSLATE_NOOP("vlnokres::Texts", "Scéna"), Kind::Whole, 1, double(lessonFormat::kMostScenes));
+        line.scene = *n;
+    }
+    line.answers = given("answers");
     if (*use == Use::Gif) {
         if (given("step"))
             return CommandLineError{Texts::tr("Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek.")};

@@ -17,7 +17,7 @@ namespace vlnokres {
 // window (its boxes, pace, view and sound), a run as soon as the window shows, or a picture or
 // a sound written without a window.
 struct CommandLine {
-    enum class Action { Window, Render, RenderSound, Help, Version };
+    enum class Action { Window, Render, RenderSound, RenderSheet, Help, Version };
     Action action = Action::Window;
     Chosen chosen;         // the set-up the options give, over the one at start-up
     QStringList given;     // the set-up's options given, which the window takes for this session
@@ -28,6 +28,9 @@ struct CommandLine {
     double duration = kDefaultDuration; // seconds of a sound file
     bool a4Page = false;                // a PDF on an A4 page, as printed
     bool start = false;
+    QString lessonFile; // a lesson for the window, or the worksheet's
+    int scene = 1;       // the lesson's scene shown first
+    bool answers = false; // the worksheet with the sums shown
 
     // What a sound file holds: the voice given, or the sum.
     sound::Voice voice() const { return chosen.setUp.voice.value_or(sound::Voice::Sum); }

@@ -2,6 +2,8 @@
 #include "app/language/Language.h"
 
 #include "CommandLine.h"
+#include "app/lesson/Lesson.h"
+#include "app/lesson/Worksheet.h"
 #include "app/picture/AnimationGif.h"
 #include "app/picture/PictureExport.h"
 #include "app/picture/PictureFile.h"
@@ -49,6 +51,19 @@ int renderPicture(const CommandLine &line)
     const QByteArray bytes = pictureBytes(*format, scene, text, line.scale, view.look(),
                                           line.a4Page ? PdfPage::A4 : PdfPage::Picture);
     return written(line, bytes, Texts::tr("Obrázek"));
+}
+
+int renderWorksheet(const CommandLine &line)
+{
+    const auto read = readLessonFile(line.lessonFile);
+    if (const auto *refused = std::get_if<QString>(&read)) {
+        std::fprintf(stderr, "%s\n", qPrintable(*refused));
+        return 2;
+    }
+    const LessonRead &lesson = std::get<LessonRead>(read);
+    for (const QString &leftOut : lesson.leftOut)
+        std::fprintf(stderr, "%s\n", qPrintable(leftOut));
+    return written(line, worksheetPdf(lesson.lesson, line.answers), Texts::tr("Pracovní list"));
 }
 
 // A voice with nothing to hear is refused, as a silent file would be reported as written; a

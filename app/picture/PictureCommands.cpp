@@ -56,6 +56,8 @@ PictureText PictureCommands::text() const
         return {};
     PictureText text = overlayText(last->parameters, std::max(1, m_run.shownStep()), m_run.shownSetUp());
     text.caption = pictureCaption(last->parameters);
+    if (m_question)
+        text.question = m_question();
     return text;
 }
 

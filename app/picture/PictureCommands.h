@@ -51,6 +51,8 @@ public:
     // Writes the picture to the path, in the format its extension names; returns the Czech
     // reason it failed, or an empty string.
     QString saveTo(const QString &path);
+    // Where the question of a lesson's scene shown is had, to be written on the picture.
+    void setQuestionSource(std::function<QString()> question) { m_question = std::move(question); }
 
 private:
     PictureText text() const;
@@ -60,6 +62,7 @@ private:
     const RasterSurface &m_drawing; // its scene's operations
     const RunController &m_run;
     std::function<void(const Message &)> m_tell;
+    std::function<QString()> m_question;
     QString m_folder;
 };
 

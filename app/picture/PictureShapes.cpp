@@ -71,6 +71,33 @@ void emitOverlay(ShapeSink &sink, const PictureText &text)
     if (!text.caption.isEmpty())
         sink.text(picture::kCaptionAt, text.caption, pictureStyle::kCaptionPixels);
     emitReadouts(sink, text.readouts);
+    emitQuestion(sink, text.question);
+}
+
+void emitQuestion(ShapeSink &sink, const QString &question)
+{
+    // Below the lower diagram, beyond the longest resultant, and left of the time graph.
+    constexpr double kLeft = 8, kWidth = 322, kFirstBaseline = 537, kLineHeight = 14;
+    constexpr int kMostLines = 3;
+    if (question.isEmpty())
+        return;
+    const QFontMetricsF metrics(fontOf(pictureStyle::kCaptionFamily, pictureStyle::kReadoutPixels, false));
+    QStringList lines{QString()};
+    for (const QString &word : question.simplified().split(u' ')) {
+        const QString longer = lines.back().isEmpty() ? word : lines.back() + u' ' + word;
+        if (metrics.horizontalAdvance(longer) <= kWidth || lines.back().isEmpty())
+            lines.back() = longer;
+        else
+            lines << word;
+    }
+    if (lines.size() > kMostLines) {
+        lines.resize(kMostLines);
+        lines.back() += u'…';
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        sink.text({kLeft, kFirstBaseline + double(i) * kLineHeight},
+                  metrics.elidedText(lines[i], Qt::ElideRight, kWidth + metrics.horizontalAdvance(u'…')),
+                  pictureStyle::kReadoutPixels);
 }
 
 void emitReadouts(ShapeSink &sink, const QStringList &lines)

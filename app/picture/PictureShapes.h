@@ -28,6 +28,7 @@ struct PictureText {
     }
     QString caption;
     QStringList readouts;
+    QString question; // a lesson's, for the class
     marks::Marks marks;
     QStringList cursorValues;
 };
@@ -53,6 +54,9 @@ public:
 void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &text, Look look);
 // The "+" box and the words alone, as a PNG takes them over its raster.
 void emitOverlay(ShapeSink &sink, const PictureText &text);
+// A lesson's question in the band's free lower-left corner, wrapped to its width, as the
+// window shows it too.
+void emitQuestion(ShapeSink &sink, const QString &question);
 // The readouts' lines beside the upper diagram, as the window shows them too.
 void emitReadouts(ShapeSink &sink, const QStringList &lines);
 // The labels and cursors, and the cursors' values under the readouts.

@@ -10,6 +10,7 @@
 #include "app/language/NumberText.h"
 #include "app/picture/ReadoutText.h"
 #include "app/setup/SetUpOptions.h"
+#include "app/run/AfterEvent.h"
 #include "app/sound/SoundProcess.h"
 #include "core/LessonMarks.h"
 #include "core/Picture.h"
@@ -19,6 +20,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +74,21 @@ MainWindow::MainWindow(QWidget *parent)
     };
     m_formBinding = std::make_unique<FormBinding>(m_boxes, *control<QScrollBar>(names::kPace), m_setUp);
     m_actions = createActions();
+    m_lessons = std::make_unique<LessonCommands>(
+        *this, m_setUp,
+        LessonCommands::Window{
+            .whenFree = [this](const std::function<void()> &command) { whenNoRun(command); },
+            .showSetUp = [this] { showBoxes(); },
+            .tell = [this](const QString &text) { m_refuse({Texts::tr("Lekce").toStdString(), text.toStdString()}); },
+            .keepRecent = [this](const QStringList &paths) { if (m_remembered) m_remembered->keepRecentLessons(paths); },
+        });
+    connect(m_lessons.get(), &LessonCommands::changed, this, [this] {
+        showRunState();
+        update();
+    });
+    m_picture.setQuestionSource([this] { return m_lessons->question(); });
+    m_overlay.setQuestionSource([this] { return m_lessons->question(); });
+    setAcceptDrops(true);
     listenToTheRun();
     listenToTheSetUp();
     m_heldInput.setImmediateInput(RunInput(*this, m_run, [this](QPointF at) { return scenePoint(at); }));
@@ -99,6 +119,7 @@ bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
             remembered << QLatin1String(option.name);
     apply(p.chosen, remembered);
     m_picture.setFolder(p.saveFolder);
+    m_lessons->setRecent(p.recentLessons);
     return p.fullScreen;
 }
 
@@ -233,6 +254,14 @@ void MainWindow::endingTheRun(const std::function<void()> &command)
     m_heldInput.defer(*windowHandle(), command);
 }
 
+void MainWindow::whenNoRun(const std::function<void()> &command)
+{
+    if (m_run.isPaused())
+        endingTheRun(command);
+    else
+        afterTheRun(command);
+}
+
 void MainWindow::apply(const Chosen &given, const QStringList &options)
 {
     m_setUp.change(
@@ -248,6 +277,11 @@ void MainWindow::apply(const Chosen &given, const QStringList &options)
 void MainWindow::startWhenShown()
 {
     QTimer::singleShot(0, this, [this] { control<QPushButton>(names::kStart)->click(); });
+}
+
+void MainWindow::openWhenShown(const QString &path, int scene)
+{
+    QTimer::singleShot(0, this, [this, path, scene] { m_lessons->open(path, scene); });
 }
 
 // A few seconds of the boxes' values, checked as Start checks them; like Start, it waits for
@@ -332,6 +366,7 @@ void MainWindow::retranslate()
     m_form.retranslate();
     m_actions->retranslate();
     m_sound.retranslate();
+    m_lessons->retranslate();
     if (forgetKeysHelp(*this))
         showKeysHelp(*this);
     m_drawingArea->setAccessibleName(Texts::tr("Kresba součtu dvou sinusoid"));
@@ -348,7 +383,8 @@ void MainWindow::showRunState()
     const bool running = m_run.isRunning();
     const bool paused = m_run.isPaused();
     const QString where = Texts::tr(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps());
-    setWindowTitle(Texts::tr(kCaption) + (paused ? where + Texts::tr(kPausedSuffix) : QString()));
+    const QString lesson = m_lessons->title();
+    setWindowTitle((lesson.isEmpty() ? Texts::tr(kCaption) : lesson) + (paused ? where + Texts::tr(kPausedSuffix) : QString()));
     QAction *pause = m_actions->firstWithRole(Pause);
     pause->setText(paused ? Texts::tr("Pokračovat") : Texts::tr("Pozastavit"));
     pause->setEnabled(running);
@@ -359,9 +395,11 @@ void MainWindow::showRunState()
     for (QAction *action : m_actions->withRole(Picture))
         action->setEnabled(m_picture.available() || running);
     const auto &last = m_run.lastRun();
+    const QString question = m_lessons->question();
     m_drawingArea->setAccessibleDescription(
         pictureDescription(last ? &last->parameters : nullptr, running && !paused ? 0 : m_run.shownStep(), paused,
-                           m_run.axis(), !m_setUp.setUp().sumHidden));
+                           m_run.axis(), !m_setUp.setUp().sumHidden) +
+        (question.isEmpty() ? QString() : QStringLiteral(" ") + Texts::tr("Otázka: %1").arg(question)));
     m_overlay.follow();
 }
 
@@ -373,6 +411,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setAccessibleName(Texts::tr("Zobrazení"));
     m_actions->fillMenu(*menu, [this](ActionRow::Part part, QMenu &into) {
+        if (part == ActionRow::Part::Lesson)
+            m_lessons->fillMenu(into);
         if (part != ActionRow::Part::Sound)
             return false;
         m_sound.fillMenu(*into.addMenu(Texts::tr("Zvuk")), m_actions->firstWithRole(SoundOnOff),
@@ -410,6 +450,31 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
     }
     if (const auto time = marks::timeAtX(at.x, last->axis))
         m_setUp.change([&](Chosen &c) { c.setUp.cursors = marks::clickedAt(c.setUp.cursors, *time); });
+}
+
+// A lesson's file dropped on the window opens, as from the menu.
+static QString droppedLesson(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return path.endsWith(QLatin1String(lessonFormat::kSuffix), Qt::CaseInsensitive) ? path : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedLesson(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedLesson(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    afterEvent(*this, [this, path] { whenNoRun([this, path] { m_lessons->open(path); }); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

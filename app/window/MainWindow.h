@@ -24,6 +24,7 @@
 #include "Preferences.h"
 #include "StartCommand.h"
 #include "VectorDragging.h"
+#include "app/lesson/LessonCommands.h"
 #include "app/picture/PictureCommands.h"
 #include "app/run/HeldInput.h"
 #include "app/run/RasterSurface.h"
@@ -63,6 +64,7 @@ public:
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player) { m_sound.setPlayer(std::move(player)); }
     SoundCommands &soundCommands() { return m_sound; }
     PictureCommands &pictureCommands() { return m_picture; }
+    LessonCommands &lessons() { return *m_lessons; }
     // While a run is paused: its picture drawn anew as the run shows it at that step (1 …
     // 1300), from which the run goes on when resumed.
     void moveToStep(int step) { m_run.moveToStep(step); }
@@ -73,6 +75,9 @@ public:
     void apply(const Chosen &given, const QStringList &options);
     // "Start" pressed as soon as the window shows.
     void startWhenShown();
+    // The lesson opened at that scene as soon as the window shows, so that a message box
+    // saying why it cannot be has the window under it.
+    void openWhenShown(const QString &path, int scene);
 
     // The preferences kept in the store, shown from now on: the zoom, the remembered choices
     // and the save folder. What the user then chooses of them, and how the window is left, are
@@ -86,6 +91,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     template <typename Control>
@@ -95,6 +102,8 @@ private:
     void listenToTheSetUp();
     // Done at once, or after the run where one goes on and is not paused, as Start would be.
     void afterTheRun(const std::function<void()> &command);
+    // Done at once, after the run where one goes on, or once a paused run is ended.
+    void whenNoRun(const std::function<void()> &command);
     // A choice of the menu that sets the scene up anew ends a run going on, as Escape does,
     // and takes effect at its end.
     void endingTheRun(const std::function<void()> &command);
@@ -129,6 +138,7 @@ private:
     double m_zoom = 1;
     std::unique_ptr<ChoicesRemembered> m_remembered; // none: nothing is kept
     std::unique_ptr<ActionTable> m_actions;
+    std::unique_ptr<LessonCommands> m_lessons;
     QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it
 };
 

@@ -73,8 +73,9 @@ void PictureOverlay::paint(QPainter &painter, double zoom) const
 {
     const SetUp &s = m_setUp.setUp();
     const bool stepShown = m_window.isFullScreen() && m_run.isPaused();
+    const QString question = m_question ? m_question() : QString();
     // Nothing over the picture: a run's repaints do no more than before.
-    if (!s.readouts && !s.labels && s.cursors.empty() && !stepShown)
+    if (!s.readouts && !s.labels && s.cursors.empty() && !stepShown && question.isEmpty())
         return;
     const PictureText over = text();
     painter.save();
@@ -85,6 +86,7 @@ void PictureOverlay::paint(QPainter &painter, double zoom) const
     PainterSink sink(painter);
     emitMarks(sink, over.marks, over.cursorValues);
     emitReadouts(sink, over.readouts);
+    emitQuestion(sink, question);
     if (stepShown)
         sink.text(kStepAt,
                   Texts::tr(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps()).mid(3) +

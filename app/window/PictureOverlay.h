@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <functional>
+
 class QPainter;
 class QTimer;
 class QWidget;
@@ -32,6 +34,8 @@ public:
     void follow();
     // The window pixels of a scene rectangle.
     QRect windowArea(const Rect &scene, double zoom) const;
+    // Where the question of a lesson's scene shown is had.
+    void setQuestionSource(std::function<QString()> question) { m_question = std::move(question); }
 
 private:
     PictureText text() const;
@@ -42,6 +46,7 @@ private:
     const RunController &m_run;
     const SetUpModel &m_setUp;
     QTimer *m_ticker;
+    std::function<QString()> m_question;
 };
 
 } // namespace vlnokres

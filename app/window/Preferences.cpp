@@ -54,6 +54,7 @@ Preferences SettingsFile::load() const
         if (option.settingsKey && file.contains(QLatin1String(option.settingsKey)))
             option.read(p.chosen, file.value(QLatin1String(option.settingsKey)).toString());
     p.saveFolder = file.value(preferenceKeys::kSaveFolder).toString();
+    p.recentLessons = file.value(preferenceKeys::kRecentLessons).toStringList().mid(0, 5);
     return p;
 }
 
@@ -69,6 +70,8 @@ void SettingsFile::save(const Preferences &p, const QStringList &keys)
             file.setValue(key, yesNo(p.fullScreen));
         else if (key == QLatin1String(preferenceKeys::kSaveFolder))
             file.setValue(key, p.saveFolder);
+        else if (key == QLatin1String(preferenceKeys::kRecentLessons))
+            file.setValue(key, p.recentLessons);
         for (const SetUpOption &option : setUpOptions())
             if (option.settingsKey && key == QLatin1String(option.settingsKey))
                 file.setValue(key, option.write(p.chosen, QLocale::c()));
@@ -101,6 +104,12 @@ void ChoicesRemembered::keepPlace(double zoom, bool fullScreen, const QString &s
     m_kept.saveFolder = saveFolder;
     m_store->save(m_kept, {QLatin1String(preferenceKeys::kZoom), QLatin1String(preferenceKeys::kFullScreen),
                            QLatin1String(preferenceKeys::kSaveFolder)});
+}
+
+void ChoicesRemembered::keepRecentLessons(const QStringList &paths)
+{
+    m_kept.recentLessons = paths;
+    m_store->save(m_kept, {QLatin1String(preferenceKeys::kRecentLessons)});
 }
 
 // The toolkit's dialogs open their settings by organisation name in the user's folder; that

@@ -21,6 +21,7 @@ struct Preferences {
     bool fullScreen = false;
     Chosen chosen; // only its remembered parts are kept
     QString saveFolder; // none yet: the pictures folder
+    QStringList recentLessons; // the lessons opened or saved last, the latest first
 
     bool operator==(const Preferences &) const = default;
 };
@@ -30,6 +31,7 @@ namespace preferenceKeys {
 inline constexpr auto kZoom = "view/zoom";
 inline constexpr auto kFullScreen = "view/fullScreen";
 inline constexpr auto kSaveFolder = "pictures/folder";
+inline constexpr auto kRecentLessons = "lessons/recent";
 } // namespace preferenceKeys
 
 // Where preferences are kept between sessions.
@@ -74,6 +76,7 @@ public:
     // As loaded at the start.
     const Preferences &kept() const { return m_kept; }
     void keepPlace(double zoom, bool fullScreen, const QString &saveFolder);
+    void keepRecentLessons(const QStringList &paths);
 
 private:
     std::unique_ptr<PreferenceStore> m_store;

@@ -27,6 +27,7 @@ struct Stretch {
 };
 
 // Where the recording is not silent, as stretches of at least a window; and its loudest sample.
+// A gap shorter than a tenth of a second is a busy machine's dropout, not a pause.
 std::vector<Stretch> heardIn(const std::vector<qint16> &samples, double &loudest)
 {
     std::vector<Stretch> heard;
@@ -39,7 +40,7 @@ std::vector<Stretch> heardIn(const std::vector<qint16> &samples, double &loudest
         const double t = double(at) / kRate;
         if (peak < 0.02)
             continue;
-        if (!heard.empty() && t - heard.back().to < 0.015)
+        if (!heard.empty() && t - heard.back().to < 0.1)
             heard.back().to = t + 0.01;
         else
             heard.push_back({t, t + 0.01});
