@@ -697,8 +697,8 @@ graphical environment,
         <translation>Menu, right mouse button</translation>
     </message>
     <message>
-        <source>nabídka nad kreslicí plochou: příklady, časová osa, barvy, jazyk, tisk, zvuk</source>
-        <translation>the menu over the drawing area: examples, time axis, palettes, language, print, sound</translation>
+        <source>nabídka nad kreslicí plochou: lekce, příklady, časová osa, barvy, jazyk, tisk, zvuk</source>
+        <translation>the menu over the drawing area: lessons, examples, time axis, palettes, language, print, sound</translation>
     </message>
     <message>
         <source>Fázový posun se zadává ve stupních programu: stupeň je 0,0175 rad, takže 180° je 3,15 rad&lt;br&gt;a dvě opačné vlny po sečtení nechají nepatrný zbytek.</source>
@@ -1183,6 +1183,22 @@ graphical environment,
     <message>
         <source>Otázka: %1</source>
         <translation>Question: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>otevřít lekci (soubor .vlnokres; lze ho i přetáhnout do okna)</source>
+        <translation>open a lesson (a .vlnokres file; it may also be dropped on the window)</translation>
+    </message>
+    <message>
+        <source>Ctrl+PgDown, Ctrl+PgUp</source>
+        <translation>Ctrl+PgDown, Ctrl+PgUp</translation>
+    </message>
+    <message>
+        <source>další a předchozí scéna lekce</source>
+        <translation>the lesson&apos;s next and previous scene</translation>
     </message>
 </context>
 </TS>

@@ -47,12 +47,15 @@ const Row kRows[] = {
 
 QString filter() { return Texts::tr("Lekce (*%1)").arg(QLatin1String(lessonFormat::kSuffix)); }
 
-// The lesson's title as its file gives it, for the examples' items.
-QString titleIn(const QString &path)
+// An example lesson's title, where it is written in the language the program speaks (its
+// "language" key): each language has its own.
+std::optional<QString> exampleTitle(const QString &path)
 {
     const auto read = readLessonFile(path);
     const auto *lesson = std::get_if<LessonRead>(&read);
-    return lesson && !lesson->lesson.title.isEmpty() ? lesson->lesson.title : QFileInfo(path).completeBaseName();
+    if (!lesson || lesson->lesson.unknown.value(QStringLiteral("language")).toString() != QLatin1String(nameOf(language())))
+        return std::nullopt;
+    return lesson->lesson.title;
 }
 
 } // namespace
@@ -237,7 +240,8 @@ void LessonCommands::fillMenu(QMenu &menu)
         offer(recent, path, QFileInfo(path).fileName());
     QMenu &examples = *lessons.addMenu(Texts::tr("Ukázkové lekce"));
     for (const QString &path : LessonCommands::examples())
-        offer(examples, path, titleIn(path));
+        if (const auto title = exampleTitle(path))
+            offer(examples, path, *title);
     lessons.addSeparator();
     for (const Item item : {Next, Previous})
         lessons.addAction(m_actions[item]);

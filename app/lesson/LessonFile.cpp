@@ -74,8 +74,20 @@ QJsonValue optionJson(const SetUpOption &option, const Chosen &chosen)
     switch (kindOf(option)) {
     case Kind::Flag:
         return text == u"true";
-    case Kind::Number:
+    case Kind::Number: {
+        // The values as the set-up holds them: the boxes' notation would round the smallest.
+        const QLatin1String name(option.name);
+        const SetUp &s = chosen.setUp;
+        if (name == u"amplitude")
+            return s.values.amplitude;
+        if (name == u"frequency")
+            return s.values.frequency;
+        if (name == u"phase")
+            return s.values.phaseDegrees;
+        if (name == u"tone")
+            return s.baseTone;
         return text.toDouble();
+    }
     case Kind::Times: {
         // Only the cursors that lie on the scene's time graph, as the copied command has them.
         QJsonArray times;

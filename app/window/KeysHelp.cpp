@@ -30,6 +30,8 @@ constexpr const char *kKeys[][2] = {
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "klepnutí na časovou osu"), QT_TRANSLATE_NOOP("vlnokres::Texts", "mimo běh nebo v pauze kurzor A, pak B, další posune bližší; hodnoty vpravo")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+M"), QT_TRANSLATE_NOOP("vlnokres::Texts", "zvuk zapnout a vypnout")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+Shift+M"), QT_TRANSLATE_NOOP("vlnokres::Texts", "přehrát zvuk hodnot z políček (4 s)")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+O"), QT_TRANSLATE_NOOP("vlnokres::Texts", "otevřít lekci (soubor .vlnokres; lze ho i přetáhnout do okna)")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+PgDown, Ctrl+PgUp"), QT_TRANSLATE_NOOP("vlnokres::Texts", "další a předchozí scéna lekce")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "F1"), QT_TRANSLATE_NOOP("vlnokres::Texts", "tento přehled kláves")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "↑, ↓, kolečko myši"), QT_TRANSLATE_NOOP("vlnokres::Texts", "v políčku hodnota o krok (s Ctrl jemněji), obrázek ukáže konec běhu")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Enter v políčku"), QT_TRANSLATE_NOOP("vlnokres::Texts", "spustí animaci (Start)")},
@@ -37,7 +39,7 @@ constexpr const char *kKeys[][2] = {
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("vlnokres::Texts", "přejít na další nebo předchozí ovládací prvek")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Mezerník, Enter"), QT_TRANSLATE_NOOP("vlnokres::Texts", "stisknout tlačítko, které má fokus")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "šipky, Home, End"), QT_TRANSLATE_NOOP("vlnokres::Texts", "na posuvníku zpomalení: o krok, na nejmenší, na největší")},
-    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Menu, pravé tlačítko myši"), QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka nad kreslicí plochou: příklady, časová osa, barvy, jazyk, tisk, zvuk")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Menu, pravé tlačítko myši"), QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka nad kreslicí plochou: lekce, příklady, časová osa, barvy, jazyk, tisk, zvuk")},
 };
 
 // The phase box's degree is the program's own, as it has always drawn it; and what the menu

@@ -83,8 +83,10 @@ public:
 
     QString windowTitle() { return xdotool({"getwindowname", m_window}); }
 
-    // Starts the program under a Czech locale, with the arguments, and waits for its main window.
-    bool start(const QProcessEnvironment &extra = {}, const QStringList &arguments = {})
+    // Starts the program under a Czech locale, with the arguments, and waits for its main window,
+    // found by its title.
+    bool start(const QProcessEnvironment &extra = {}, const QStringList &arguments = {},
+               const QString &title = QString::fromLatin1(kMainTitle))
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(extra);
@@ -97,7 +99,7 @@ public:
         m_program.start(binary, arguments);
         if (!m_program.waitForStarted())
             return false;
-        m_window = findWindow(QString::fromLatin1(kMainTitle), 20000);
+        m_window = findWindow(title, 20000);
         return !m_window.isEmpty();
     }
 

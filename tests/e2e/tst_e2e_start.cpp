@@ -10,6 +10,7 @@ private Q_SLOTS:
     void startDrawsTheAxesAndKonecEnds();
     void amplitudeAboveTheLimitIsRefused();
     void closeButtonEndsTheProgram();
+    void lessonOpensFromTheCommandLine();
 
 };
 
@@ -64,6 +65,19 @@ void TestE2EStart::closeButtonEndsTheProgram()
     QVERIFY(desktop.start());
     desktop.requestClose();
     QCOMPARE(desktop.waitForExit(), 0);
+}
+
+// The file a file manager hands over opens at the scene asked for, its picture finished and no
+// run started; the next scene's key moves on.
+void TestE2EStart::lessonOpensFromTheCommandLine()
+{
+    Desktop desktop;
+    QVERIFY(desktop.startWindowManager());
+    QVERIFY(desktop.start({}, {QStringLiteral(LESSON_FILE), "--scene", "3"}, QStringLiteral("3 z 7")));
+    QTRY_COMPARE(desktop.windowTitle(), QStringLiteral("Scéna 3 z 7 – Opačná fáze"));
+    QVERIFY(desktop.waitForPixel({400, 150}, kBlack));
+    desktop.key(QStringLiteral("ctrl+Next"), desktop.mainWindow());
+    QTRY_COMPARE(desktop.windowTitle(), QStringLiteral("Scéna 4 z 7 – Čtvrt periody"));
 }
 
 QTEST_MAIN(TestE2EStart)

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void refusesWhatCannotBeUsed_data();
     void refusesWhatCannotBeUsed();
     void helpAndVersion();
+    void worksheetHasAPageForEachScene();
     void unwritableFileIsNamedAndLeavesNothing_data();
     void unwritableFileIsNamedAndLeavesNothing();
     void readmePictureIsCurrent();
@@ -155,6 +157,13 @@ void TestRender::refusesWhatCannotBeUsed_data()
     QTest::newRow("unknown example") << QStringList{"--preset", "ctvrt"} << 2
                                      << "Příklad „ctvrt“ neznám; příklady jsou: stejna-faze, opacna-faze, ctvrt-periody, "
                                         "zazneje, zazneje-slysitelne, druha-harmonicka, obdelnik." << true;
+    QTest::newRow("a lesson into a PNG") << QStringList{"--render", "x.png", "a.vlnokres"} << 2
+                                         << "Lekci lze otevřít v okně, nebo s volbou „--render“ zapsat jako pracovní list do souboru .pdf."
+                                         << true;
+    QTest::newRow("a scene without a lesson") << QStringList{"--scene", "2"} << 2
+                                              << "Volba „--scene“ platí jen s lekcí (vlnokres LEKCE.vlnokres)." << true;
+    QTest::newRow("a worksheet of no lesson") << QStringList{"--render", "x.pdf", "none.vlnokres"} << 2
+                                              << "Lekci „none.vlnokres“ nelze otevřít: soubor neexistuje." << false;
     QTest::newRow("groups on the command line") << QStringList{"--render", "x.png", "--phase", "1.000.000"} << 2
                                                 << "Fázový posun musí být číslo." << false;
 }
@@ -174,6 +183,35 @@ void TestRender::refusesWhatCannotBeUsed()
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.png"))));
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.jpg"))));
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.wav"))));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.pdf"))));
+}
+
+// A worksheet has a page for each scene; the sums, hidden for the pupils to sketch, are there
+// in the answers, which are the darker pages.
+void TestRender::worksheetHasAPageForEachScene()
+{
+    for (const char *answers : {"", "--answers"}) {
+        QStringList arguments{"--render", "sheet.pdf", QStringLiteral(LESSON_FILE)};
+        if (*answers)
+            arguments << QLatin1String(answers);
+        QCOMPARE(run(arguments).status, 0);
+        QCOMPARE(QProcess::execute(QStringLiteral(PDFTOPPM), {"-r", "30", "-png", m_dir.filePath("sheet.pdf"),
+                                                               m_dir.filePath(*answers ? "answer" : "sheet")}),
+                 0);
+    }
+    const QStringList sheets = QDir(m_dir.path()).entryList({"sheet-*.png"});
+    QCOMPARE(sheets.size(), 7);
+    QCOMPARE(QDir(m_dir.path()).entryList({"answer-*.png"}).size(), 7);
+    const auto darkPixels = [this](const QString &file) {
+        const QImage page(m_dir.filePath(file));
+        qsizetype dark = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                dark += qGray(page.pixel(x, y)) < 64;
+        return dark;
+    };
+    // The first scene: two equal waves, and their sum of twice the height only in the answers.
+    QVERIFY(darkPixels("answer-1.png") > darkPixels("sheet-1.png") + 100);
 }
 
 void TestRender::helpAndVersion()

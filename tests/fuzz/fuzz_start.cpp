@@ -2,9 +2,11 @@
 // up to four lines (amplitude, frequency, phase, slowdown), read under Czech or C notation as
 // its first byte says; what passes the checks has its steps computed, clipped and rasterised.
 // Any crash, leak, undefined behaviour or hang is a finding; so is a clipped point outside
-// the clip rectangle or a pixel outside the surface.
+// the clip rectangle or a pixel outside the surface. An input that starts with "{" is a lesson
+// file instead: what is read of it must be written and read back whole.
 
 #include "app/language/NumberText.h"
+#include "app/lesson/Lesson.h"
 #include "core/Clip.h"
 #include "core/DotRaster.h"
 #include "core/Pace.h"
@@ -49,6 +51,20 @@ void drawChecked(const DrawOps &ops)
     }
 }
 
+// A lesson read is written and read again with nothing left out, scene for scene.
+void lessonReadBack(const std::uint8_t *data, std::size_t size)
+{
+    const auto read = parseLesson(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), "f.vlnokres");
+    const auto *lesson = std::get_if<LessonRead>(&read);
+    if (!lesson)
+        return;
+    const auto again = parseLesson(lessonJson(lesson->lesson), "f.vlnokres");
+    const auto *back = std::get_if<LessonRead>(&again);
+    require(back && back->leftOut.isEmpty() && back->lesson.scenes.size() == lesson->lesson.scenes.size());
+    for (std::size_t i = 0; i < back->lesson.scenes.size(); ++i)
+        require(back->lesson.scenes[i].setUp == lesson->lesson.scenes[i].setUp);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -56,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const QLocale czech(QStringLiteral("cs_CZ"));
     if (size == 0)
         return 0;
+    if (data[0] == '{') {
+        lessonReadBack(data, size);
+        return 0;
+    }
     const QLocale &locale = data[0] % 2 ? czech : QLocale::c();
     const QStringList boxes =
         QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)).split(u'\n');
