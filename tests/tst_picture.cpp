@@ -436,7 +436,7 @@ void TestPicture::animationShowsTheRunInRealTime()
     view.slowdown = slowdown;
     view.colours = colours;
     view.readouts = readouts;
-    QCOMPARE(writeWhole(path, animationGif({parameters, view, 1})), QString());
+    QCOMPARE(writeWhole(path, animationGif({parameters, view, 1, {}})), QString());
     int error = 0;
     GifFileType *file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
     QVERIFY(file && DGifSlurp(file) == GIF_OK);

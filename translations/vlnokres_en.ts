@@ -1200,5 +1200,9 @@ graphical environment,
         <source>další a předchozí scéna lekce</source>
         <translation>the lesson&apos;s next and previous scene</translation>
     </message>
+    <message>
+        <source>Lekce „%1“ má neuložené změny. Uložit je?</source>
+        <translation>The lesson “%1” has changes not saved. Save them?</translation>
+    </message>
 </context>
 </TS>

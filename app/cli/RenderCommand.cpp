@@ -38,7 +38,7 @@ int renderPicture(const CommandLine &line)
 {
     const SetUp &view = line.chosen.setUp;
     if (isAnimationFile(line.renderFile)) {
-        const QByteArray gif = animationGif({line.parameters, view, line.scale});
+        const QByteArray gif = animationGif({line.parameters, view, line.scale, {}});
         return written(line, gif, Texts::tr("Animaci"));
     }
     // The scene as it shows at the step: the same pixels as drawn step by step, without the

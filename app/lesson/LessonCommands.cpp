@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -94,6 +95,8 @@ QStringList LessonCommands::examples()
 
 bool LessonCommands::open(const QString &path, int scene)
 {
+    if (!mayLeave())
+        return false;
     auto read = readLessonFile(path);
     if (const auto *refused = std::get_if<QString>(&read)) {
         m_hooks.tell(*refused);
@@ -104,6 +107,7 @@ bool LessonCommands::open(const QString &path, int scene)
         m_hooks.tell(Texts::tr("Z lekce %1 nelze použít všechno:\n%2")
                          .arg(lessonFileName(path), lesson.leftOut.mid(0, 10).join(u'\n')));
     m_lesson = std::move(lesson.lesson);
+    m_modified = false;
     // The examples are the program's own: saving one asks for a file of the user's.
     m_path = path.startsWith(u':') ? QString() : QFileInfo(path).absoluteFilePath();
     if (!m_path.isEmpty())
@@ -135,6 +139,7 @@ void LessonCommands::addScene(const QString &title, const QString &question)
     LessonScene scene{m_setUp.setUp(), title.left(lessonFormat::kLongestText), question.left(lessonFormat::kLongestText), {}};
     m_lesson->scenes.insert(m_lesson->scenes.begin() + (m_shown + 1), std::move(scene));
     ++m_shown;
+    m_modified = true;
     showEnabled();
     Q_EMIT changed();
 }
@@ -145,10 +150,12 @@ void LessonCommands::removeScene()
     if (!m_lesson)
         return;
     m_lesson->scenes.erase(m_lesson->scenes.begin() + m_shown);
+    m_modified = true;
     if (m_lesson->scenes.empty()) {
         m_lesson.reset();
         m_path.clear();
         m_shown = 0;
+        m_modified = false; // nothing is left to save
         showEnabled();
         Q_EMIT changed();
         return;
@@ -181,8 +188,27 @@ bool LessonCommands::saveAs(const QString &path)
         return false;
     }
     m_path = QFileInfo(named).absoluteFilePath();
+    m_modified = false;
     remember(m_path);
     return true;
+}
+
+bool LessonCommands::mayLeave()
+{
+    if (!m_lesson || !m_modified)
+        return true;
+    QMessageBox box(QMessageBox::NoIcon, Texts::tr("Lekce"),
+                    Texts::tr("Lekce „%1“ má neuložené změny. Uložit je?").arg(m_lesson->title),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &m_window);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        save();
+        return !m_modified;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString LessonCommands::title() const

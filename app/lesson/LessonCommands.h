@@ -53,6 +53,9 @@ public:
     // saved as a new file.
     void save();
     bool saveAs(const QString &path);
+    // Whether the lesson's changes may go: none made since it was opened or saved, or the user,
+    // asked, saved them or let them go.
+    bool mayLeave();
 
     // "Scéna 2 z 5 – Zázněje", or nothing where no lesson is open.
     QString title() const;
@@ -86,6 +89,7 @@ private:
     std::optional<Lesson> m_lesson;
     QString m_path; // none: not saved yet, or one of the examples
     int m_shown = 0;
+    bool m_modified = false; // scenes added or removed since it was opened or saved
     QStringList m_recent;
     QList<QAction *> m_actions; // in the order of kRows
 };

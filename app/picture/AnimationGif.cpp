@@ -63,6 +63,7 @@ QByteArray animationGif(const AnimationRequest &request)
             paint(finishingOps());
         PictureText text = overlayText(parameters, frame.step, view);
         text.caption = caption;
+        text.question = request.question;
         const QImage picture = pictureOfScene(scene, text, request.scale);
         if (!encoder)
             encoder.emplace(picture.width(), picture.height(), palette);

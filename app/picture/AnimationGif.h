@@ -18,6 +18,7 @@ struct AnimationRequest {
     Parameters parameters;
     SetUp setUp;
     double scale = 1;
+    QString question; // a lesson's, on every frame
 };
 
 // A GIF at a scale of 1 is as large as the window shows the picture.

@@ -112,7 +112,7 @@ QString PictureCommands::saveTo(const QString &path)
     if (const auto &last = m_run.lastRun(); isAnimationFile(path) && last) {
         // A slow run takes a second or so to encode.
         QApplication::setOverrideCursor(Qt::BusyCursor);
-        const QByteArray gif = animationGif({last->parameters, view, kAnimationScale});
+        const QByteArray gif = animationGif({last->parameters, view, kAnimationScale, m_question ? m_question() : QString()});
         QApplication::restoreOverrideCursor();
         return gif.isEmpty() ? notEncoded() : writeWhole(path, gif);
     }

@@ -126,6 +126,10 @@ bool MainWindow::restore(std::unique_ptr<PreferenceStore> store)
 // The view as it is left; a full-screen window's zoom is the one it goes back to.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_lessons->mayLeave()) {
+        event->ignore();
+        return;
+    }
     if (m_remembered) {
         const QSize normal = isFullScreen() || isMaximized() ? normalGeometry().size() : size();
         m_remembered->keepPlace(zoom::toFit(normal.width(), normal.height()), isFullScreen(), m_picture.folder());
