@@ -196,6 +196,8 @@ void TestLessonFile::theWindowMovesThroughALesson()
         QCOMPARE(w.refusals.size(), row.refusals);
     }
     QVERIFY(w.refusals.first().contains(QStringLiteral("„bad.vlnokres“ nelze otevřít")));
+    // A scene with the sound on sets the voice, and plays nothing until asked.
+    QVERIFY2(w.sounds.isEmpty(), qPrintable(w.sounds.join(u'\n')));
     QCOMPARE(lessons.question(), QStringLiteral("Dvě stejné vlny ve stejné fázi: jak bude vypadat jejich součet? Nakreslete ho."));
     QVERIFY(w.window.drawingArea().accessibleDescription().contains(lessons.question()));
     QVERIFY(w.window.surface().hasScene());
