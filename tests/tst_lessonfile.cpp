@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMimeData>
+#include <QUrl>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -202,6 +204,20 @@ void TestLessonFile::theWindowMovesThroughALesson()
     QVERIFY(w.window.drawingArea().accessibleDescription().contains(lessons.question()));
     QVERIFY(w.window.surface().hasScene());
     QVERIFY(!w.window.isRunning());
+
+    // Saved, and dropped on the window, the file opens at its first scene.
+    const QString saved = dir.filePath("moje");
+    QVERIFY(lessons.saveAs(saved));
+    QCOMPARE(lessons.path(), saved + QStringLiteral(".vlnokres"));
+    lessons.showScene(3);
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(lessons.path())});
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w.window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w.window, &drop);
+    QTRY_COMPARE(w.window.windowTitle(), QStringLiteral("Scéna 1 z 7 – Stejná fáze"));
 
     // During a run, the next scene waits for its end.
     w.pacer->atStep = [&](int step) {
