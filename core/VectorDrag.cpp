@@ -50,16 +50,19 @@ std::optional<Diagram> grabbed(Point pointer, double amplitude, double frequency
     return nearest;
 }
 
-Values valuesFor(Diagram diagram, Point pointer, double frequency, int step, bool coarse)
+Values valuesFor(Diagram diagram, Point pointer, double frequency, int step, bool coarse,
+                 std::optional<double> keptAmplitude)
 {
     const Point origin = secondOrigin(diagram, step);
     const double length = distance(pointer, origin) / scene::kFirstLength;
-    const double amplitude = std::min(roundedTo(length, coarse ? 10 : 100), kAmplitudeLimit);
+    const double amplitude = keptAmplitude.value_or(std::min(roundedTo(length, coarse ? 10 : 100), kAmplitudeLimit));
     // The angle on screen, where y grows downward, less what the vector has turned by the step.
     const double angle = std::atan2(origin.y - pointer.y, pointer.x - origin.x);
     const double turned = secondAngle({0, frequency, 0}, step);
     const double phase = std::remainder(angle - turned, 2 * std::numbers::pi) / kRadiansPerDegree;
-    return {amplitude, std::clamp(coarse ? 15 * std::round(phase / 15) : std::round(phase), -180.0, 180.0)};
+    const double nearest15 = 15 * std::round(phase / 15);
+    const bool snapped = coarse || (keptAmplitude && std::abs(phase - nearest15) <= kSnapDegrees);
+    return {amplitude, std::clamp(snapped ? nearest15 : std::round(phase), -180.0, 180.0)};
 }
 
 } // namespace vlnokres::drag

@@ -22,11 +22,15 @@ std::optional<Diagram> grabbed(Point pointer, double amplitude, double frequency
 
 // The values that put the tip under the pointer at the step shown: the amplitude as the
 // vector's length in first amplitudes, to two decimals and at most the limit; the phase in
-// the phase box's whole degrees, from −180 to 180. Coarse (Ctrl held): tenths and 15°.
+// the phase box's whole degrees, from −180 to 180. Coarse (Ctrl held): tenths and 15°. With
+// an amplitude kept (Shift held), the vector only turns, and the phase snaps to the nearest
+// 15° within kSnap of it, so that 0°, 90° and 180° are easy to hit by hand.
 struct Values {
     double amplitude;
     double phaseDegrees;
 };
-Values valuesFor(Diagram diagram, Point pointer, double frequency, int step, bool coarse);
+inline constexpr double kSnapDegrees = 3;
+Values valuesFor(Diagram diagram, Point pointer, double frequency, int step, bool coarse,
+                 std::optional<double> keptAmplitude = std::nullopt);
 
 } // namespace vlnokres::drag

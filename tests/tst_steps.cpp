@@ -266,13 +266,20 @@ void TestSteps::dragPutsTheTipUnderThePointer_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<QPointF>("offset"); // of the pointer from the vector's origin
     QTest::addColumn<bool>("coarse");
+    QTest::addColumn<double>("kept"); // the amplitude Shift keeps; none where negative
     QTest::addColumn<double>("amplitude");
     QTest::addColumn<double>("phase");
-    QTest::newRow("upper, straight up") << Diagram::Upper << 1.0 << 1300 << QPointF(0, -40) << false << 0.8 << 65.0;
-    QTest::newRow("upper, with Ctrl") << Diagram::Upper << 1.0 << 1300 << QPointF(43, 0) << true << 0.9 << -30.0;
-    QTest::newRow("beyond the limit") << Diagram::Upper << 1.0 << 1300 << QPointF(0, 100) << false << 1.5 << -115.0;
-    QTest::newRow("lower, second harmonic, mid-run") << Diagram::Lower << 2.0 << 650 << QPointF(-30, 0) << false << 0.6
-                                                     << 155.0;
+    QTest::newRow("upper, straight up") << Diagram::Upper << 1.0 << 1300 << QPointF(0, -40) << false << -1.0 << 0.8 << 65.0;
+    QTest::newRow("upper, with Ctrl") << Diagram::Upper << 1.0 << 1300 << QPointF(43, 0) << true << -1.0 << 0.9 << -30.0;
+    QTest::newRow("beyond the limit") << Diagram::Upper << 1.0 << 1300 << QPointF(0, 100) << false << -1.0 << 1.5 << -115.0;
+    QTest::newRow("lower, second harmonic, mid-run") << Diagram::Lower << 2.0 << 650 << QPointF(-30, 0) << false << -1.0
+                                                     << 0.6 << 155.0;
+    // Straight up is 65° at the last step: 88° is 113° on screen.
+    const QPointF at88(40 * std::cos(113 * std::numbers::pi / 180), -40 * std::sin(113 * std::numbers::pi / 180));
+    QTest::newRow("Shift: turns only, 88° snaps to 90°") << Diagram::Upper << 1.0 << 1300 << at88 << false << 0.5 << 0.5
+                                                         << 90.0;
+    QTest::newRow("Shift: 65° is beyond 3° of 60° and 75°") << Diagram::Upper << 1.0 << 1300 << QPointF(0, -40) << false
+                                                            << 0.5 << 0.5 << 65.0;
 }
 
 // The values a drag gives put the tip back under the pointer; a tip is taken within 8 pixels.
@@ -283,15 +290,17 @@ void TestSteps::dragPutsTheTipUnderThePointer()
     QFETCH(int, step);
     QFETCH(QPointF, offset);
     QFETCH(bool, coarse);
+    QFETCH(double, kept);
     QFETCH(double, amplitude);
     QFETCH(double, phase);
     const Point origin = drag::secondOrigin(diagram, step);
     const Point pointer{origin.x + offset.x(), origin.y + offset.y()};
-    const drag::Values v = drag::valuesFor(diagram, pointer, frequency, step, coarse);
+    const drag::Values v = drag::valuesFor(diagram, pointer, frequency, step, coarse,
+                                           kept < 0 ? std::nullopt : std::optional(kept));
     QCOMPARE(v.amplitude, amplitude);
     QCOMPARE(v.phaseDegrees, phase);
     const Point tip = drag::secondTip(diagram, amplitude, frequency, phase, step);
-    if (!coarse && amplitude < kAmplitudeLimit)
+    if (!coarse && kept < 0 && amplitude < kAmplitudeLimit)
         QVERIFY(std::hypot(tip.x - pointer.x, tip.y - pointer.y) < 1);
     QCOMPARE(drag::grabbed({tip.x + 7, tip.y}, amplitude, frequency, phase, step), std::optional(diagram));
     QCOMPARE(drag::grabbed({tip.x, tip.y + 9}, amplitude, frequency, phase, step), std::nullopt);

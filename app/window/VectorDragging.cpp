@@ -61,8 +61,11 @@ bool VectorDragging::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (m_dragging) {
         const QPointF at = m_toScene(mouse->position());
-        m_moved(drag::valuesFor(*m_dragging, {at.x(), at.y()}, m_run.lastRun()->parameters.frequency, m_run.shownStep(),
-                                mouse->modifiers() & Qt::ControlModifier));
+        // Shift keeps the length the vector has now: it only turns.
+        const Parameters &shown = m_run.lastRun()->parameters;
+        m_moved(drag::valuesFor(*m_dragging, {at.x(), at.y()}, shown.frequency, m_run.shownStep(),
+                                mouse->modifiers() & Qt::ControlModifier,
+                                mouse->modifiers() & Qt::ShiftModifier ? std::optional(shown.amplitude) : std::nullopt));
         return true;
     }
     const bool overTip = bool(tipAt(mouse->position()));
