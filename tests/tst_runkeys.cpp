@@ -30,6 +30,7 @@ private Q_SLOTS:
     void runKeysActOnTheRun_data();
     void runKeysActOnTheRun();
     void contextMenuOffersTheViewAndTheRun();
+    void menuOpensWithoutARightClick();
     void helpKeyListsTheKeys();
     void pausedRunStepsBackAndForth_data();
     void pausedRunStepsBackAndForth();
@@ -138,6 +139,43 @@ void TestRunKeys::runKeysActOnTheRun()
     QFETCH(RunKey, expected);
     QFETCH(int, periods);
     QVERIFY(runKeyOf(key, Qt::KeyboardModifiers(modifiers), paused, 100, {periods}) == expected);
+}
+
+// At a whiteboard or from the keyboard: F10 and Shift+F10 anywhere, the Menu key in a box (not
+// the box's own edit menu), and a press held still for 0,6 s on the drawing area, but not one
+// that moves.
+void TestRunKeys::menuOpensWithoutARightClick()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    const auto drawingMenuShown = [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const bool ours = menu && menu->accessibleName() == QStringLiteral("Zobrazení");
+        if (menu)
+            menu->close();
+        QCoreApplication::processEvents();
+        return ours;
+    };
+    QLineEdit *box = w.box(names::kPhase);
+    box->setFocus();
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_F10), Qt::SHIFT | Qt::Key_F10}) {
+        QTest::keyClick(w.window.windowHandle(), key.key(), key.keyboardModifiers());
+        QVERIFY(drawingMenuShown());
+    }
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &menuKey);
+    QVERIFY(drawingMenuShown());
+
+    const QPoint still(300, 450);
+    QTest::mousePress(&w.window, Qt::LeftButton, {}, still);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QVERIFY(drawingMenuShown());
+    QTest::mouseRelease(&w.window, Qt::LeftButton, {}, still);
+    QTest::mousePress(&w.window, Qt::LeftButton, {}, still);
+    QTest::mouseMove(&w.window, still + QPoint(40, 0));
+    QTest::qWait(800);
+    QVERIFY(!QApplication::activePopupWidget());
+    QTest::mouseRelease(&w.window, Qt::LeftButton, {}, still + QPoint(40, 0));
 }
 
 void TestRunKeys::contextMenuOffersTheViewAndTheRun()

@@ -693,10 +693,6 @@ graphical environment,
         <translation>on the slowdown bar: by a step, to the least, to the most</translation>
     </message>
     <message>
-        <source>Menu, pravé tlačítko myši</source>
-        <translation>Menu, right mouse button</translation>
-    </message>
-    <message>
         <source>nabídka nad kreslicí plochou: lekce, příklady, časová osa, barvy, jazyk, tisk, zvuk</source>
         <translation>the menu over the drawing area: lessons, examples, time axis, palettes, language, print, sound</translation>
     </message>
@@ -1203,6 +1199,26 @@ graphical environment,
     <message>
         <source>Lekce „%1“ má neuložené změny. Uložit je?</source>
         <translation>The lesson “%1” has changes not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>F10, Shift+F10, Menu</source>
+        <translation>F10, Shift+F10, Menu</translation>
+    </message>
+    <message>
+        <source>pravé tlačítko, podržení 0,6 s</source>
+        <translation>right button, a press held 0.6 s</translation>
+    </message>
+    <message>
+        <source>na kreslicí ploše tutéž nabídku (podržení prstem nebo perem u tabule)</source>
+        <translation>on the drawing area the same menu (a finger or a pen held still at the whiteboard)</translation>
+    </message>
+    <message>
+        <source>tažení se Shift</source>
+        <translation>dragging with Shift</translation>
+    </message>
+    <message>
+        <source>druhý vektor se jen otáčí (amplituda zůstává), fáze přiskočí k násobku 15° do 3°</source>
+        <translation>the second vector only turns (the amplitude stays), the phase snaps to a multiple of 15° within 3°</translation>
     </message>
 </context>
 </TS>

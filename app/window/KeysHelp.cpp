@@ -39,7 +39,9 @@ constexpr const char *kKeys[][2] = {
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("vlnokres::Texts", "přejít na další nebo předchozí ovládací prvek")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Mezerník, Enter"), QT_TRANSLATE_NOOP("vlnokres::Texts", "stisknout tlačítko, které má fokus")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "šipky, Home, End"), QT_TRANSLATE_NOOP("vlnokres::Texts", "na posuvníku zpomalení: o krok, na nejmenší, na největší")},
-    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Menu, pravé tlačítko myši"), QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka nad kreslicí plochou: lekce, příklady, časová osa, barvy, jazyk, tisk, zvuk")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "F10, Shift+F10, Menu"), QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka nad kreslicí plochou: lekce, příklady, časová osa, barvy, jazyk, tisk, zvuk")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "pravé tlačítko, podržení 0,6 s"), QT_TRANSLATE_NOOP("vlnokres::Texts", "na kreslicí ploše tutéž nabídku (podržení prstem nebo perem u tabule)")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "tažení se Shift"), QT_TRANSLATE_NOOP("vlnokres::Texts", "druhý vektor se jen otáčí (amplituda zůstává), fáze přiskočí k násobku 15° do 3°")},
 };
 
 // The phase box's degree is the program's own, as it has always drawn it; and what the menu

@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QKeyEvent>
+#include <QLineF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -42,6 +43,11 @@ namespace {
 
 constexpr auto kCaption = QT_TRANSLATE_NOOP("vlnokres::Texts", "Součet dvou sinusoid - https://vlnokres.example/");
 constexpr auto kPausedSuffix = QT_TRANSLATE_NOOP("vlnokres::Texts", " – pozastaveno");
+
+// A press held this long without moving opens the drawing area's menu, as a whiteboard's
+// right click; moving farther than this (designed pixels) is a drag instead.
+constexpr int kLongPress = 600; // ms
+constexpr double kStillWithin = 8;
 
 // The actions whose state the window shows: which it enables or names as the run changes.
 enum Role { Plain, Pause, Step, Stop, Picture, SoundOnOff, SoundSample };
@@ -89,6 +95,19 @@ MainWindow::MainWindow(QWidget *parent)
     m_picture.setQuestionSource([this] { return m_lessons->question(); });
     m_overlay.setQuestionSource([this] { return m_lessons->question(); });
     setAcceptDrops(true);
+    // The menu within reach without a right click: F10 and Shift+F10 anywhere in the window,
+    // the Menu key on a control too (whose own menu a right click still opens), and a press
+    // held still on the drawing area.
+    auto *menuKeys = new QAction(this);
+    menuKeys->setShortcuts({QKeySequence(Qt::Key_F10), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    connect(menuKeys, &QAction::triggered, this, [this] { openMenu(); });
+    addAction(menuKeys);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+    m_longPress = new QTimer(this);
+    m_longPress->setSingleShot(true);
+    m_longPress->setInterval(kLongPress);
+    connect(m_longPress, &QTimer::timeout, this, [this] { openMenu(mapToGlobal(m_pressedAt)); });
     listenToTheRun();
     listenToTheSetUp();
     m_heldInput.setImmediateInput(RunInput(*this, m_run, [this](QPointF at) { return scenePoint(at); }));
@@ -411,6 +430,23 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Mouse && !onDrawingArea(*this, event->pos()))
         return;
+    openMenu(event->reason() == QContextMenuEvent::Mouse ? std::optional(event->globalPos()) : std::nullopt);
+}
+
+// The Menu key on a box opens the drawing area's menu, not the box's own.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        openMenu();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::openMenu(std::optional<QPoint> at)
+{
+    m_longPress->stop();
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setAccessibleName(Texts::tr("Zobrazení"));
@@ -424,8 +460,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         return true;
     });
     // Not exec(): a run going on must not stop while the menu is open.
-    menu->popup(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                           : mapToGlobal(m_surface.shownArea().center()));
+    menu->popup(at.value_or(mapToGlobal(m_surface.shownArea().center())));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
@@ -445,6 +480,10 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 // A click on the time graph places a cursor where no run goes on, or where it is paused.
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && onDrawingArea(*this, event->position().toPoint())) {
+        m_pressedAt = event->position().toPoint();
+        m_longPress->start();
+    }
     const auto &last = m_run.lastRun();
     const Point at = scenePoint(event->position());
     if (event->button() != Qt::LeftButton || !last || (m_run.isRunning() && !m_run.isPaused()) ||
@@ -479,6 +518,19 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     afterEvent(*this, [this, path] { whenNoRun([this, path] { m_lessons->open(path); }); });
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (QLineF(event->position(), m_pressedAt).length() > kStillWithin * m_zoom)
+        m_longPress->stop();
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_longPress->stop();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -35,10 +35,12 @@
 #include "core/SceneGeometry.h"
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vlnokres {
 
@@ -89,7 +91,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -120,6 +125,8 @@ private:
     Point scenePoint(QPointF at) const;
     // The title, the menu's run items and the screen reader's words as the run stands.
     void showRunState();
+    // The drawing area's menu, at that point of the screen; none: over the drawing's centre.
+    void openMenu(std::optional<QPoint> at = std::nullopt);
 
 
     Form m_form;
@@ -140,6 +147,8 @@ private:
     std::unique_ptr<ActionTable> m_actions;
     std::unique_ptr<LessonCommands> m_lessons;
     QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it
+    QTimer *m_longPress = nullptr;    // a press held still opens the menu, as at a whiteboard
+    QPoint m_pressedAt;
 };
 
 } // namespace vlnokres
