@@ -20,7 +20,7 @@ inline constexpr Rect kReadoutArea{540, 60, 790, 140};
 inline constexpr Point kReadoutsAt{kReadoutArea.left, 80};
 inline constexpr double kReadoutLineHeight = 20;
 // The cursors' values, under the upper axis on the same side, which no vector reaches either.
-inline constexpr Rect kCursorValueArea{528, 160, 792, 222};
+inline constexpr Rect kCursorValueArea{528, 160, 792, 239}; // four lines
 inline constexpr Point kCursorValuesAt{kCursorValueArea.left, 176};
 inline constexpr double kCursorValueLineHeight = 17;
 inline constexpr double kDefaultScale = 2;  // a PNG's pixels per designed pixel

@@ -378,13 +378,16 @@ void TestPicture::readoutsAreWordsInEveryPicture()
     // The cursors' values from the waves' formulas, the sum's left out while it is hidden.
     QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25, 0.5}),
              QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00   y = 1,00", "B: t = 0,50 T₁   y₁ = 0,00   y₂ = −0,50   y = −0,50",
-                          "Δt = 0,25 T₁ (90,0°)"}));
+                          "Δt = 0,25 T₁ (90,0°)", "1/Δt = 4 f₁ = 880,0 Hz při 220 Hz"}));
+    // What a lab measures of beats: their period, as a frequency and in hertz at the base tone.
+    QCOMPARE(cursorValueLines({1, 1.02, 0}, {1.5, 52.78}, {100}, true, 440).last(),
+             QStringLiteral("1/Δt = 0,0195 f₁ = 8,6 Hz při 440 Hz"));
     QCOMPARE(cursorValueLines({0.5, 1, 90}, {0.25}, {}, false), QStringList({"A: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00"}));
     // Cursors placed on a longer axis that lie beyond the one shown are not told, nor the time
     // between them.
     QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 0.25}), QStringList({"B: t = 0,25 T₁   y₁ = 1,00   y₂ = 0,00   y = 1,00"}));
     QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 77.34}), QStringList());
-    QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 77.34}, {100}).size(), 3);
+    QCOMPARE(cursorValueLines({0.5, 1, 90}, {25.97, 77.34}, {100}).size(), 4);
     QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
                                                         "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
     QCOMPARE(readoutLines({1, 1, 0}, 400, {}, false), QStringList({"y₁ = −0,76   y₂ = −0,76"}));

@@ -1220,5 +1220,9 @@ graphical environment,
         <source>druhý vektor se jen otáčí (amplituda zůstává), fáze přiskočí k násobku 15° do 3°</source>
         <translation>the second vector only turns (the amplitude stays), the phase snaps to a multiple of 15° within 3°</translation>
     </message>
+    <message>
+        <source>1/Δt = %1 f₁ = %2 Hz při %3 Hz</source>
+        <translation>1/Δt = %1 f₁ = %2 Hz at %3 Hz</translation>
+    </message>
 </context>
 </TS>

@@ -97,7 +97,7 @@ QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, 
 }
 
 QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, TimeAxis axis,
-                             bool sumShown, const QLocale &locale)
+                             bool sumShown, double baseTone, const QLocale &locale)
 {
     QStringList lines;
     const QString names[] = {QStringLiteral("A"), QStringLiteral("B")};
@@ -111,6 +111,13 @@ QStringList cursorValueLines(const Parameters &parameters, const std::vector<dou
     if (lines.size() == 2) {
         const double between = cursors[1] - cursors[0];
         lines << QStringLiteral("Δt = %1 T₁ (%2°)").arg(decimals(between, 2, locale), decimals(between * 360, 1, locale));
+        // Cursors a hundredth apart at least: the reciprocal is at most 100, three digits.
+        if (between != 0) {
+            const double frequency = 1 / std::abs(between);
+            lines << Texts::tr("1/Δt = %1 f₁ = %2 Hz při %3 Hz")
+                         .arg(locale.toString(frequency, 'g', 3), decimals(frequency * baseTone, 1, locale),
+                              locale.toString(baseTone, 'g', 6));
+        }
     }
     return lines;
 }
@@ -124,7 +131,7 @@ PictureText overlayText(const Parameters &parameters, int step, const SetUp &vie
     const marks::Marks cursors = marks::cursorLines(view.cursors, view.axis);
     text.marks.lines.insert(text.marks.lines.end(), cursors.lines.begin(), cursors.lines.end());
     text.marks.texts.insert(text.marks.texts.end(), cursors.texts.begin(), cursors.texts.end());
-    text.cursorValues = cursorValueLines(parameters, view.cursors, view.axis, sumShown);
+    text.cursorValues = cursorValueLines(parameters, view.cursors, view.axis, sumShown, view.baseTone);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/language/Language.h"
 #include "core/SetUp.h"
+#include "core/ToneGenerator.h"
 #include "core/StartChecks.h"
 #include "core/StepOperations.h"
 #include "core/TraceStyle.h"
@@ -24,9 +25,12 @@ QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis =
 
 // The cursors' values on the time graph, from the waves' formulas: for each on the graph's
 // span "A: t = 0,62 T₁   y₁ = 0,71   y₂ = −0,20   y = 0,51" (the sum left out while it is
-// hidden), and for two the time between them, "Δt = 0,25 T₁ (90,0°)".
+// hidden), and for two the time between them, "Δt = 0,25 T₁ (90,0°)", and what a lab measures
+// of it, its reciprocal as a frequency relative to the first wave's and in hertz at the sound's
+// base tone: "1/Δt = 4 f₁ = 880 Hz při 220 Hz".
 QStringList cursorValueLines(const Parameters &parameters, const std::vector<double> &cursors, TimeAxis axis = {},
-                             bool sumShown = true, const QLocale &locale = textLocale());
+                             bool sumShown = true, double baseTone = sound::kDefaultBaseTone,
+                             const QLocale &locale = textLocale());
 
 // What shows over a run's picture at a step, as the set-up looks at it (on the set-up's time
 // axis, the run's own): the readouts where they are on, the labels and the cursors where they
