@@ -16,7 +16,56 @@ class TestVectorDragging : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
     void draggedVectorMovesTheSumAndItsSound();
+    void arrowKeysOnTheDrawingAreaTurnAndLengthen_data();
+    void arrowKeysOnTheDrawingAreaTurnAndLengthen();
 };
+
+void TestVectorDragging::arrowKeysOnTheDrawingAreaTurnAndLengthen_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QString>("amplitude");
+    QTest::addColumn<QString>("phase");
+    QTest::newRow("Left turns on by 15°") << int(Qt::Key_Left) << false << "0,5" << "105";
+    QTest::newRow("Right turns back") << int(Qt::Key_Right) << false << "0,5" << "75";
+    QTest::newRow("Ctrl+Right by 1°") << int(Qt::Key_Right) << true << "0,5" << "89";
+    QTest::newRow("Up lengthens by 0,1") << int(Qt::Key_Up) << false << "0,6" << "90";
+    QTest::newRow("Ctrl+Down shortens by 0,01") << int(Qt::Key_Down) << true << "0,49" << "90";
+}
+
+// Tab reaches the drawing area after the boxes; its arrow keys move the vector as a drag does,
+// the picture following at once; during a paused run they step it instead.
+void TestVectorDragging::arrowKeysOnTheDrawingAreaTurnAndLengthen()
+{
+    QFETCH(int, key);
+    QFETCH(bool, ctrl);
+    QFETCH(QString, amplitude);
+    QFETCH(QString, phase);
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.run();
+    w.box(names::kPhase)->setFocus();
+    QTest::keyClick(w.window.windowHandle(), Qt::Key_Tab);
+    QVERIFY(w.window.drawingArea().hasFocus());
+    const QImage before = w.window.surface().image();
+    QTest::keyClick(w.window.windowHandle(), Qt::Key(key), ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    QCOMPARE(w.box(names::kAmplitude)->text(), amplitude);
+    QCOMPARE(w.box(names::kPhase)->text(), phase);
+    QVERIFY(w.window.surface().image() != before);
+
+    int shownWhenPaused = 0;
+    w.pacer->atStep = [&](int step) {
+        if (step != 100)
+            return;
+        w.window.run().togglePause();
+        QTest::keyClick(w.window.windowHandle(), Qt::Key_Left);
+        shownWhenPaused = w.window.run().shownStep();
+        w.window.run().stop();
+    };
+    w.clickStart();
+    QCOMPARE(shownWhenPaused, 99);
+    QCOMPARE(w.box(names::kPhase)->text(), phase);
+}
 
 void TestVectorDragging::draggedVectorMovesTheSumAndItsSound()
 {

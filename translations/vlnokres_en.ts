@@ -1224,5 +1224,13 @@ graphical environment,
         <source>1/Δt = %1 f₁ = %2 Hz při %3 Hz</source>
         <translation>1/Δt = %1 f₁ = %2 Hz at %3 Hz</translation>
     </message>
+    <message>
+        <source>šipky na kreslicí ploše</source>
+        <translation>arrows on the drawing area</translation>
+    </message>
+    <message>
+        <source>(Tab za políčky) mimo běh: ←, → otočí druhý vektor o 15° (s Ctrl o 1°), ↑, ↓ jej prodlouží a zkrátí o 0,1 (s Ctrl o 0,01)</source>
+        <translation>(Tab after the boxes) outside a run: ←, → turn the second vector by 15° (by 1° with Ctrl), ↑, ↓ lengthen and shorten it by 0.1 (by 0.01 with Ctrl)</translation>
+    </message>
 </context>
 </TS>

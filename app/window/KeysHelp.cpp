@@ -41,6 +41,7 @@ constexpr const char *kKeys[][2] = {
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "šipky, Home, End"), QT_TRANSLATE_NOOP("vlnokres::Texts", "na posuvníku zpomalení: o krok, na nejmenší, na největší")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "F10, Shift+F10, Menu"), QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka nad kreslicí plochou: lekce, příklady, časová osa, barvy, jazyk, tisk, zvuk")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "pravé tlačítko, podržení 0,6 s"), QT_TRANSLATE_NOOP("vlnokres::Texts", "na kreslicí ploše tutéž nabídku (podržení prstem nebo perem u tabule)")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "šipky na kreslicí ploše"), QT_TRANSLATE_NOOP("vlnokres::Texts", "(Tab za políčky) mimo běh: ←, → otočí druhý vektor o 15° (s Ctrl o 1°), ↑, ↓ jej prodlouží a zkrátí o 0,1 (s Ctrl o 0,01)")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "tažení se Shift"), QT_TRANSLATE_NOOP("vlnokres::Texts", "druhý vektor se jen otáčí (amplituda zůstává), fáze přiskočí k násobku 15° do 3°")},
 };
 

@@ -35,6 +35,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vlnokres {
@@ -72,6 +73,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_drawingArea->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_drawingArea->setAccessibleName(Texts::tr("Kresba součtu dvou sinusoid"));
     m_drawingArea->lower();
+    // In the Tab order after the boxes, so that the arrow keys can turn the vector.
+    m_drawingArea->setFocusPolicy(Qt::TabFocus);
     m_boxes = {
         .amplitude = control<QLineEdit>(names::kAmplitude),
         .frequency = control<QLineEdit>(names::kFrequency),
@@ -104,6 +107,11 @@ MainWindow::MainWindow(QWidget *parent)
     addAction(menuKeys);
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
+    QWidget::setTabOrder(m_boxes.phase, m_drawingArea);
+    m_keyTurnEnds = new QTimer(this);
+    m_keyTurnEnds->setSingleShot(true);
+    m_keyTurnEnds->setInterval(400);
+    connect(m_keyTurnEnds, &QTimer::timeout, this, [this] { m_sound.dragEnded(); });
     m_longPress = new QTimer(this);
     m_longPress->setSingleShot(true);
     m_longPress->setInterval(kLongPress);
@@ -436,12 +444,53 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 // The Menu key on a box opens the drawing area's menu, not the box's own.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_drawingArea) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update(m_drawingArea->geometry().adjusted(-8, -8, 8, 8));
+        if (event->type() == QEvent::KeyPress && turnByKey(*static_cast<QKeyEvent *>(event)))
+            return true;
+    }
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
         openMenu();
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Left and Right turn the vector by 15° (Ctrl: 1°) one way and the other, Up and Down lengthen
+// and shorten it by 0,1 (Ctrl: 0,01), within the amplitude's limit; during a run, paused too,
+// the run's own keys have them.
+bool MainWindow::turnByKey(const QKeyEvent &key)
+{
+    const bool fine = key.modifiers() & Qt::ControlModifier;
+    double turn = 0, lengthen = 0;
+    switch (key.key()) {
+    case Qt::Key_Left: turn = fine ? 1 : 15; break;
+    case Qt::Key_Right: turn = fine ? -1 : -15; break;
+    case Qt::Key_Up: lengthen = fine ? 0.01 : 0.1; break;
+    case Qt::Key_Down: lengthen = fine ? -0.01 : -0.1; break;
+    default: return false;
+    }
+    if (m_run.isRunning())
+        return false;
+    const SecondValues was = m_setUp.setUp().values;
+    if (!std::isfinite(was.amplitude) || !std::isfinite(was.phaseDegrees))
+        return true;
+    const double amplitude = std::clamp(std::round((was.amplitude + lengthen) * 100) / 100, 0.0, kAmplitudeLimit);
+    double phase = std::round(was.phaseDegrees + turn);
+    if (phase > 180)
+        phase -= 360;
+    if (phase <= -180)
+        phase += 360;
+    m_setUp.change([&](Chosen &c) { c.setUp.values.amplitude = amplitude, c.setUp.values.phaseDegrees = phase; });
+    const auto checked = checkParameters({amplitude, was.frequency, phase});
+    if (const auto *parameters = std::get_if<Parameters>(&checked)) {
+        showFinished(*parameters);
+        m_sound.dragMoved(*parameters);
+        m_keyTurnEnds->start();
+    }
+    return true;
 }
 
 void MainWindow::openMenu(std::optional<QPoint> at)
@@ -556,6 +605,13 @@ void MainWindow::paintEvent(QPaintEvent *event)
         painter.fillRect(around, palette().window());
     m_surface.paint(painter, event->rect());
     m_overlay.paint(painter, m_zoom);
+    // The drawing area's keyboard focus, as a frame around the picture, never thinner than 2 px.
+    if (m_drawingArea->hasFocus()) {
+        const double width = std::max(2.0, std::round(2 * m_zoom));
+        painter.setPen(QPen(palette().highlight().color(), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(m_drawingArea->geometry()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    }
 }
 
 } // namespace vlnokres

@@ -127,6 +127,9 @@ private:
     void showRunState();
     // The drawing area's menu, at that point of the screen; none: over the drawing's centre.
     void openMenu(std::optional<QPoint> at = std::nullopt);
+    // The arrow keys on the focused drawing area turn and lengthen the second vector, as a drag
+    // does; false for any other key.
+    bool turnByKey(const QKeyEvent &key);
 
 
     Form m_form;
@@ -149,6 +152,7 @@ private:
     QWidget *m_drawingArea = nullptr; // the drawing as screen readers know it
     QTimer *m_longPress = nullptr;    // a press held still opens the menu, as at a whiteboard
     QPoint m_pressedAt;
+    QTimer *m_keyTurnEnds = nullptr; // the sound a key's turn glided in fades once the keys rest
 };
 
 } // namespace vlnokres
