@@ -36,10 +36,11 @@ Point secondTip(Diagram diagram, double amplitude, double frequency, double phas
     return {origin.x + arrow.dx, origin.y + arrow.dy};
 }
 
-std::optional<Diagram> grabbed(Point pointer, double amplitude, double frequency, double phaseDegrees, int step)
+std::optional<Diagram> grabbed(Point pointer, double amplitude, double frequency, double phaseDegrees, int step,
+                               double radius)
 {
     std::optional<Diagram> nearest;
-    double best = kGrabRadius;
+    double best = radius;
     for (Diagram diagram : {Diagram::Upper, Diagram::Lower}) {
         const double d = distance(pointer, secondTip(diagram, amplitude, frequency, phaseDegrees, step));
         if (d <= best) {

@@ -10,15 +10,18 @@ namespace vlnokres::drag {
 // the lower one about the tip of the first vector. Points are the scene's pixels.
 enum class Diagram { Upper, Lower };
 
-// A tip can be taken within this many designed pixels of it, at every zoom.
+// A tip can be taken within this many designed pixels of it, at every zoom; by a finger or a
+// whiteboard's pen, which cover far more than a pointer's hot spot, within three times that.
 inline constexpr double kGrabRadius = 8;
+inline constexpr double kTouchGrabRadius = 24;
 
 // Where the second vector starts and ends in the diagram at the step shown.
 Point secondOrigin(Diagram diagram, int step);
 Point secondTip(Diagram diagram, double amplitude, double frequency, double phaseDegrees, int step);
 
 // The diagram whose tip lies under the pointer, the nearer where both do; none elsewhere.
-std::optional<Diagram> grabbed(Point pointer, double amplitude, double frequency, double phaseDegrees, int step);
+std::optional<Diagram> grabbed(Point pointer, double amplitude, double frequency, double phaseDegrees, int step,
+                               double radius = kGrabRadius);
 
 // The values that put the tip under the pointer at the step shown: the amplitude as the
 // vector's length in first amplitudes, to two decimals and at most the limit; the phase in

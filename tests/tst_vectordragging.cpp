@@ -16,9 +16,37 @@ class TestVectorDragging : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
     void draggedVectorMovesTheSumAndItsSound();
+    void aFingerTakesTheTipFromFartherThanTheMouse();
     void arrowKeysOnTheDrawingAreaTurnAndLengthen_data();
     void arrowKeysOnTheDrawingAreaTurnAndLengthen();
 };
+
+// The upper tip at the last step is at (439, 128): 20 pixels below it a finger takes it and
+// drags it, where the mouse takes nothing.
+void TestVectorDragging::aFingerTakesTheTipFromFartherThanTheMouse()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.run();
+    const QPoint origin = w.window.surface().shownArea().topLeft();
+    QWindow *handle = w.window.windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, {}, origin + QPoint(439, 148));
+    QTest::mouseMove(handle, origin + QPoint(450, 110));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, origin + QPoint(450, 110));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
+
+    QPointingDevice *screen = QTest::createTouchDevice();
+    QTest::touchEvent(handle, screen).press(0, origin + QPoint(439, 148));
+    QTest::touchEvent(handle, screen).move(0, origin + QPoint(450, 110));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,81"));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("65"));
+    // A second finger meanwhile moves nothing.
+    QTest::touchEvent(handle, screen).move(0, origin + QPoint(450, 110)).press(1, origin + QPoint(200, 400));
+    QTest::touchEvent(handle, screen).move(0, origin + QPoint(450, 110)).move(1, origin + QPoint(100, 300));
+    QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,81"));
+    QTest::touchEvent(handle, screen).release(0, origin + QPoint(450, 110)).release(1, origin + QPoint(100, 300));
+    QCOMPARE(w.box(names::kPhase)->text(), QStringLiteral("65"));
+}
 
 void TestVectorDragging::arrowKeysOnTheDrawingAreaTurnAndLengthen_data()
 {

@@ -3,6 +3,7 @@
 #include "app/run/RunController.h"
 
 #include <QMouseEvent>
+#include <QPointingDevice>
 #include <QWidget>
 
 namespace vlnokres {
@@ -17,14 +18,14 @@ VectorDragging::VectorDragging(QWidget &window, const RunController &run, std::f
 }
 
 // A tip can be taken once the picture shows the second vector and while it stands still.
-std::optional<drag::Diagram> VectorDragging::tipAt(QPointF position) const
+std::optional<drag::Diagram> VectorDragging::tipAt(QPointF position, double radius) const
 {
     const auto &last = m_run.lastRun();
     if (!last || m_run.isRunning() || m_run.shownStep() == 0)
         return std::nullopt;
     const QPointF at = m_toScene(position);
     const Parameters &p = last->parameters;
-    return drag::grabbed({at.x(), at.y()}, p.amplitude, p.frequency, p.phaseDegrees, m_run.shownStep());
+    return drag::grabbed({at.x(), at.y()}, p.amplitude, p.frequency, p.phaseDegrees, m_run.shownStep(), radius);
 }
 
 void VectorDragging::release()
@@ -46,7 +47,10 @@ bool VectorDragging::eventFilter(QObject *watched, QEvent *event)
         return false;
     const auto *mouse = static_cast<QMouseEvent *>(event);
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton && !m_dragging) {
-        m_dragging = tipAt(mouse->position());
+        // A touch reaches the window as the toolkit's mouse events made from its first point;
+        // a second finger makes none.
+        const bool touch = mouse->pointingDevice() && mouse->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
+        m_dragging = tipAt(mouse->position(), touch ? drag::kTouchGrabRadius : drag::kGrabRadius);
         if (m_dragging)
             m_window.setCursor(Qt::ClosedHandCursor);
         return bool(m_dragging);

@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::optional<drag::Diagram> tipAt(QPointF position) const;
+    std::optional<drag::Diagram> tipAt(QPointF position, double radius = drag::kGrabRadius) const;
     void release();
 
     QWidget &m_window;
