@@ -62,14 +62,14 @@ void chooseFromTheMenu(TestWindow &w, const QString &submenu, const QString &ite
             *deletedInItsClick = true;
     });
     for (QAction *action : menu->actions()) {
-        if (action->text() != submenu)
+        if (QString(action->text()).remove(u'&') != submenu)
             continue;
         QTest::mouseMove(menu, menu->actionGeometry(action).center());
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         QMenu *items = action->menu();
         QTRY_VERIFY(items->isVisible());
         for (QAction *choice : items->actions())
-            if (choice->text() == item) {
+            if (QString(choice->text()).remove(u'&') == item) {
                 QTest::mouseMove(items, items->actionGeometry(choice).center());
                 *clicking = true;
                 QTest::mouseClick(items, Qt::LeftButton, {}, items->actionGeometry(choice).center());

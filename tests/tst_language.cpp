@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTest>
 
 using namespace vlnokres;
@@ -26,6 +27,7 @@ class TestLanguage : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("cs_CZ"))); }
     void englishLeavesNoCzechAndCzechComesBackAsItWas();
+    void everyMenuUnderlinesALetterOfItsOwn();
     void commandLineSpeaksTheLanguageAsked();
 };
 
@@ -34,9 +36,29 @@ namespace {
 void trigger(QWidget &window, const QString &text)
 {
     for (QAction *action : window.actions())
-        if (action->text() == text)
+        if (QString(action->text()).remove(u'&') == text)
             action->trigger();
     QCoreApplication::processEvents();
+}
+
+// Where a menu's items share an underlined letter, or have none or several: "Menu: text".
+QStringList mnemonicFaults(const QMenu &menu, const QString &name)
+{
+    QStringList faults;
+    QSet<QChar> used;
+    for (const QAction *action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString text = QString(action->text()).replace(QStringLiteral("&&"), QString());
+        const qsizetype at = text.indexOf(u'&');
+        if (text.count(u'&') != 1 || at + 1 >= text.size() || used.contains(text[at + 1].toLower()))
+            faults << name + QStringLiteral(": ") + action->text();
+        else
+            used.insert(text[at + 1].toLower());
+        if (action->menu())
+            faults << mnemonicFaults(*action->menu(), QString(action->text()).remove(u'&'));
+    }
+    return faults;
 }
 
 // The texts of a menu and of its submenus.
@@ -44,7 +66,7 @@ QStringList textsOf(const QMenu &menu)
 {
     QStringList texts{menu.title(), menu.accessibleName()};
     for (const QAction *action : menu.actions()) {
-        texts << action->text();
+        texts << QString(action->text()).remove(u'&');
         if (action->menu())
             texts << textsOf(*action->menu());
     }
@@ -151,6 +173,26 @@ void TestLanguage::commandLineSpeaksTheLanguageAsked()
     }
     QCOMPARE(std::get<CommandLineError>(parseCommandLine({"vlnokres", "--language", "de"})).message,
              QStringLiteral("Jazyk „de“ neznám: volba „--language“ bere cs nebo en."));
+}
+
+// The drawing area's menu and each of its submenus, in Czech and in English: every item has
+// one underlined letter, none shared within its menu.
+void TestLanguage::everyMenuUnderlinesALetterOfItsOwn()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    const auto restore = qScopeGuard([] { setLanguage(Language::Czech); });
+    for (const Language language : {Language::Czech, Language::English}) {
+        w.window.setUp().change([language](Chosen &c) { c.language = language; });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(300, 400), w.window.mapToGlobal(QPoint(300, 400)));
+        QApplication::sendEvent(&w.window, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QStringList faults = mnemonicFaults(*menu, QStringLiteral("menu"));
+        menu->close();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+    w.window.setUp().change([](Chosen &c) { c.language = Language::Czech; });
 }
 
 QTEST_MAIN(TestLanguage)

@@ -4,6 +4,7 @@
 #include "ControlNames.h"
 #include "KeysHelp.h"
 #include "MessageBox.h"
+#include "Mnemonics.h"
 #include "RunInput.h"
 #include "WindowSize.h"
 #include "app/language/Language.h"
@@ -508,6 +509,7 @@ void MainWindow::openMenu(std::optional<QPoint> at)
                          m_actions->firstWithRole(SoundSample), readNumber(m_boxes.frequency->text()));
         return true;
     });
+    giveMnemonics(*menu);
     // Not exec(): a run going on must not stop while the menu is open.
     menu->popup(at.value_or(mapToGlobal(m_surface.shownArea().center())));
 }
