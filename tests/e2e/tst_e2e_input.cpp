@@ -89,7 +89,7 @@ void TestE2EInput::arrowKeysSetTheNextRunsPace()
 {
     Desktop desktop;
     QVERIFY(desktop.start());
-    for (int i = 0; i < 5; ++i) // Start, Konec, the three boxes, then the scroll bar
+    for (int i = 0; i < 6; ++i) // Start, Konec, the three boxes, the drawing area, then the scroll bar
         desktop.key(QStringLiteral("Tab"), desktop.mainWindow());
     for (const char *key : {"Right", "Right", "Right", "Left"})
         desktop.key(QString::fromLatin1(key), desktop.mainWindow());
