@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include <cmath>
+#include <memory>
 
 using namespace vlnokres;
 
@@ -35,7 +36,9 @@ void TestVectorDragging::aFingerTakesTheTipFromFartherThanTheMouse()
     QTest::mouseRelease(handle, Qt::LeftButton, {}, origin + QPoint(450, 110));
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,5"));
 
-    QPointingDevice *screen = QTest::createTouchDevice();
+    // The test owns the touch screen it makes; Qt only registers it.
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+    QPointingDevice *screen = touchScreen.get();
     QTest::touchEvent(handle, screen).press(0, origin + QPoint(439, 148));
     QTest::touchEvent(handle, screen).move(0, origin + QPoint(450, 110));
     QCOMPARE(w.box(names::kAmplitude)->text(), QStringLiteral("0,81"));
