@@ -33,7 +33,9 @@ struct Marks {
 // vector's tip at the step shown (left out with the sum hidden), the time graph's axes named
 // "t" and "y" with a tick at every period of the first wave, named where there is room, and a
 // legend under the graph's right end whose lines are drawn as the palette draws the traces.
-Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, Colours colours);
+// Words textScale times as large (large text for the back of a room) keep their places.
+Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, Colours colours,
+             int textScale = 1);
 
 // The time graph's span in periods of the first wave (about 2,07 on the designed graph).
 double spanInPeriods(TimeAxis axis);
@@ -49,12 +51,21 @@ bool onTimeGraph(Point at);
 // later one moves the nearer of them.
 std::vector<double> clickedAt(std::vector<double> cursors, double periods);
 
+// The time of the sum's maximum or minimum nearest to a time on the graph's span, to hundredths
+// of a period as the cursors are kept; where the sum beats, of its envelope's, if the span
+// holds one. None where the sum is flat.
+std::optional<double> nearestExtremum(const Parameters &parameters, double periods, TimeAxis axis);
+// The cursors after a double click at that time: the one its first click placed goes to the
+// nearest extremum.
+std::vector<double> snappedAt(std::vector<double> cursors, double periods, const Parameters &parameters,
+                              TimeAxis axis);
+
 // Whether a cursor's time lies on the graph's span, where it is drawn, told and written; one
 // beyond it is kept for a longer span.
 bool onAxis(double periods, TimeAxis axis);
 
 // A cursor as a dashed vertical line over the time graph's height, for those within its span.
-Marks cursorLines(const std::vector<double> &cursors, TimeAxis axis);
+Marks cursorLines(const std::vector<double> &cursors, TimeAxis axis, int textScale = 1);
 
 // The three waves at a time, from their formulas, in units of the first amplitude.
 struct WaveValues {

@@ -33,11 +33,13 @@ struct SetUp {
     bool sumHidden = false;
     bool labels = false;
     bool readouts = false;
+    bool largeText = false; // the words twice as large, for the back of a room; never a lesson's
     std::vector<double> cursors; // A and B, in periods of the first wave
     std::optional<sound::Voice> voice; // none: the sound is off
     double baseTone = sound::kDefaultBaseTone;
 
     Look look() const { return {colours, sumHidden}; }
+    int textScale() const { return largeText ? 2 : 1; }
     bool operator==(const SetUp &) const = default;
 };
 

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void cursorValuesAreTheDrawnWaves_data();
     void cursorValuesAreTheDrawnWaves();
     void clicksPlaceAndMoveTheCursors();
+    void doubleClicksSnapToTheNearestTurn_data();
+    void doubleClicksSnapToTheNearestTurn();
     void printKeepsTheTracesApartInGrey();
     void marksKeepToTheGraphOnEveryAxis();
 };
@@ -75,6 +77,44 @@ void TestLesson::clicksPlaceAndMoveTheCursors()
     QVERIFY(marks::onTimeGraph({500, 300}) && !marks::onTimeGraph({200, 390}) && !marks::onTimeGraph({500, 560}));
 }
 
+void TestLesson::doubleClicksSnapToTheNearestTurn_data()
+{
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("phase");
+    QTest::addColumn<int>("periods");
+    QTest::addColumn<double>("clicked");
+    QTest::addColumn<double>("snapped");
+    QTest::newRow("the first wave's maximum") << 0.0 << 1.0 << 0.0 << 2 << 0.3 << 0.25;
+    QTest::newRow("its minimum") << 0.0 << 1.0 << 0.0 << 2 << 0.62 << 0.75;
+    QTest::newRow("the designed sum's maximum") << 0.5 << 1.0 << 90.0 << 2 << 0.3 << 0.18;
+    QTest::newRow("a harmonic's, past a level point") << 0.5 << 2.0 << 0.0 << 2 << 0.5 << 0.17;
+    QTest::newRow("beats: the envelope's least") << 1.0 << 1.1 << 0.0 << 20 << 4.2 << 5.0;
+    QTest::newRow("beats: the envelope's most") << 1.0 << 1.1 << 0.0 << 20 << 8.0 << 10.0;
+    QTest::newRow("beats of a negative frequency") << 1.0 << -1.1 << 0.0 << 20 << 4.2 << 5.0;
+}
+
+// The cursor a double click placed goes to the sum's nearest maximum or minimum as its dots
+// show it, or to its envelope's where it beats; the other cursor stays.
+void TestLesson::doubleClicksSnapToTheNearestTurn()
+{
+    QFETCH(double, amplitude);
+    QFETCH(double, frequency);
+    QFETCH(double, phase);
+    QFETCH(int, periods);
+    QFETCH(double, clicked);
+    QFETCH(double, snapped);
+    const Parameters parameters{amplitude, frequency, phase};
+    const std::vector<double> cursors = marks::snappedAt({1.9, clicked}, clicked, parameters, TimeAxis{periods});
+    QCOMPARE(cursors, (std::vector<double>{1.9, snapped}));
+    // A double click on cursor A places B there first: B is the one that goes.
+    QCOMPARE(marks::snappedAt({clicked, clicked}, clicked, parameters, TimeAxis{periods}),
+             (std::vector<double>{clicked, snapped}));
+    // A wave far faster than the steps can follow still ends its search on the graph.
+    const auto aliased = marks::nearestExtremum({1, 1e300, 0}, clicked, TimeAxis{periods});
+    QVERIFY(!aliased || marks::onAxis(*aliased, TimeAxis{periods}));
+}
+
 // In a black-and-white print the three traces differ in grey, and in shape: the sum's dots are
 // larger, the second's come in dashes, the first's stay whole. Elsewhere dots are as drawn,
 // but the sum's, which a hidden sum leaves out.
@@ -122,13 +162,15 @@ void TestLesson::printKeepsTheTracesApartInGrey()
 
 // On every axis the labels' ticks stand on the graph, one a period; the envelope follows the
 // sum's at the time of each dash; with the sum hidden there is no resultant to give it away;
-// and the legend lies below the lowest a trace reaches.
+// and the legend lies below the lowest a trace reaches, within the picture, its words twice as
+// large too.
 void TestLesson::marksKeepToTheGraphOnEveryAxis()
 {
     const Parameters beats{1.5, 1.1, 30};
-    for (const int periods : kAxisPeriods) {
+    for (const int periods : kAxisPeriods)
+    for (const int textScale : {1, 2}) {
         const TimeAxis axis{periods};
-        const marks::Marks labels = marks::labels(beats, 700, axis, true, Colours::Standard);
+        const marks::Marks labels = marks::labels(beats, 700, axis, true, Colours::Standard, textScale);
         int ticks = 0;
         for (const marks::MarkLine &line : labels.lines)
             if (line.from.x == line.to.x && line.from.y == 390.5 - 4) {
@@ -140,9 +182,10 @@ void TestLesson::marksKeepToTheGraphOnEveryAxis()
         constexpr double kLowestTrace = 390.5 + 125;
         for (const marks::MarkText &text : labels.texts)
             if (text.text.starts_with("y₁ (") || text.text.starts_with("y₂ (") || text.text == "y = y₁ + y₂")
-                QVERIFY2(text.baselineStart.y - text.pixels > kLowestTrace, text.text.c_str());
+                QVERIFY2(text.baselineStart.y - text.pixels > kLowestTrace && text.baselineStart.y + text.pixels / 4 <= 573,
+                         text.text.c_str());
         for (const marks::MarkLine &line : labels.lines)
-            if (line.from.x >= 610 && line.from.y == line.to.y)
+            if (line.from.x >= 420 && line.from.y == line.to.y)
                 QVERIFY(line.from.y - line.width / 2 > kLowestTrace);
         const DrawOps envelope = readouts::envelopeOps(beats, axis);
         for (std::size_t i = 1; i < envelope.size() && i < 40; ++i) {

@@ -11,6 +11,7 @@
 #include "core/Picture.h"
 #include "core/RunScene.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
@@ -409,6 +410,38 @@ void TestPicture::readoutsAreWordsInEveryPicture()
     const QString svg = QString::fromUtf8(pictureSvg(drawing.sceneOps(), PictureText(m_caption, lines)));
     QVERIFY(svg.contains(lines[0].toHtmlEscaped()) && svg.contains(lines[1]));
     QVERIFY(svg.contains(QStringLiteral("#808080;stroke-width:1")));
+
+    // Twice as large for the back of a room, every word still lies within the picture, broken
+    // to its width where it would run past it, and outlined in the band's colour where it may
+    // cross a trace; the cursors' values come under the readouts.
+    SetUp large;
+    large.readouts = large.labels = large.largeText = true;
+    large.cursors = {0.3, 1.5};
+    const QString largeSvg =
+        QString::fromUtf8(pictureSvg(drawing.sceneOps(), overlayText({0.8, 1.1, 45}, kSteps, large)));
+    QXmlStreamReader xml(largeSvg);
+    double lowestReadout = 0, highestValue = 1e9;
+    int largeWords = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"text")
+            continue;
+        const auto at = xml.attributes();
+        const int pixels = at.value(QLatin1String("font-size")).toInt();
+        const double x = at.value(QLatin1String("x")).toDouble(), y = at.value(QLatin1String("y")).toDouble();
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPixelSize(pixels);
+        const QString words = xml.readElementText();
+        QVERIFY2(x + QFontMetricsF(font).horizontalAdvance(words) <= picture::kArea.right, qPrintable(words));
+        if (pixels < 22)
+            continue;
+        ++largeWords;
+        QCOMPARE(at.value(QLatin1String("stroke")).toString(), QStringLiteral("#c0c0c0"));
+        if (x == picture::kReadoutsAt.x)
+            lowestReadout = std::max(lowestReadout, y);
+        else if (x == picture::kCursorValuesAt.x)
+            highestValue = std::min(highestValue, y);
+    }
+    QVERIFY(largeWords > 10 && lowestReadout < highestValue);
 }
 
 void TestPicture::animationShowsTheRunInRealTime_data()

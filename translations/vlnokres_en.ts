@@ -40,109 +40,6 @@
         <translation>Usage: vlnokres [options]; help: vlnokres --help</translation>
     </message>
     <message>
-        <source>Použití: vlnokres [volby] [LEKCE.vlnokres]
-Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.
-
-Volby:
-  --amplitude A     amplituda druhé sinusovky vůči první (nejvýš %1)
-  --frequency F     kmitočet druhé sinusovky vůči první
-  --phase STUPNĚ    fázový posun druhé sinusovky ve stupních
-  --slowdown S      zpomalení animace, celé číslo od %2 do %3
-  --start           spustí animaci, jakmile se okno ukáže
-  --render SOUBOR   neotevře okno: nakreslí celou animaci naráz a uloží obrázek;
-                    formát podle přípony: .png, .svg nebo .pdf; .gif zapíše celý
-                    běh jako animaci GIF ve skutečném čase podle zpomalení
-  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až %4,
-                    s delší časovou osou až počet jejích kroků; jinak po posledním)
-  --periods N       časová osa: 2 periody první sinusoidy (výchozí), 20 nebo 100;
-                    v okně i v obrázcích
-  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna
-                    (výchozí %5, pro GIF %6 a nejvýš %7)
-  --colours BARVY   standard (výchozí), colour-blind (první sinusoida modře, druhá
-                    rumělkově, pro barvoslepé) nebo print (pro tisk a projektor:
-                    bílé pozadí, druhá čárkovaně, součet silněji); v okně i v obrázcích
-  --sound HLAS      zvuk v okně: off (výchozí), first, second, sum nebo stereo
-                    (první sinusoida, druhá, součet, obě: první vlevo, druhá vpravo)
-  --tone HZ         základní tón první sinusoidy, %8 až %9 Hz (výchozí %10)
-  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV
-  --duration S      s --render do WAV: délka zvuku v sekundách, %11 až %12 (výchozí %13)
-  --values          hodnoty součtu a obálka v okně i v obrázku
-  --hide-sum        skryje součet (jeho stopu, výslednici, hodnoty), aby jej třída
-                    nejdřív předpověděla; v okně i v obrázku
-  --labels          popisky: výslednice, legenda, osy t a y s periodami T₁
-  --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)
-  --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku
-  --language JAZYK  cs (čeština, výchozí) nebo en (angličtina), jen pro toto spuštění
-  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,
-                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
-                    obdelnik (volby hodnot a osy mají přednost)
-  LEKCE.vlnokres    otevře lekci: její scény s otázkami pro třídu
-  --scene N         s lekcí: otevře ji na N-té scéně
-  --render LIST.pdf LEKCE.vlnokres  zapíše pracovní list lekce: scénu na stránku A4
-  --answers         s pracovním listem: součty jsou zobrazeny (řešení)
-  -h, --help        vypíše tuto nápovědu
-  -v, --version     vypíše verzi programu
-
-Čísla lze psát s desetinnou čárkou i tečkou, v každém jazykovém prostředí stejně,
-bez oddělovačů tisíců. Program přijímá i obvyklé volby knihovny Qt (-platform,
--display, -style a další).
-Návratové hodnoty: 0 v pořádku, 1 obrázek nebo zvuk nelze zapsat nebo chybí grafické
-prostředí,
-2 chybný příkazový řádek nebo hodnota.
-</source>
-        <translation>Usage: vlnokres [options] [LESSON.vlnokres]
-Sum of two sinusoids: shows how two sinusoids add up.
-
-Options:
-  --amplitude A     amplitude of the second sinusoid relative to the first (at most %1)
-  --frequency F     frequency of the second sinusoid relative to the first
-  --phase DEGREES   phase shift of the second sinusoid in degrees
-  --slowdown S      slowdown of the animation, a whole number from %2 to %3
-  --start           starts the animation as soon as the window shows
-  --render FILE     opens no window: draws the whole animation at once and saves the
-                    picture; the format by the extension: .png, .svg or .pdf; .gif
-                    writes the whole run as an animated GIF in real time at the slowdown
-  --step N          with --render: the picture as it stands after step N (1 to %4,
-                    on a longer time axis up to its number of steps; else after the last)
-  --periods N       time axis: 2 periods of the first sinusoid (the default), 20 or 100;
-                    in the window and in pictures
-  --scale K         with --render to PNG or GIF: picture pixels per window pixel
-                    (default %5, for a GIF %6 and at most %7)
-  --colours PALETTE standard (the default), colour-blind (the first sinusoid blue, the
-                    second vermillion, for colour-blind eyes) or print (for print and the
-                    projector: white background, the second dashed, the sum thicker);
-                    in the window and in pictures
-  --sound VOICE     sound in the window: off (the default), first, second, sum or stereo
-                    (the first sinusoid, the second, the sum, both: first left, second right)
-  --tone HZ         base tone of the first sinusoid, %8 to %9 Hz (default %10)
-  --render FILE.wav  writes the sound (the voice --sound names, else the sum) to a WAV file
-  --duration S      with --render to WAV: length of the sound in seconds, %11 to %12 (default %13)
-  --values          the sum&apos;s values and envelope in the window and in the picture
-  --hide-sum        hides the sum (its trace, the resultant, its values) so that the class
-                    can predict it first; in the window and in the picture
-  --labels          labels: the resultant, a legend, the axes t and y with periods T₁
-  --cursors A[:B]   cursors on the time axis in periods of the first sinusoid (0.62:0.87)
-  --page a4         with --render to PDF: the picture on an A4 page in landscape, as printed
-  --language LANG   cs (Czech, the default) or en (English), for this session only
-  --preset NAME     the values and time axis of an example: stejna-faze, opacna-faze,
-                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
-                    obdelnik (options for values and the axis take precedence)
-  LESSON.vlnokres   opens a lesson: its scenes with questions for the class
-  --scene N         with a lesson: opens it at scene N
-  --render SHEET.pdf LESSON.vlnokres  writes the lesson&apos;s worksheet: a scene to an A4 page
-  --answers         with a worksheet: the sums are shown (the answers)
-  -h, --help        prints this help
-  -v, --version     prints the program&apos;s version
-
-Numbers may be written with a decimal point or a decimal comma, alike under every
-locale, without thousands separators. The program also takes the usual options of the
-Qt library (-platform, -display, -style and others).
-Exit status: 0 done, 1 the picture or the sound cannot be written or there is no
-graphical environment,
-2 a command line or a value that cannot be used.
-</translation>
-    </message>
-    <message>
         <source>Nečekaný argument %1.</source>
         <translation>Unexpected argument %1.</translation>
     </message>
@@ -1231,6 +1128,123 @@ graphical environment,
     <message>
         <source>(Tab za políčky) mimo běh: ←, → otočí druhý vektor o 15° (s Ctrl o 1°), ↑, ↓ jej prodlouží a zkrátí o 0,1 (s Ctrl o 0,01)</source>
         <translation>(Tab after the boxes) outside a run: ←, → turn the second vector by 15° (by 1° with Ctrl), ↑, ↓ lengthen and shorten it by 0.1 (by 0.01 with Ctrl)</translation>
+    </message>
+    <message>
+        <source>Použití: vlnokres [volby] [LEKCE.vlnokres]
+Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.
+
+Volby:
+  --amplitude A     amplituda druhé sinusovky vůči první (nejvýš %1)
+  --frequency F     kmitočet druhé sinusovky vůči první
+  --phase STUPNĚ    fázový posun druhé sinusovky ve stupních
+  --slowdown S      zpomalení animace, celé číslo od %2 do %3
+  --start           spustí animaci, jakmile se okno ukáže
+  --render SOUBOR   neotevře okno: nakreslí celou animaci naráz a uloží obrázek;
+                    formát podle přípony: .png, .svg nebo .pdf; .gif zapíše celý
+                    běh jako animaci GIF ve skutečném čase podle zpomalení
+  --step N          s --render: obrázek, jak vypadá po N-tém kroku (1 až %4,
+                    s delší časovou osou až počet jejích kroků; jinak po posledním)
+  --periods N       časová osa: 2 periody první sinusoidy (výchozí), 20 nebo 100;
+                    v okně i v obrázcích
+  --scale K         s --render do PNG nebo GIF: pixelů obrázku na pixel okna
+                    (výchozí %5, pro GIF %6 a nejvýš %7)
+  --colours BARVY   standard (výchozí), colour-blind (první sinusoida modře, druhá
+                    rumělkově, pro barvoslepé) nebo print (pro tisk a projektor:
+                    bílé pozadí, druhá čárkovaně, součet silněji); v okně i v obrázcích
+  --sound HLAS      zvuk v okně: off (výchozí), first, second, sum nebo stereo
+                    (první sinusoida, druhá, součet, obě: první vlevo, druhá vpravo)
+  --tone HZ         základní tón první sinusoidy, %8 až %9 Hz (výchozí %10)
+  --render SOUBOR.wav  zapíše zvuk (hlas podle --sound, jinak součet) do souboru WAV
+  --duration S      s --render do WAV: délka zvuku v sekundách, %11 až %12 (výchozí %13)
+  --values          hodnoty součtu a obálka v okně i v obrázku
+  --hide-sum        skryje součet (jeho stopu, výslednici, hodnoty), aby jej třída
+                    nejdřív předpověděla; v okně i v obrázku
+  --labels          popisky: výslednice, legenda, osy t a y s periodami T₁
+  --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)
+  --large-text      velké písmo: hodnoty, popisky, kurzory a legenda dvakrát větší
+  --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku
+  --language JAZYK  cs (čeština, výchozí) nebo en (angličtina), jen pro toto spuštění
+  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,
+                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
+                    obdelnik (volby hodnot a osy mají přednost)
+  LEKCE.vlnokres    otevře lekci: její scény s otázkami pro třídu
+  --scene N         s lekcí: otevře ji na N-té scéně
+  --render LIST.pdf LEKCE.vlnokres  zapíše pracovní list lekce: scénu na stránku A4
+  --answers         s pracovním listem: součty jsou zobrazeny (řešení)
+  -h, --help        vypíše tuto nápovědu
+  -v, --version     vypíše verzi programu
+
+Čísla lze psát s desetinnou čárkou i tečkou, v každém jazykovém prostředí stejně,
+bez oddělovačů tisíců. Program přijímá i obvyklé volby knihovny Qt (-platform,
+-display, -style a další).
+Návratové hodnoty: 0 v pořádku, 1 obrázek nebo zvuk nelze zapsat nebo chybí grafické
+prostředí,
+2 chybný příkazový řádek nebo hodnota.
+</source>
+        <translation>Usage: vlnokres [options] [LESSON.vlnokres]
+Sum of two sinusoids: shows how two sinusoids add up.
+
+Options:
+  --amplitude A     amplitude of the second sinusoid relative to the first (at most %1)
+  --frequency F     frequency of the second sinusoid relative to the first
+  --phase DEGREES   phase shift of the second sinusoid in degrees
+  --slowdown S      slowdown of the animation, a whole number from %2 to %3
+  --start           starts the animation as soon as the window shows
+  --render FILE     opens no window: draws the whole animation at once and saves the
+                    picture; the format by the extension: .png, .svg or .pdf; .gif
+                    writes the whole run as an animated GIF in real time at the slowdown
+  --step N          with --render: the picture as it stands after step N (1 to %4,
+                    on a longer time axis up to its number of steps; else after the last)
+  --periods N       time axis: 2 periods of the first sinusoid (the default), 20 or 100;
+                    in the window and in pictures
+  --scale K         with --render to PNG or GIF: picture pixels per window pixel
+                    (default %5, for a GIF %6 and at most %7)
+  --colours PALETTE standard (the default), colour-blind (the first sinusoid blue, the
+                    second vermillion, for colour-blind eyes) or print (for print and the
+                    projector: white background, the second dashed, the sum thicker);
+                    in the window and in pictures
+  --sound VOICE     sound in the window: off (the default), first, second, sum or stereo
+                    (the first sinusoid, the second, the sum, both: first left, second right)
+  --tone HZ         base tone of the first sinusoid, %8 to %9 Hz (default %10)
+  --render FILE.wav  writes the sound (the voice --sound names, else the sum) to a WAV file
+  --duration S      with --render to WAV: length of the sound in seconds, %11 to %12 (default %13)
+  --values          the sum&apos;s values and envelope in the window and in the picture
+  --hide-sum        hides the sum (its trace, the resultant, its values) so that the class
+                    can predict it first; in the window and in the picture
+  --labels          labels: the resultant, a legend, the axes t and y with periods T₁
+  --cursors A[:B]   cursors on the time axis in periods of the first sinusoid (0.62:0.87)
+  --large-text      large text: the readouts, labels, cursors and legend twice as large
+  --page a4         with --render to PDF: the picture on an A4 page in landscape, as printed
+  --language LANG   cs (Czech, the default) or en (English), for this session only
+  --preset NAME     the values and time axis of an example: stejna-faze, opacna-faze,
+                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
+                    obdelnik (options for values and the axis take precedence)
+  LESSON.vlnokres   opens a lesson: its scenes with questions for the class
+  --scene N         with a lesson: opens it at scene N
+  --render SHEET.pdf LESSON.vlnokres  writes the lesson&apos;s worksheet: a scene to an A4 page
+  --answers         with a worksheet: the sums are shown (the answers)
+  -h, --help        prints this help
+  -v, --version     prints the program&apos;s version
+
+Numbers may be written with a decimal point or a decimal comma, alike under every
+locale, without thousands separators. The program also takes the usual options of the
+Qt library (-platform, -display, -style and others).
+Exit status: 0 done, 1 the picture or the sound cannot be written or there is no
+graphical environment,
+2 a command line or a value that cannot be used.
+</translation>
+    </message>
+    <message>
+        <source>Velké písmo</source>
+        <translation>Large text</translation>
+    </message>
+    <message>
+        <source>dvojklik na časovou osu</source>
+        <translation>double click on the time axis</translation>
+    </message>
+    <message>
+        <source>kurzor na nejbližší maximum nebo minimum součtu (při záznějích obálky)</source>
+        <translation>the cursor to the sum&apos;s nearest maximum or minimum (of the envelope where it beats)</translation>
     </message>
 </context>
 </TS>

@@ -229,6 +229,7 @@ QString helpText()
         "                    nejdřív předpověděla; v okně i v obrázku\n"
         "  --labels          popisky: výslednice, legenda, osy t a y s periodami T₁\n"
         "  --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)\n"
+        "  --large-text      velké písmo: hodnoty, popisky, kurzory a legenda dvakrát větší\n"
         "  --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku\n"
         "  --language JAZYK  cs (čeština, výchozí) nebo en (angličtina), jen pro toto spuštění\n"
         "  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,\n"

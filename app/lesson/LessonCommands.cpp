@@ -122,7 +122,9 @@ void LessonCommands::showScene(int scene)
     if (!m_lesson || scene < 1 || scene > int(m_lesson->scenes.size()) || scene - 1 == m_shown)
         return;
     m_shown = scene - 1;
-    const SetUp shown = m_lesson->scenes[std::size_t(m_shown)].setUp;
+    SetUp shown = m_lesson->scenes[std::size_t(m_shown)].setUp;
+    // The room's text size is the teacher's, not the scene's.
+    shown.largeText = m_setUp.setUp().largeText;
     m_setUp.change([&shown](Chosen &c) { c.setUp = shown; }, Origin::Lesson);
     m_hooks.showSetUp();
     showEnabled();

@@ -32,7 +32,12 @@ Kind kindOf(const SetUpOption &option)
 }
 
 // The options a scene holds: all but the language, which is the program's, not the lesson's.
-bool inScene(const SetUpOption &option) { return QLatin1String(option.name) != u"language"; }
+// The language and the text's size are the room's, not the scene's.
+bool inScene(const SetUpOption &option)
+{
+    const QLatin1String name(option.name);
+    return name != u"language" && name != u"large-text";
+}
 
 QString numberText(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
 

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -25,6 +26,116 @@ QFont fontOf(const char *family, int pixels, bool bold)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// A line broken at its spaces into lines of at most that width. It breaks first where the line
+// pauses (after a comma, at a run of spaces), then between words, never within "y = 0,87" nor
+// before a unit; a word longer than the width stands alone on its line.
+QStringList wrapped(const QString &text, const QFontMetricsF &metrics, double width)
+{
+    enum class Gap { Glue, Word, Pause };
+    struct Piece {
+        Gap before;
+        QString spaces;
+        QString word;
+    };
+    static const QRegularExpression kSpacedWord(QStringLiteral("( *)([^ ]+)"));
+    static const QStringList kUnits{QStringLiteral("="), QStringLiteral("T₁"), QStringLiteral("f₁"), QStringLiteral("Hz")};
+    std::vector<Piece> pieces;
+    for (const QRegularExpressionMatch &m : kSpacedWord.globalMatch(text)) {
+        const QString spaces = m.captured(1), word = m.captured(2);
+        Gap gap = Gap::Word;
+        if (pieces.empty() || pieces.back().word.endsWith(u'=') || kUnits.contains(word))
+            gap = Gap::Glue;
+        else if (spaces.size() > 1 || pieces.back().word.endsWith(u','))
+            gap = Gap::Pause;
+        pieces.push_back({gap, spaces, word});
+    }
+    auto joined = [&](std::size_t from, std::size_t to) {
+        QString line;
+        for (std::size_t i = from; i < to; ++i)
+            line += (i == from ? QString() : pieces[i].spaces) + pieces[i].word;
+        return line;
+    };
+    QStringList lines;
+    std::size_t first = 0;
+    for (std::size_t end = 1; end <= pieces.size(); ++end) {
+        if (end < pieces.size() && metrics.horizontalAdvance(joined(first, end + 1)) <= width)
+            continue;
+        if (end == pieces.size()) {
+            lines << joined(first, end);
+            break;
+        }
+        // The piece at end does not fit: break at the line's last pause, or else its last gap
+        // between words; where it has neither, the line runs on.
+        std::size_t breakAt = 0;
+        for (const Gap wanted : {Gap::Pause, Gap::Word}) {
+            for (std::size_t i = end; i > first && !breakAt; --i)
+                if (pieces[i].before == wanted)
+                    breakAt = i;
+            if (breakAt)
+                break;
+        }
+        if (!breakAt)
+            continue;
+        lines << joined(first, breakAt);
+        first = breakAt;
+        end = breakAt;
+    }
+    return lines.isEmpty() ? QStringList{QString()} : lines;
+}
+
+struct PlacedText {
+    Point baselineStart;
+    QString text;
+    int pixels;
+    std::optional<std::uint32_t> halo;
+};
+
+// Lines one under another from a baseline on, each broken to the width where it is given.
+std::vector<PlacedText> stacked(const QStringList &lines, Point start, double lineHeight, int pixels,
+                                std::optional<double> width, std::optional<std::uint32_t> halo = std::nullopt)
+{
+    std::vector<PlacedText> placed;
+    const QFontMetricsF metrics(fontOf(pictureStyle::kCaptionFamily, pixels, false));
+    for (const QString &line : lines)
+        for (const QString &part : width ? wrapped(line, metrics, *width) : QStringList{line})
+            placed.push_back({{start.x, start.y + double(placed.size()) * lineHeight}, part, pixels, halo});
+    return placed;
+}
+
+// The readouts and the cursors' values where they were designed; twice as large they would run
+// past the picture's right edge, and are broken at their spaces to the right column's width,
+// the cursors' values under the readouts.
+struct ValueLines {
+    std::vector<PlacedText> readouts;
+    std::vector<PlacedText> cursorValues;
+};
+ValueLines placedValueLines(const PictureText &text)
+{
+    using namespace picture;
+    using namespace pictureStyle;
+    if (text.textScale == 1)
+        return {stacked(text.readouts, kReadoutsAt, kReadoutLineHeight, kReadoutPixels, std::nullopt),
+                stacked(text.cursorValues, kCursorValuesAt, kCursorValueLineHeight, kCursorValuePixels, std::nullopt)};
+    constexpr double kRightMargin = 4;
+    const int readoutPixels = kReadoutPixels * text.textScale, valuePixels = kCursorValuePixels * text.textScale;
+    ValueLines placed;
+    constexpr double kLeading = 1.1;
+    placed.readouts = stacked(text.readouts, kReadoutsAt, kLeading * readoutPixels, readoutPixels,
+                              kArea.right - kRightMargin - kReadoutsAt.x, text.halo);
+    const Point valuesAt{kCursorValuesAt.x, placed.readouts.empty()
+                                                ? kReadoutsAt.y
+                                                : placed.readouts.back().baselineStart.y + 1.6 * readoutPixels};
+    placed.cursorValues = stacked(text.cursorValues, valuesAt, kLeading * valuePixels, valuePixels,
+                                  kArea.right - kRightMargin - valuesAt.x, text.halo);
+    return placed;
+}
+
+void emitPlaced(ShapeSink &sink, const std::vector<PlacedText> &lines)
+{
+    for (const PlacedText &line : lines)
+        sink.text(line.baselineStart, line.text, line.pixels, line.halo);
 }
 
 } // namespace
@@ -66,11 +177,11 @@ void emitPicture(ShapeSink &sink, const DrawOps &sceneOps, const PictureText &te
 
 void emitOverlay(ShapeSink &sink, const PictureText &text)
 {
-    emitMarks(sink, text.marks, text.cursorValues);
+    emitMarks(sink, text);
     sink.plusBox(picture::kPlusBox);
     if (!text.caption.isEmpty())
-        sink.text(picture::kCaptionAt, text.caption, pictureStyle::kCaptionPixels);
-    emitReadouts(sink, text.readouts);
+        sink.text(picture::kCaptionAt, text.caption, pictureStyle::kCaptionPixels, std::nullopt);
+    emitReadouts(sink, text);
     emitQuestion(sink, text.question);
 }
 
@@ -82,14 +193,7 @@ void emitQuestion(ShapeSink &sink, const QString &question)
     if (question.isEmpty())
         return;
     const QFontMetricsF metrics(fontOf(pictureStyle::kCaptionFamily, pictureStyle::kReadoutPixels, false));
-    QStringList lines{QString()};
-    for (const QString &word : question.simplified().split(u' ')) {
-        const QString longer = lines.back().isEmpty() ? word : lines.back() + u' ' + word;
-        if (metrics.horizontalAdvance(longer) <= kWidth || lines.back().isEmpty())
-            lines.back() = longer;
-        else
-            lines << word;
-    }
+    QStringList lines = wrapped(question.simplified(), metrics, kWidth);
     if (lines.size() > kMostLines) {
         lines.resize(kMostLines);
         lines.back() += u'…';
@@ -97,25 +201,18 @@ void emitQuestion(ShapeSink &sink, const QString &question)
     for (qsizetype i = 0; i < lines.size(); ++i)
         sink.text({kLeft, kFirstBaseline + double(i) * kLineHeight},
                   metrics.elidedText(lines[i], Qt::ElideRight, kWidth + metrics.horizontalAdvance(u'…')),
-                  pictureStyle::kReadoutPixels);
+                  pictureStyle::kReadoutPixels, std::nullopt);
 }
 
-void emitReadouts(ShapeSink &sink, const QStringList &lines)
-{
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        sink.text({picture::kReadoutsAt.x, picture::kReadoutsAt.y + double(i) * picture::kReadoutLineHeight}, lines[i],
-                  pictureStyle::kReadoutPixels);
-}
+void emitReadouts(ShapeSink &sink, const PictureText &text) { emitPlaced(sink, placedValueLines(text).readouts); }
 
-void emitMarks(ShapeSink &sink, const marks::Marks &marks, const QStringList &cursorValues)
+void emitMarks(ShapeSink &sink, const PictureText &text)
 {
-    for (const marks::MarkLine &line : marks.lines)
+    for (const marks::MarkLine &line : text.marks.lines)
         sink.line(line.from, line.to, line.width, line.rgb);
-    for (const marks::MarkText &text : marks.texts)
-        sink.text(text.baselineStart, Texts::tr(text.text.c_str()), text.pixels);
-    for (qsizetype i = 0; i < cursorValues.size(); ++i)
-        sink.text({picture::kCursorValuesAt.x, picture::kCursorValuesAt.y + double(i) * picture::kCursorValueLineHeight},
-                  cursorValues[i], pictureStyle::kCursorValuePixels);
+    for (const marks::MarkText &mark : text.marks.texts)
+        sink.text(mark.baselineStart, Texts::tr(mark.text.c_str()), mark.pixels, text.halo);
+    emitPlaced(sink, placedValueLines(text).cursorValues);
 }
 
 PlusBoxShape plusBoxShape(const Rect &box)
@@ -180,11 +277,19 @@ void PainterSink::plusBox(const Rect &box)
     m_painter.drawText(rect, Qt::AlignCenter, QStringLiteral("+"));
 }
 
-void PainterSink::text(Point baselineStart, const QString &text, int pixels)
+void PainterSink::text(Point baselineStart, const QString &text, int pixels, std::optional<std::uint32_t> halo)
 {
     m_discInk.reset();
+    const QFont font = fontOf(pictureStyle::kCaptionFamily, pixels, false);
+    if (halo) {
+        QPainterPath outline;
+        outline.addText(QPointF(baselineStart.x, baselineStart.y), font, text);
+        m_painter.strokePath(outline, QPen(colour(*halo), pictureStyle::kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter.fillPath(outline, Qt::black);
+        return;
+    }
     m_painter.setPen(Qt::black);
-    m_painter.setFont(fontOf(pictureStyle::kCaptionFamily, pixels, false));
+    m_painter.setFont(font);
     m_painter.drawText(QPointF(baselineStart.x, baselineStart.y), text);
 }
 

@@ -31,6 +31,9 @@ struct PictureText {
     QString question; // a lesson's, for the class
     marks::Marks marks;
     QStringList cursorValues;
+    int textScale = 1; // the readouts and the cursors' values twice as large where the text is large
+    // Large words outlined in the band's colour: they may cross the time graph's traces.
+    std::optional<std::uint32_t> halo;
 };
 
 // Where a picture is drawn as shapes, in scene pixels: an SVG file being written, or a painter
@@ -44,8 +47,9 @@ public:
     virtual void ring(Point centre, double radius, double width, std::uint32_t rgb) = 0;
     // The "+" between the upper vectors, as the window shows its box.
     virtual void plusBox(const Rect &box) = 0;
-    // A line of text in the caption's font at that size.
-    virtual void text(Point baselineStart, const QString &text, int pixels) = 0;
+    // A line of text in the caption's font at that size; with a halo, outlined in that colour,
+    // so that it reads over the traces it may cross.
+    virtual void text(Point baselineStart, const QString &text, int pixels, std::optional<std::uint32_t> halo) = 0;
 };
 
 // The picture's shapes: the scene's visible operations, clipped to the picture (so that no
@@ -58,9 +62,9 @@ void emitOverlay(ShapeSink &sink, const PictureText &text);
 // window shows it too.
 void emitQuestion(ShapeSink &sink, const QString &question);
 // The readouts' lines beside the upper diagram, as the window shows them too.
-void emitReadouts(ShapeSink &sink, const QStringList &lines);
+void emitReadouts(ShapeSink &sink, const PictureText &text);
 // The labels and cursors, and the cursors' values under the readouts.
-void emitMarks(ShapeSink &sink, const marks::Marks &marks, const QStringList &cursorValues);
+void emitMarks(ShapeSink &sink, const PictureText &text);
 
 // Shapes onto a painter in scene pixels: the PDF's page, and the PNG's box and caption.
 class PainterSink final : public ShapeSink
@@ -72,7 +76,7 @@ public:
     void disc(Point centre, double radius, std::uint32_t rgb) override;
     void ring(Point centre, double radius, double width, std::uint32_t rgb) override;
     void plusBox(const Rect &box) override;
-    void text(Point baselineStart, const QString &text, int pixels) override;
+    void text(Point baselineStart, const QString &text, int pixels, std::optional<std::uint32_t> halo) override;
 
 private:
     QPainter &m_painter;
@@ -87,6 +91,7 @@ inline constexpr int kCaptionPixels = 14;
 inline constexpr int kReadoutPixels = 12; // two lines in the free area beside the upper diagram
 inline constexpr int kCursorValuePixels = 11; // the longest line just fits the area's width
 inline constexpr std::uint32_t kBoxEdge = 0x808080;
+inline constexpr double kHaloWidth = 4;
 } // namespace pictureStyle
 
 // The box's face, inside its one-pixel edge.

@@ -127,11 +127,14 @@ PictureText overlayText(const Parameters &parameters, int step, const SetUp &vie
     const bool sumShown = !view.sumHidden;
     PictureText text({}, view.readouts ? readoutLines(parameters, step, view.axis, sumShown) : QStringList());
     if (view.labels)
-        text.marks = marks::labels(parameters, step, view.axis, sumShown, view.colours);
-    const marks::Marks cursors = marks::cursorLines(view.cursors, view.axis);
+        text.marks = marks::labels(parameters, step, view.axis, sumShown, view.colours, view.textScale());
+    const marks::Marks cursors = marks::cursorLines(view.cursors, view.axis, view.textScale());
     text.marks.lines.insert(text.marks.lines.end(), cursors.lines.begin(), cursors.lines.end());
     text.marks.texts.insert(text.marks.texts.end(), cursors.texts.begin(), cursors.texts.end());
     text.cursorValues = cursorValueLines(parameters, view.cursors, view.axis, sumShown, view.baseTone);
+    text.textScale = view.textScale();
+    if (view.largeText)
+        text.halo = rgbOf(Ink::BackgroundGrey, view.colours);
     return text;
 }
 

@@ -42,13 +42,18 @@ public:
                            hex(rgbOf(Ink::BackgroundGrey)), hex(pictureStyle::kBoxEdge));
         m_body += QStringLiteral("<path fill=\"#000000\" d=\"%1\"/>\n").arg(pathData(plusGlyph(box)));
     }
-    void text(Point baselineStart, const QString &text, int pixels) override
+    void text(Point baselineStart, const QString &text, int pixels, std::optional<std::uint32_t> halo) override
     {
+        const QString outline = halo ? QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linejoin=\"round\" "
+                                                      "paint-order=\"stroke\"")
+                                           .arg(hex(*halo), number(pictureStyle::kHaloWidth))
+                                     : QString();
+        // The cursors' values keep their wide gaps, which a viewer would fold into one space.
         m_body += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3, Liberation Serif, serif\" "
-                                 "font-size=\"%4\">%5</text>\n")
+                                 "font-size=\"%4\" xml:space=\"preserve\"%5>%6</text>\n")
                       .arg(number(baselineStart.x), number(baselineStart.y),
-                           QString::fromLatin1(pictureStyle::kCaptionFamily),
-                           QString::number(pixels), text.toHtmlEscaped());
+                           QString::fromLatin1(pictureStyle::kCaptionFamily), QString::number(pixels), outline,
+                           text.toHtmlEscaped());
     }
 
     QByteArray document(const QString &title, std::uint32_t background) const

@@ -13,6 +13,7 @@ Aspects differences(const Chosen &before, const Chosen &after)
     aspects.setFlag(Aspect::SumHidden, a.sumHidden != b.sumHidden);
     aspects.setFlag(Aspect::Labels, a.labels != b.labels);
     aspects.setFlag(Aspect::Readouts, a.readouts != b.readouts);
+    aspects.setFlag(Aspect::LargeText, a.largeText != b.largeText);
     aspects.setFlag(Aspect::Cursors, a.cursors != b.cursors);
     aspects.setFlag(Aspect::Voice, a.voice != b.voice);
     aspects.setFlag(Aspect::BaseTone, a.baseTone != b.baseTone);

@@ -31,6 +31,7 @@ enum class Aspect {
     Voice = 0x100,
     BaseTone = 0x200,
     Language = 0x400,
+    LargeText = 0x800,
 };
 Q_DECLARE_FLAGS(Aspects, Aspect)
 inline constexpr Aspects kLook = Aspects(Aspect::Colours) | Aspect::SumHidden;

@@ -53,7 +53,7 @@ SetUpOption flag(const char *name, Aspect aspect, Uses uses, bool SetUp::*member
         },
         .settingsKey = settingsKey,
         .menuText = menuText,
-        .keys = {key},
+        .keys = key.isEmpty() ? QList<QKeySequence>() : QList{key},
     };
 }
 
@@ -209,6 +209,8 @@ std::vector<SetUpOption> makeOptions()
             return std::nullopt;
         },
     });
+    options.push_back(flag("large-text", Aspect::LargeText, Uses(Use::Window) | kPictures, &SetUp::largeText,
+                           QT_TRANSLATE_NOOP("vlnokres::Texts", "Velké písmo"), QKeySequence(), "view/largeText"));
     options.push_back({
         .name = "language",
         .aspect = Aspect::Language,

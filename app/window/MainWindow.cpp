@@ -214,6 +214,7 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
     offer("periods");
     rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Kopírovat jako příkaz"), {}, Part::Lesson, [this] { copySetUp(); }});
     offer("colours");
+    offer("large-text");
     offer("language");
     rows.push_back({QT_TRANSLATE_NOOP("vlnokres::Texts", "Zvuk zapnout a vypnout"), key(Qt::CTRL | Qt::Key_M), Part::Sound, [this] { m_sound.toggle(); },
                     nullptr, Keys::Window, false, SoundOnOff});
@@ -544,6 +545,22 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
     }
     if (const auto time = marks::timeAtX(at.x, last->axis))
         m_setUp.change([&](Chosen &c) { c.setUp.cursors = marks::clickedAt(c.setUp.cursors, *time); });
+}
+
+// A double click's first click placed a cursor; the second takes it to the sum's nearest turn.
+void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const auto &last = m_run.lastRun();
+    const Point at = scenePoint(event->position());
+    const auto time = last ? marks::timeAtX(at.x, last->axis) : std::nullopt;
+    if (event->button() != Qt::LeftButton || !time || (m_run.isRunning() && !m_run.isPaused()) ||
+        !marks::onTimeGraph(at)) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    m_setUp.change([&](Chosen &c) {
+        c.setUp.cursors = marks::snappedAt(c.setUp.cursors, *time, last->parameters, last->axis);
+    });
 }
 
 // A lesson's file dropped on the window opens, as from the menu.

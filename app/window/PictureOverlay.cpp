@@ -84,14 +84,14 @@ void PictureOverlay::paint(QPainter &painter, double zoom) const
     painter.translate(m_surface.shownArea().topLeft());
     painter.scale(zoom, zoom);
     PainterSink sink(painter);
-    emitMarks(sink, over.marks, over.cursorValues);
-    emitReadouts(sink, over.readouts);
+    emitMarks(sink, over);
+    emitReadouts(sink, over);
     emitQuestion(sink, question);
     if (stepShown)
         sink.text(kStepAt,
                   Texts::tr(" – krok %1 z %2").arg(m_run.shownStep()).arg(m_run.axis().steps()).mid(3) +
                       Texts::tr(" – pozastaveno"),
-                  pictureStyle::kCaptionPixels);
+                  pictureStyle::kCaptionPixels, std::nullopt);
     painter.restore();
 }
 

@@ -42,7 +42,8 @@ HeldInput::Immediate RunInput::operator()(QWindow &window, QEvent &event) const
         if (rightClick && onDrawingArea(m_window, at))
             return HeldInput::Immediate::PassOn;
         // A paused run is measured on: the cursors are placed at once.
-        const bool leftPress = mouse->button() == Qt::LeftButton && event.type() == QEvent::MouseButtonPress;
+        const bool leftPress = mouse->button() == Qt::LeftButton &&
+                               (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick);
         if (leftPress && m_run.isPaused() && marks::onTimeGraph(m_toScene(mouse->position())) && onDrawingArea(m_window, at))
             return HeldInput::Immediate::PassOn;
     }
