@@ -13,7 +13,7 @@ void runAnimation(const SecondSinusoid &second, std::chrono::nanoseconds pausePe
     RunCursor &at = cursor ? *cursor : own;
     at = {};
     canvas.beginScene();
-    const DrawOps setup = sceneSetup(), finishing = finishingOps();
+    const DrawOps setup = sceneSetup(second.perpendicular), finishing = finishingOps();
     // Room made at once: a long axis's hundreds of thousands of operations, grown step by step,
     // would be copied as they grow and take up to twice their room.
     canvas.expectOps(setup.size() + underlay.size() + std::size_t(axis.steps()) * kOpsPerStep + finishing.size());

@@ -210,7 +210,11 @@ WaveValues wavesAt(const Parameters &p, double periods)
 Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, Colours colours, int textScale)
 {
     Marks marks;
-    if (sumShown && step > 0) {
+    if (parameters.perpendicular) {
+        // The plane's axes, named beyond the figure's reach: x right of it, y at the top.
+        marks.texts.push_back({{kFirstOriginX + kFirstLength + 8, kLowerY + 14 * textScale}, "x", 14 * textScale});
+        marks.texts.push_back({{kPlaneAxis.from.x + 5, kPlaneAxis.from.y + 10 * textScale}, "y", 14 * textScale});
+    } else if (sumShown && step > 0) {
         const SecondSinusoid second = secondSinusoidOf(parameters);
         const Arrow first = arrowAt(kFirstLength, step / kStepsPerRadian);
         const Arrow other = arrowAt(second.length, secondAngle(second, step));
@@ -234,7 +238,7 @@ Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShow
     }
     addLegendRow(marks, 0, Ink::Green, QT_TRANSLATE_NOOP("vlnokres::Texts", "y₁ (první)"), colours, textScale);
     addLegendRow(marks, 1, Ink::Red, QT_TRANSLATE_NOOP("vlnokres::Texts", "y₂ (druhá)"), colours, textScale);
-    if (sumShown)
+    if (sumShown && !parameters.perpendicular)
         addLegendRow(marks, 2, Ink::Foreground, "y = y₁ + y₂", colours, textScale);
     return marks;
 }

@@ -33,6 +33,7 @@ struct Marks {
 // vector's tip at the step shown (left out with the sum hidden), the time graph's axes named
 // "t" and "y" with a tick at every period of the first wave, named where there is room, and a
 // legend under the graph's right end whose lines are drawn as the palette draws the traces.
+// At right angles there is no resultant nor sum, and the plane's axes are named "x" and "y".
 // Words textScale times as large (large text for the back of a room) keep their places.
 Marks labels(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, Colours colours,
              int textScale = 1);

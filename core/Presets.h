@@ -20,9 +20,10 @@ struct Preset {
     double frequency;
     double phaseDegrees;
     int periods = 2;
+    bool perpendicular = false; // at right angles: a figure in the x–y plane
 };
 
-inline constexpr std::array<Preset, 7> kPresets{{
+inline constexpr std::array<Preset, 12> kPresets{{
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Stejná fáze"), "stejna-faze", 1, 1, 0},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Opačná fáze"), "opacna-faze", 1, 1, 180},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Posun o čtvrt periody"), "ctvrt-periody", 1, 1, 90},
@@ -30,6 +31,11 @@ inline constexpr std::array<Preset, 7> kPresets{{
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Slyšitelné zázněje"), "zazneje-slysitelne", 1, 1.02, 0, 100},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Druhá harmonická"), "druha-harmonicka", 0.5, 2, 0},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Začátek obdélníkového průběhu"), "obdelnik", 0.333, 3, 0},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Kružnice"), "kruznice", 1, 1, 90, 2, true},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Úsečka"), "usecka", 1, 1, 0, 2, true},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Elipsa"), "elipsa", 0.5, 1, 45, 2, true},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Poměr 1 : 2"), "pomer-1-2", 1, 2, 0, 2, true},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "Poměr 2 : 3"), "pomer-2-3", 1, 1.5, 90, 2, true},
 }};
 
 // The example of that name, or none.

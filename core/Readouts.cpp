@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <numbers>
 #include <utility>
 
@@ -62,6 +63,31 @@ std::optional<Envelope> envelope(const Parameters &p)
         return std::nullopt;
     const double a = std::abs(p.amplitude);
     return Envelope{std::abs(1 - a), 1 + a, 1 / std::abs(std::abs(p.frequency) - 1)};
+}
+
+std::optional<Ratio> frequencyRatio(double frequency)
+{
+    constexpr int kLargest = 20;
+    const double f = std::abs(frequency);
+    for (int first = 1; first <= kLargest; ++first) {
+        const double second = std::round(f * first);
+        if (second <= kLargest && std::abs(f - second / first) <= 0.001 && std::gcd(first, int(second)) == 1)
+            return Ratio{first, int(second)};
+    }
+    return std::nullopt;
+}
+
+std::optional<Figure> figureAtRatioOne(const Parameters &p)
+{
+    const auto ratio = frequencyRatio(p.frequency);
+    if (!ratio || ratio->first != 1 || ratio->second != 1)
+        return std::nullopt;
+    // A negative frequency mirrors the phase (π − φ), which keeps both conditions.
+    if (std::abs(p.amplitude) < 1e-9 || std::remainder(p.phaseDegrees, 180) == 0)
+        return Figure::Segment;
+    if (std::abs(p.amplitude) == 1 && std::abs(std::remainder(p.phaseDegrees, 180)) == 90)
+        return Figure::Circle;
+    return Figure::Ellipse;
 }
 
 Range range(const Parameters &p, TimeAxis axis)

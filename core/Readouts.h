@@ -29,6 +29,20 @@ struct Envelope {
 bool beats(const Parameters &parameters);
 std::optional<Envelope> envelope(const Parameters &parameters);
 
+// At right angles, the frequencies' ratio 1 : |f| as p : q of whole numbers in lowest terms,
+// each at most 20, where |f| is within a thousandth of q / p: the figure then closes after p
+// periods of the first wave. None where no such numbers are near: the figure never closes.
+struct Ratio {
+    int first;
+    int second;
+};
+std::optional<Ratio> frequencyRatio(double frequency);
+// At the ratio 1 : 1 the point traces a segment where the second is in phase or in opposite
+// phase with the first (or does not swing), a circle where the two swing alike a quarter
+// period apart, and an ellipse otherwise.
+enum class Figure { Segment, Circle, Ellipse };
+std::optional<Figure> figureAtRatioOne(const Parameters &parameters);
+
 // Otherwise, what the sum covers on the graph: its least and its most over the run's steps.
 struct Range {
     double least;

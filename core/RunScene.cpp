@@ -10,11 +10,15 @@
 
 namespace vlnokres {
 
-DrawOps RunScene::underlay() const { return readouts ? readouts::envelopeOps(parameters, axis) : DrawOps{}; }
+// At right angles no sum is drawn, nor its envelope.
+DrawOps RunScene::underlay() const
+{
+    return readouts && !parameters.perpendicular ? readouts::envelopeOps(parameters, axis) : DrawOps{};
+}
 
 DrawOps RunScene::opening() const
 {
-    DrawOps ops = sceneSetup();
+    DrawOps ops = sceneSetup(parameters.perpendicular);
     std::ranges::copy(underlay(), std::back_inserter(ops));
     return ops;
 }
@@ -54,7 +58,7 @@ DrawOps RunScene::showing(int step, bool ended) const
     VectorsAt before = vectorsAt(second, 0);
     for (int t = 1; t <= step; ++t) {
         const VectorsAt now = vectorsAt(second, t);
-        appendStepOps(ops, before, now, traceX(t, axis), t == step);
+        appendStepOps(ops, before, now, traceX(t, axis), t == step, second.perpendicular);
         before = now;
     }
     if (ended)

@@ -24,6 +24,15 @@ inline constexpr Line kUpperAxis{{kAxisLeft, kUpperY}, {kAxisLeft + 700, kUpperY
 inline constexpr Line kLowerAxis{{kAxisLeft, kLowerY}, {kAxisLeft + 720, kLowerY}};
 inline constexpr Line kTimeAxis{{kGraphOriginX, kLowerY - 160}, {kGraphOriginX, kLowerY + 160}};
 
+// Oscillations at right angles: the lower diagram becomes the x–y plane about (C1, YL), its
+// vertical axis drawn with the others. The point's projections are ticks beyond the ends of
+// the axes they follow, where neither the figure nor an axis ever is, so that erasing one
+// erases nothing else: the first's below the vertical axis, the second's left of the
+// horizontal one.
+inline constexpr Line kPlaneAxis{{kFirstOriginX, kLowerY - 125}, {kFirstOriginX, kLowerY + 125}};
+inline constexpr double kFirstTickTop = kLowerY + 128, kFirstTickBottom = kLowerY + 134;
+inline constexpr double kSecondTickLeft = kAxisLeft - 10, kSecondTickRight = kAxisLeft - 4;
+
 // The diagrams' origins, about which the vectors sweep their discs.
 inline constexpr Point kDiscCentres[] = {{kFirstOriginX, kUpperY}, {kSecondOriginX, kUpperY}, {kFirstOriginX, kLowerY}};
 

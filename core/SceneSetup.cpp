@@ -4,7 +4,7 @@
 
 namespace vlnokres {
 
-DrawOps sceneSetup()
+DrawOps sceneSetup(bool perpendicular)
 {
     using namespace scene;
     DrawOps ops;
@@ -17,6 +17,8 @@ DrawOps sceneSetup()
     ops.push_back(kUpperAxis);
     ops.push_back(kLowerAxis);
     ops.push_back(kTimeAxis);
+    if (perpendicular)
+        ops.push_back(kPlaneAxis);
     ops.push_back(PenWidth{2});
     return ops;
 }

@@ -33,6 +33,7 @@ struct SetUp {
     bool sumHidden = false;
     bool labels = false;
     bool readouts = false;
+    bool perpendicular = false; // the second at right angles to the first: Lissajous figures
     bool largeText = false; // the words twice as large, for the back of a room; never a lesson's
     std::vector<double> cursors; // A and B, in periods of the first wave
     std::optional<sound::Voice> voice; // none: the sound is off

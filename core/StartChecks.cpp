@@ -60,7 +60,8 @@ Message messageFor(Refusal refusal)
 
 SecondSinusoid secondSinusoidOf(const Parameters &parameters)
 {
-    return {scene::secondLength(parameters.amplitude), parameters.frequency, parameters.phaseDegrees};
+    return {scene::secondLength(parameters.amplitude), parameters.frequency, parameters.phaseDegrees,
+            parameters.perpendicular};
 }
 
 } // namespace vlnokres

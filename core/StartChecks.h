@@ -23,6 +23,9 @@ struct Parameters {
     double phaseDegrees = 0;
     // A zero amplitude is run as kZeroAmplitudeStandIn, and the box is rewritten to say so.
     bool amplitudeReplaced = false;
+    // The second oscillates at right angles to the first: the lower diagram traces the figure
+    // of the point they move together instead of their sum.
+    bool perpendicular = false;
 };
 
 enum class Refusal {

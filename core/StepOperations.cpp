@@ -47,7 +47,25 @@ VectorsAt vectorsAt(const SecondSinusoid &second, int t)
     return {arrowAt(scene::kFirstLength, t / kStepsPerRadian), arrowAt(second.length, secondAngle(second, t))};
 }
 
-void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, double x, bool withCurrent)
+namespace {
+
+// The first wave's height taken along x, the second's along y.
+Point figurePoint(const VectorsAt &v) { return {scene::kFirstOriginX - v.first.dy, scene::kLowerY + v.second.dy}; }
+Line firstTick(const VectorsAt &v, Ink ink)
+{
+    const double x = figurePoint(v).x;
+    return {{x, scene::kFirstTickTop}, {x, scene::kFirstTickBottom}, ink};
+}
+Line secondTick(const VectorsAt &v, Ink ink)
+{
+    const double y = figurePoint(v).y;
+    return {{scene::kSecondTickLeft, y}, {scene::kSecondTickRight, y}, ink};
+}
+
+} // namespace
+
+void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, double x, bool withCurrent,
+                   bool perpendicular)
 {
     using namespace scene;
     const Point upperFirst{kFirstOriginX, kUpperY};
@@ -65,6 +83,16 @@ void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, 
     if (withCurrent)
         ops.push_back(Line{upperSecond, upperSecond + now.second, Ink::Red});
     ops.push_back(Circle{{x, kLowerY + now.second.dy}, kDotRadius, Ink::Red});
+    if (perpendicular) {
+        ops.push_back(firstTick(before, Ink::BackgroundGrey));
+        if (withCurrent)
+            ops.push_back(firstTick(now, Ink::Green));
+        ops.push_back(secondTick(before, Ink::BackgroundGrey));
+        if (withCurrent)
+            ops.push_back(secondTick(now, Ink::Red));
+        ops.push_back(Circle{figurePoint(now), kDotRadius, Ink::Foreground});
+        return;
+    }
     ops.push_back(Line{lowerFirst, tipBefore, Ink::White});
     if (withCurrent)
         ops.push_back(Line{lowerFirst, tip, Ink::Green});
@@ -78,7 +106,7 @@ DrawOps stepOps(const SecondSinusoid &second, int t, TimeAxis axis)
 {
     DrawOps ops;
     ops.reserve(kOpsPerStep);
-    appendStepOps(ops, vectorsAt(second, t - 1), vectorsAt(second, t), traceX(t, axis), true);
+    appendStepOps(ops, vectorsAt(second, t - 1), vectorsAt(second, t), traceX(t, axis), true, second.perpendicular);
     return ops;
 }
 

@@ -12,6 +12,7 @@ struct SecondSinusoid {
     double length = 0;       // R2, pixels
     double frequency = 1;    // relative to the first
     double phaseDegrees = 0;
+    bool perpendicular = false; // at right angles to the first: the lower diagram is the x–y plane
 };
 
 inline constexpr int kSteps = 1300;
@@ -45,6 +46,9 @@ inline constexpr double kDotRadius = 0.3;
 // Step t (1 … axis.steps()): each vector is drawn over its previous position in white or
 // light yellow and then at its new angle, in the upper diagram side by side and in the lower
 // one tip to tail, and the three dots of the time graph are added. Pen width 2 is already set.
+// At right angles the lower diagram's vectors give way to the projections' ticks, each drawn
+// over its previous place in the band's grey and then at the new one, and the sum's dot to
+// the figure's: a step has as many operations, in the same places, either way.
 DrawOps stepOps(const SecondSinusoid &second, int t, TimeAxis axis = {});
 
 // The time graph's x of step t's dots.
@@ -72,7 +76,8 @@ VectorsAt vectorsAt(const SecondSinusoid &second, int t);
 // Step t's operations, from the vectors at the step before and at it, appended to ops; without
 // its current vectors (withCurrent false), which the next step's erasing lines are drawn over,
 // the very same lines with the same pen, there are kOpsPerStep − 4 of them.
-void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, double x, bool withCurrent);
+void appendStepOps(DrawOps &ops, const VectorsAt &before, const VectorsAt &now, double x, bool withCurrent,
+                   bool perpendicular = false);
 
 // After the last step the two horizontal axes, which the swept discs have covered, come back.
 DrawOps finishingOps();

@@ -20,7 +20,8 @@ bool isDot(const Circle &circle) { return circle.radius == kDotRadius; }
 bool isLowerSecondVector(const Line &line)
 {
     const bool second = line.ink == Ink::Red || line.ink == Ink::LightYellow;
-    return second && !(line.from.x == scene::kSecondOriginX && line.from.y == scene::kUpperY);
+    const bool projection = line.from.x == scene::kSecondTickLeft; // at right angles: tells no sum
+    return second && !projection && !(line.from.x == scene::kSecondOriginX && line.from.y == scene::kUpperY);
 }
 
 } // namespace

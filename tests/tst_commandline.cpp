@@ -106,7 +106,7 @@ void TestCommandLine::handsOnWhatWasGiven()
     const SetUp &u = l.chosen.setUp;
     QCOMPARE(u.values, (SecondValues{0.5, 2, 30}));
     QCOMPARE(u.baseTone, 110.0);
-    QCOMPARE(l.given, QStringList({"amplitude", "frequency", "phase", "periods", "tone", "values"}));
+    QCOMPARE(l.given, QStringList({"amplitude", "frequency", "phase", "periods", "perpendicular", "tone", "values"}));
     QVERIFY(u.readouts && !l.start && !u.voice);
     QCOMPARE(l.parameters.phaseDegrees, 30.0);
     QCOMPARE(l.action, CommandLine::Action::Window);

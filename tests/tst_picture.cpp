@@ -43,6 +43,7 @@ private Q_SLOTS:
     void pngHoldsEveryTraceAtItsScale();
     void pictureAfterAStepHoldsOnlyTheTracesSoFar();
     void svgHoldsTheSameShapes();
+    void perpendicularFigureIsDotsInThePlane();
     void vectorPicturesHaveCleanDiscs_data();
     void vectorPicturesHaveCleanDiscs();
     void formatFollowsTheExtension();
@@ -254,6 +255,38 @@ void TestPicture::svgHoldsTheSameShapes()
     QVERIFY(lines > 2600);
 }
 
+// At right angles the SVG holds the figure as the sum's dots, each where the first wave's
+// height along x and the second's along y meet, and none of the sum on the time graph.
+void TestPicture::perpendicularFigureIsDotsInThePlane()
+{
+    const Parameters crossed{1, 1.5, 90, false, true};
+    QXmlStreamReader svg(pictureSvg(RunScene{crossed, false, {}}.showing(kSteps, true), PictureText(), Look(Colours::Print)));
+    QString black;
+    int figureDots = 0, graphDots = 0;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto at = svg.attributes();
+        if (svg.name() == u"circle" && at.value(QLatin1String("fill")) == u"#000000")
+            black = QStringLiteral("#") + at.value(QLatin1String("id")).toString();
+        if (svg.name() != u"use")
+            continue;
+        const double x = at.value(QLatin1String("x")).toDouble(), y = at.value(QLatin1String("y")).toDouble();
+        if (at.value(QLatin1String("href")) != black || black.isEmpty()) {
+            graphDots += x > 330;
+            continue;
+        }
+        // Step by step, in order: x = C1 + 50 · sin a, y = YL − 50 · sin(1,5 a + 90°).
+        const double a = (figureDots + 1) / 100.0;
+        QVERIFY2(std::abs(x - (170 + 50 * std::sin(a))) < 0.006 &&
+                     std::abs(y - (390.5 - 50 * std::sin(1.5 * a + 90 * 0.0175))) < 0.006,
+                 qPrintable(QStringLiteral("%1 %2").arg(x).arg(y)));
+        ++figureDots;
+    }
+    QCOMPARE(figureDots, kSteps);
+    QVERIFY(graphDots > 0 && graphDots <= 2 * kSteps);
+}
+
 void TestPicture::vectorPicturesHaveCleanDiscs_data()
 {
     QTest::addColumn<QString>("format");
@@ -392,6 +425,8 @@ void TestPicture::readoutsAreWordsInEveryPicture()
     QCOMPARE(readoutLines({1, 1, 0}, 400), QStringList({"Součet: amplituda 2,00, fázový posun 0,0°",
                                                         "y₁ = −0,76   y₂ = −0,76   y = −1,51"}));
     QCOMPARE(readoutLines({1, 1, 0}, 400, {}, false), QStringList({"y₁ = −0,76   y₂ = −0,76"}));
+    QCOMPARE(readoutLines({1, 1, 0, false, true}, 400, {}, false), QStringList({"x = −0,76   y = −0,76"}));
+    QCOMPARE(cursorValueLines({0.5, 1, 90, false, true}, {0.25}), QStringList({"A: t = 0,25 T₁   x = 1,00   y = 0,00"}));
     const std::pair<Parameters, const char *> sums[] = {
         {{1, 1.1, 0}, "Obálka součtu: 0,00 až 2,00, perioda 10,0 T₁"},
         {{0.5, -1, 90}, "Součet: amplituda 1,12, fázový posun 26,4°"},
@@ -401,6 +436,14 @@ void TestPicture::readoutsAreWordsInEveryPicture()
         {{0.5, 1.0000000001, 0}, "Obálka součtu: 0,50 až 1,50, perioda delší než 10 000 T₁"},
         {{0.5, 2, 0}, "Rozsah součtu: −1,30 až 1,30"},
         {{0.5, 25, 0}, "Rozsah součtu: −1,50 až 1,50"},
+        // At right angles, the figure the point traces.
+        {{1, 1, 90, false, true}, "Poměr kmitočtů 1 : 1: kružnice"},
+        {{1, -1, -90, false, true}, "Poměr kmitočtů 1 : 1: kružnice"},
+        {{1, 1.0004, 180, false, true}, "Poměr kmitočtů 1 : 1: úsečka"},
+        {{0.5, 1, 45, false, true}, "Poměr kmitočtů 1 : 1: elipsa"},
+        {{1, 2, 0, false, true}, "Poměr kmitočtů 1 : 2: obrazec se uzavře po 1 periodě první vlny"},
+        {{1, 1.5, 90, false, true}, "Poměr kmitočtů 2 : 3: obrazec se uzavře po 2 periodách první vlny"},
+        {{1, 1.41421356, 0, false, true}, "Poměr kmitočtů 1 : 1,414: obrazec se neuzavře"},
     };
     for (const auto &[parameters, line] : sums)
         QCOMPARE(readoutLines(parameters, 1).first(), QString::fromUtf8(line));

@@ -211,7 +211,7 @@ void TestRunKeys::contextMenuOffersTheViewAndTheRun()
     QCOMPARE(offered, QStringList({"Celá obrazovka\tF11", "Původní velikost\tCtrl+0", "Zvětšit\tCtrl++",
                                    "Zmenšit\tCtrl+-", "Pozastavit\tP", "O krok zpět\tLeft",
                                    "O krok vpřed\tRight", "Zastavit\tEsc",
-                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Tisk…\tCtrl+P", "Lekce\t", "Hodnoty\tCtrl+H", "Skrýt součet\tCtrl+R", "Popisky\tCtrl+L", "Příklady\t", "Časová osa\t",
+                                   "Uložit obrázek…\tCtrl+S", "Kopírovat obrázek\tCtrl+Shift+C", "Tisk…\tCtrl+P", "Lekce\t", "Hodnoty\tCtrl+H", "Skrýt součet\tCtrl+R", "Popisky\tCtrl+L", "Kolmé kmity\t", "Příklady\t", "Časová osa\t",
                                    "Kopírovat jako příkaz\t", "Barvy\t", "Velké písmo\t", "Jazyk\t", "Zvuk\t",
                                    "Klávesové zkratky\tF1"}));
     // Before the first run there is nothing to pause, stop, save or copy.

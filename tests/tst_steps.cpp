@@ -33,6 +33,8 @@ private Q_SLOTS:
     void zeroFrequencyHoldsTheSecondVectorStill();
     void hugeValuesStayDrawable();
     void finishingRedrawsBothHorizontalAxes();
+    void perpendicularStepsTraceTheFigure_data();
+    void perpendicularStepsTraceTheFigure();
     void readoutsOfTheSum_data();
     void readoutsOfTheSum();
     void dragPutsTheTipUnderThePointer_data();
@@ -256,6 +258,55 @@ void TestSteps::finishingRedrawsBothHorizontalAxes()
     QVERIFY(ops[0] == DrawOp(PenWidth{1}));
     QVERIFY(ops[1] == DrawOp(scene::kUpperAxis));
     QVERIFY(ops[2] == DrawOp(scene::kLowerAxis));
+}
+
+enum class Figure { Any, RisingLine, Circle, FallingLine };
+
+void TestSteps::perpendicularStepsTraceTheFigure_data()
+{
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("phase");
+    QTest::addColumn<int>("figure");
+    QTest::newRow("ratio 1 at 0°: a line") << 1.0 << 1.0 << 0.0 << int(Figure::RisingLine);
+    QTest::newRow("ratio 1 at 90°: a circle") << 1.0 << 1.0 << 90.0 << int(Figure::Circle);
+    QTest::newRow("ratio 1 at 180°: the other line") << 1.0 << 1.0 << 180.0 << int(Figure::FallingLine);
+    QTest::newRow("ratio 2") << 0.5 << 2.0 << 0.0 << int(Figure::Any);
+    QTest::newRow("ratio 1,5") << 1.0 << 1.5 << 90.0 << int(Figure::Any);
+    QTest::newRow("a negative frequency") << 1.5 << -2.0 << 45.0 << int(Figure::Any);
+}
+
+// At right angles each step puts the figure's dot where the first wave's height, taken along
+// x, and the second's, along y, meet; the projections' ticks stand at its x and its y, and the
+// next step first paints the last ones over in the band's grey. The time graph keeps the two
+// waves, without their sum.
+void TestSteps::perpendicularStepsTraceTheFigure()
+{
+    QFETCH(double, amplitude);
+    QFETCH(double, frequency);
+    QFETCH(double, phase);
+    QFETCH(int, figure);
+    const SecondSinusoid second{50 * amplitude, frequency, phase, true};
+    for (int t = 1; t <= kSteps; t += 37) {
+        const DrawOps ops = stepOps(second, t);
+        QCOMPARE(ops.size(), kOpsPerStep);
+        const double a = t / 100.0, theta = phase * 0.0175 + frequency * a;
+        const Circle &dot = dotAt(ops, 10);
+        QVERIFY(near(dot.centre.x, 170 + 50 * std::sin(a)) && near(dot.centre.y, 390.5 - 50 * amplitude * std::sin(theta)));
+        QVERIFY(dot.ink == Ink::Foreground && dotAt(ops, 2).centre.x == traceX(t) && dotAt(ops, 5).ink == Ink::Red);
+        QVERIFY(lineAt(ops, 7).from.x == dot.centre.x && lineAt(ops, 7).from.y > 390.5 + 125);
+        QVERIFY(lineAt(ops, 9).from.y == dot.centre.y && lineAt(ops, 9).to.x < 50);
+        const DrawOps previous = stepOps(second, t - 1);
+        QVERIFY(lineAt(ops, 6) == (Line{lineAt(previous, 7).from, lineAt(previous, 7).to, Ink::BackgroundGrey}));
+        QVERIFY(lineAt(ops, 8) == (Line{lineAt(previous, 9).from, lineAt(previous, 9).to, Ink::BackgroundGrey}));
+        const double x = dot.centre.x - 170, y = 390.5 - dot.centre.y;
+        switch (Figure(figure)) {
+        case Figure::RisingLine: QVERIFY(std::abs(y - x) < 0.5); break;
+        case Figure::Circle: QVERIFY(std::abs(std::hypot(x, y) - 50) < 0.5); break;
+        case Figure::FallingLine: QVERIFY(std::abs(y + x) < 0.5); break;
+        case Figure::Any: break;
+        }
+    }
 }
 
 void TestSteps::dragPutsTheTipUnderThePointer_data()

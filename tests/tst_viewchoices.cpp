@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QTimer>
 
 #include <cmath>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void readoutsShowBesideTheDiagram();
     void screenReaderHearsWhatThePictureShows();
     void colourBlindPaletteRedrawsTheRun();
+    void perpendicularModeTracesTheFigure();
 };
 
 void TestViewChoices::readoutsShowBesideTheDiagram()
@@ -105,6 +107,55 @@ void TestViewChoices::colourBlindPaletteRedrawsTheRun()
     w.trigger(QStringLiteral("Pro barvoslepé"));
     QCOMPARE(count(kGreen), 0);
     QCOMPARE(count(0xFF0072B2), green);
+}
+
+
+// "Kolmé kmity" turns the lower diagram into the x–y plane at once, the finished figure in it
+// and no sum on the time graph; a wheel step on a box shows the next figure, and the mode goes
+// with the copied command.
+void TestViewChoices::perpendicularModeTracesTheFigure()
+{
+    TestWindow w;
+    QVERIFY(w.showActive());
+    w.run();
+    // The figure's black dots, left and right of the plane's vertical axis, above the x axis.
+    auto figureDots = [&] {
+        const QImage shown = w.window.surface().image();
+        int count = 0;
+        for (int y = 330; y < 388; ++y)
+            for (int x = 115; x < 225; ++x)
+                count += std::abs(x - 170) > 2 && shown.pixel(x, y) == 0xFF000000;
+        return count;
+    };
+    const QImage summed = w.window.surface().image();
+    QCOMPARE(figureDots(), 0);
+    w.trigger(QStringLiteral("Kolmé kmity"));
+    QCOMPARE(w.find<QLabel>(names::kTitle)->text(), QStringLiteral("Skládání kolmých kmitů"));
+    const QImage figure = w.window.surface().image();
+    QVERIFY(figureDots() > 50);
+    // The designed sum's crests, 56 pixels above the zero line, and none of it at right angles.
+    auto crests = [](const QImage &shown) {
+        int count = 0;
+        for (int y = 330; y < 338; ++y)
+            for (int x = 345; x < 740; ++x)
+                count += shown.pixel(x, y) == 0xFF000000;
+        return count;
+    };
+    QVERIFY(crests(summed) > 0);
+    QCOMPARE(crests(figure), 0);
+
+    QLineEdit *phase = w.box(names::kPhase);
+    phase->setFocus();
+    QWheelEvent notch(QPointF(5, 5), phase->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(phase, &notch);
+    QCOMPARE(phase->text(), QStringLiteral("105"));
+    QVERIFY(w.window.surface().image() != figure && figureDots() > 50);
+    w.trigger(QStringLiteral("Kopírovat jako příkaz"));
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral(" --perpendicular")));
+    w.trigger(QStringLiteral("Kolmé kmity"));
+    QCOMPARE(w.find<QLabel>(names::kTitle)->text(), QStringLiteral("Součet dvou sinusovek"));
+    QCOMPARE(figureDots(), 0);
 }
 
 QTEST_MAIN(TestViewChoices)

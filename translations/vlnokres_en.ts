@@ -1130,6 +1130,18 @@
         <translation>(Tab after the boxes) outside a run: ←, → turn the second vector by 15° (by 1° with Ctrl), ↑, ↓ lengthen and shorten it by 0.1 (by 0.01 with Ctrl)</translation>
     </message>
     <message>
+        <source>Velké písmo</source>
+        <translation>Large text</translation>
+    </message>
+    <message>
+        <source>dvojklik na časovou osu</source>
+        <translation>double click on the time axis</translation>
+    </message>
+    <message>
+        <source>kurzor na nejbližší maximum nebo minimum součtu (při záznějích obálky)</source>
+        <translation>the cursor to the sum&apos;s nearest maximum or minimum (of the envelope where it beats)</translation>
+    </message>
+    <message>
         <source>Použití: vlnokres [volby] [LEKCE.vlnokres]
 Součet dvou sinusovek: názorně ukazuje, jak se sčítají dvě sinusovky.
 
@@ -1162,11 +1174,14 @@ Volby:
   --labels          popisky: výslednice, legenda, osy t a y s periodami T₁
   --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)
   --large-text      velké písmo: hodnoty, popisky, kurzory a legenda dvakrát větší
+  --perpendicular   kolmé kmity: první vlna podél x, druhá podél y; dolní diagram
+                    kreslí obrazec bodu v rovině x–y místo součtu
   --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku
   --language JAZYK  cs (čeština, výchozí) nebo en (angličtina), jen pro toto spuštění
   --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,
                     ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
-                    obdelnik (volby hodnot a osy mají přednost)
+                    obdelnik; kolmé kmity: kruznice, usecka, elipsa, pomer-1-2,
+                    pomer-2-3 (volby hodnot a osy mají přednost)
   LEKCE.vlnokres    otevře lekci: její scény s otázkami pro třídu
   --scene N         s lekcí: otevře ji na N-té scéně
   --render LIST.pdf LEKCE.vlnokres  zapíše pracovní list lekce: scénu na stránku A4
@@ -1214,11 +1229,14 @@ Options:
   --labels          labels: the resultant, a legend, the axes t and y with periods T₁
   --cursors A[:B]   cursors on the time axis in periods of the first sinusoid (0.62:0.87)
   --large-text      large text: the readouts, labels, cursors and legend twice as large
+  --perpendicular   oscillations at right angles: the first along x, the second along y;
+                    the lower diagram draws the point&apos;s figure in the x–y plane, not the sum
   --page a4         with --render to PDF: the picture on an A4 page in landscape, as printed
   --language LANG   cs (Czech, the default) or en (English), for this session only
   --preset NAME     the values and time axis of an example: stejna-faze, opacna-faze,
                     ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,
-                    obdelnik (options for values and the axis take precedence)
+                    obdelnik; at right angles: kruznice, usecka, elipsa, pomer-1-2,
+                    pomer-2-3 (options for values and the axis take precedence)
   LESSON.vlnokres   opens a lesson: its scenes with questions for the class
   --scene N         with a lesson: opens it at scene N
   --render SHEET.pdf LESSON.vlnokres  writes the lesson&apos;s worksheet: a scene to an A4 page
@@ -1235,16 +1253,68 @@ graphical environment,
 </translation>
     </message>
     <message>
-        <source>Velké písmo</source>
-        <translation>Large text</translation>
+        <source>Poměr kmitočtů 1 : %1: obrazec se neuzavře</source>
+        <translation>Frequency ratio 1 : %1: the figure never closes</translation>
     </message>
     <message>
-        <source>dvojklik na časovou osu</source>
-        <translation>double click on the time axis</translation>
+        <source>úsečka</source>
+        <translation>a line segment</translation>
     </message>
     <message>
-        <source>kurzor na nejbližší maximum nebo minimum součtu (při záznějích obálky)</source>
-        <translation>the cursor to the sum&apos;s nearest maximum or minimum (of the envelope where it beats)</translation>
+        <source>kružnice</source>
+        <translation>a circle</translation>
+    </message>
+    <message>
+        <source>elipsa</source>
+        <translation>an ellipse</translation>
+    </message>
+    <message>
+        <source>Poměr kmitočtů %1: %2</source>
+        <translation>Frequency ratio %1: %2</translation>
+    </message>
+    <message>
+        <source>Poměr kmitočtů %1: obrazec se uzavře po 1 periodě první vlny</source>
+        <translation>Frequency ratio %1: the figure closes after 1 period of the first wave</translation>
+    </message>
+    <message>
+        <source>Poměr kmitočtů %1: obrazec se uzavře po %2 periodách první vlny</source>
+        <translation>Frequency ratio %1: the figure closes after %2 periods of the first wave</translation>
+    </message>
+    <message>
+        <source>Obrazec je skrytý</source>
+        <translation>The figure is hidden</translation>
+    </message>
+    <message>
+        <source>Kolmé kmity. %1</source>
+        <translation>Perpendicular oscillations. %1</translation>
+    </message>
+    <message>
+        <source>Kolmé kmity</source>
+        <translation>Perpendicular oscillations</translation>
+    </message>
+    <message>
+        <source>Skládání kolmých kmitů</source>
+        <translation>Composing perpendicular oscillations</translation>
+    </message>
+    <message>
+        <source>Kružnice</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Úsečka</source>
+        <translation>Line segment</translation>
+    </message>
+    <message>
+        <source>Elipsa</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Poměr 1 : 2</source>
+        <translation>Ratio 1 : 2</translation>
+    </message>
+    <message>
+        <source>Poměr 2 : 3</source>
+        <translation>Ratio 2 : 3</translation>
     </message>
 </context>
 </TS>

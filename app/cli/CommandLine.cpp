@@ -230,11 +230,14 @@ QString helpText()
         "  --labels          popisky: výslednice, legenda, osy t a y s periodami T₁\n"
         "  --cursors A[:B]   kurzory na časové ose v periodách první sinusoidy (0,62:0,87)\n"
         "  --large-text      velké písmo: hodnoty, popisky, kurzory a legenda dvakrát větší\n"
+        "  --perpendicular   kolmé kmity: první vlna podél x, druhá podél y; dolní diagram\n"
+        "                    kreslí obrazec bodu v rovině x–y místo součtu\n"
         "  --page a4         s --render do PDF: obrázek na stránce A4 naležato, jako při tisku\n"
         "  --language JAZYK  cs (čeština, výchozí) nebo en (angličtina), jen pro toto spuštění\n"
         "  --preset JMÉNO    hodnoty a časová osa příkladu: stejna-faze, opacna-faze,\n"
         "                    ctvrt-periody, zazneje, zazneje-slysitelne, druha-harmonicka,\n"
-        "                    obdelnik (volby hodnot a osy mají přednost)\n"
+        "                    obdelnik; kolmé kmity: kruznice, usecka, elipsa, pomer-1-2,\n"
+        "                    pomer-2-3 (volby hodnot a osy mají přednost)\n"
         "  LEKCE.vlnokres    otevře lekci: její scény s otázkami pro třídu\n"
         "  --scene N         s lekcí: otevře ji na N-té scéně\n"
         "  --render LIST.pdf LEKCE.vlnokres  zapíše pracovní list lekce: scénu na stránku A4\n"
@@ -345,8 +348,9 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
         }
         line.chosen.setUp.values = {preset->amplitude, preset->frequency, preset->phaseDegrees};
         line.chosen.setUp.axis = {preset->periods};
+        line.chosen.setUp.perpendicular = preset->perpendicular;
         line.given << QStringLiteral("amplitude") << QStringLiteral("frequency") << QStringLiteral("phase")
-                   << QStringLiteral("periods");
+                   << QStringLiteral("periods") << QStringLiteral("perpendicular");
     }
     for (const SetUpOption &option : setUpOptions()) {
         if (!given(option.name))
@@ -394,6 +398,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList &
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return CommandLineError{Texts::tr(messageFor(*refusal).text.c_str()), false};
     line.parameters = std::get<Parameters>(checked);
+    line.parameters.perpendicular = line.chosen.setUp.perpendicular;
     return line;
 }
 

@@ -49,10 +49,11 @@ void paintScene(QPainter &painter, const QRectF &target, const LessonScene &scen
     view.colours = Colours::Print;
     view.sumHidden = !answers;
     const SecondValues &v = view.values;
-    const auto checked = checkParameters({v.amplitude, v.frequency, v.phaseDegrees});
-    const auto *parameters = std::get_if<Parameters>(&checked);
+    auto checked = checkParameters({v.amplitude, v.frequency, v.phaseDegrees});
+    auto *parameters = std::get_if<Parameters>(&checked);
     if (!parameters)
         return;
+    parameters->perpendicular = view.perpendicular;
     const int last = view.axis.steps();
     const DrawOps ops = RunScene{*parameters, view.readouts, view.axis}.showing(last, true);
     PictureText text = overlayText(*parameters, last, view);

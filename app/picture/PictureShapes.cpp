@@ -29,7 +29,7 @@ QFont fontOf(const char *family, int pixels, bool bold)
 }
 
 // A line broken at its spaces into lines of at most that width. It breaks first where the line
-// pauses (after a comma, at a run of spaces), then between words, never within "y = 0,87" nor
+// pauses (after a comma or a colon, at a run of spaces), then between words, never within "y = 0,87" nor
 // before a unit; a word longer than the width stands alone on its line.
 QStringList wrapped(const QString &text, const QFontMetricsF &metrics, double width)
 {
@@ -47,7 +47,7 @@ QStringList wrapped(const QString &text, const QFontMetricsF &metrics, double wi
         Gap gap = Gap::Word;
         if (pieces.empty() || pieces.back().word.endsWith(u'=') || kUnits.contains(word))
             gap = Gap::Glue;
-        else if (spaces.size() > 1 || pieces.back().word.endsWith(u','))
+        else if (spaces.size() > 1 || pieces.back().word.endsWith(u',') || pieces.back().word.endsWith(u':'))
             gap = Gap::Pause;
         pieces.push_back({gap, spaces, word});
     }
@@ -115,10 +115,13 @@ ValueLines placedValueLines(const PictureText &text)
 {
     using namespace picture;
     using namespace pictureStyle;
-    if (text.textScale == 1)
-        return {stacked(text.readouts, kReadoutsAt, kReadoutLineHeight, kReadoutPixels, std::nullopt),
-                stacked(text.cursorValues, kCursorValuesAt, kCursorValueLineHeight, kCursorValuePixels, std::nullopt)};
     constexpr double kRightMargin = 4;
+    // As designed every line fits; a longer one (a figure's ratio) is broken where it would not.
+    if (text.textScale == 1)
+        return {stacked(text.readouts, kReadoutsAt, kReadoutLineHeight, kReadoutPixels,
+                        kArea.right - kRightMargin - kReadoutsAt.x),
+                stacked(text.cursorValues, kCursorValuesAt, kCursorValueLineHeight, kCursorValuePixels,
+                        kArea.right - kRightMargin - kCursorValuesAt.x)};
     const int readoutPixels = kReadoutPixels * text.textScale, valuePixels = kCursorValuePixels * text.textScale;
     ValueLines placed;
     constexpr double kLeading = 1.1;

@@ -57,6 +57,32 @@ QString sumLine(const Parameters &parameters, TimeAxis axis, const QLocale &loca
     return Texts::tr("Rozsah součtu: %1 až %2").arg(decimals(r.least, 2, locale), decimals(r.most, 2, locale));
 }
 
+// At right angles, what the point traces: "Poměr kmitočtů 2 : 3: obrazec se uzavře po 2
+// periodách první vlny", at 1 : 1 the figure's name, or that it never closes.
+QString figureLine(const Parameters &parameters, const QLocale &locale)
+{
+    const auto ratio = readouts::frequencyRatio(parameters.frequency);
+    if (!ratio)
+        return Texts::tr("Poměr kmitočtů 1 : %1: obrazec se neuzavře")
+            .arg(locale.toString(std::abs(parameters.frequency), 'g', 4));
+    const QString ratioText = QStringLiteral("%1 : %2").arg(ratio->first).arg(ratio->second);
+    if (const auto figure = readouts::figureAtRatioOne(parameters)) {
+        const char *names[] = {QT_TRANSLATE_NOOP("vlnokres::Texts", "úsečka"), QT_TRANSLATE_NOOP("vlnokres::Texts", "kružnice"),
+                               QT_TRANSLATE_NOOP("vlnokres::Texts", "elipsa")};
+        return Texts::tr("Poměr kmitočtů %1: %2").arg(ratioText, Texts::tr(names[int(*figure)]));
+    }
+    return ratio->first == 1 ? Texts::tr("Poměr kmitočtů %1: obrazec se uzavře po 1 periodě první vlny").arg(ratioText)
+                             : Texts::tr("Poměr kmitočtů %1: obrazec se uzavře po %2 periodách první vlny")
+                                   .arg(ratioText)
+                                   .arg(ratio->first);
+}
+
+// The point's place at right angles: the first's value along x, the second's along y.
+QString pointText(double first, double second, const QLocale &locale)
+{
+    return QStringLiteral("x = %1   y = %2").arg(decimals(first, 2, locale), decimals(second, 2, locale));
+}
+
 // The three waves' values as a readouts' line ends: "y₁ = 0,42   y₂ = 0,45   y = 0,87", without
 // the sum's where it is hidden.
 QString wavesText(double first, double second, double sum, bool sumShown, const QLocale &locale)
@@ -76,8 +102,9 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused, 
     const QString values = Texts::tr("Amplituda %1, kmitočet %2, fázový posun %3°.")
                                .arg(pictureNumber(p.amplitude, notation), pictureNumber(p.frequency, notation),
                                     pictureNumber(p.phaseDegrees, notation));
-    QString sum = sumShown ? sumLine(p, axis, notation, Texts::tr("period první sinusoidy"))
-                           : Texts::tr("Součet je skrytý");
+    QString sum = !sumShown        ? (p.perpendicular ? Texts::tr("Obrazec je skrytý") : Texts::tr("Součet je skrytý"))
+                  : p.perpendicular ? Texts::tr("Kolmé kmity. %1").arg(figureLine(p, notation))
+                                    : sumLine(p, axis, notation, Texts::tr("period první sinusoidy"));
     if (axis != TimeAxis{})
         sum += Texts::tr(". Časová osa ukazuje %1 period").arg(axis.periods);
     if (step == 0)
@@ -90,6 +117,10 @@ QString pictureDescription(const Parameters *parameters, int step, bool paused, 
 QStringList readoutLines(const Parameters &parameters, int step, TimeAxis axis, bool sumShown, const QLocale &locale)
 {
     const readouts::Values v = readouts::valuesAt(parameters, step);
+    if (parameters.perpendicular) {
+        const QString point = pointText(v.first, v.second, locale);
+        return sumShown ? QStringList{figureLine(parameters, locale), point} : QStringList{point};
+    }
     const QString waves = wavesText(v.first, v.second, v.sum, sumShown, locale);
     if (!sumShown)
         return {waves};
@@ -106,7 +137,9 @@ QStringList cursorValueLines(const Parameters &parameters, const std::vector<dou
             continue;
         const marks::WaveValues v = marks::wavesAt(parameters, cursors[i]);
         lines << QStringLiteral("%1: t = %2 T₁   %3")
-                     .arg(names[i], decimals(cursors[i], 2, locale), wavesText(v.first, v.second, v.sum, sumShown, locale));
+                     .arg(names[i], decimals(cursors[i], 2, locale),
+                          parameters.perpendicular ? pointText(v.first, v.second, locale)
+                                                   : wavesText(v.first, v.second, v.sum, sumShown, locale));
     }
     if (lines.size() == 2) {
         const double between = cursors[1] - cursors[0];

@@ -32,6 +32,7 @@ SetUp RunController::shownSetUp() const
         shown.values = {p.amplitude, p.frequency, p.phaseDegrees};
         shown.slowdown = m_last->slowdown;
         shown.axis = m_last->axis;
+        shown.perpendicular = p.perpendicular;
     }
     return shown;
 }

@@ -14,6 +14,7 @@ Aspects differences(const Chosen &before, const Chosen &after)
     aspects.setFlag(Aspect::Labels, a.labels != b.labels);
     aspects.setFlag(Aspect::Readouts, a.readouts != b.readouts);
     aspects.setFlag(Aspect::LargeText, a.largeText != b.largeText);
+    aspects.setFlag(Aspect::Perpendicular, a.perpendicular != b.perpendicular);
     aspects.setFlag(Aspect::Cursors, a.cursors != b.cursors);
     aspects.setFlag(Aspect::Voice, a.voice != b.voice);
     aspects.setFlag(Aspect::BaseTone, a.baseTone != b.baseTone);

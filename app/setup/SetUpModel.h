@@ -32,6 +32,7 @@ enum class Aspect {
     BaseTone = 0x200,
     Language = 0x400,
     LargeText = 0x800,
+    Perpendicular = 0x1000,
 };
 Q_DECLARE_FLAGS(Aspects, Aspect)
 inline constexpr Aspects kLook = Aspects(Aspect::Colours) | Aspect::SumHidden;

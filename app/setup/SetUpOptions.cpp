@@ -181,6 +181,8 @@ std::vector<SetUpOption> makeOptions()
                            QT_TRANSLATE_NOOP("vlnokres::Texts", "Skrýt součet"), QKeySequence(Qt::CTRL | Qt::Key_R)));
     options.push_back(flag("labels", Aspect::Labels, Uses(Use::Window) | kPictures, &SetUp::labels,
                            QT_TRANSLATE_NOOP("vlnokres::Texts", "Popisky"), QKeySequence(Qt::CTRL | Qt::Key_L)));
+    options.push_back(flag("perpendicular", Aspect::Perpendicular, Uses(Use::Window) | kPictures, &SetUp::perpendicular,
+                           QT_TRANSLATE_NOOP("vlnokres::Texts", "Kolmé kmity"), QKeySequence()));
     options.push_back({
         .name = "cursors",
         .aspect = Aspect::Cursors,

@@ -15,6 +15,7 @@
 #include <QWidgetAction>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -151,7 +152,14 @@ void SoundCommands::setBaseTone(double hertz)
     m_setUp.change([hertz](Chosen &c) { c.setUp.baseTone = hertz; }, Origin::Session);
 }
 
-void SoundCommands::toggle() { voiceChosen(voice() ? std::nullopt : std::optional(m_lastVoice)); }
+// At right angles an oscilloscope in XY mode takes the first on the left and the second on
+// the right; otherwise the sum is what is heard.
+sound::Voice SoundCommands::defaultVoice() const
+{
+    return m_setUp.setUp().perpendicular ? Voice::Stereo : Voice::Sum;
+}
+
+void SoundCommands::toggle() { voiceChosen(voice() ? std::nullopt : std::optional(m_lastVoice.value_or(defaultVoice()))); }
 
 // Without a sound output the sound stays off, whatever is chosen.
 void SoundCommands::voiceChosen(std::optional<Voice> voice)
@@ -194,7 +202,7 @@ sound::Tones SoundCommands::tonesOf(const Parameters &parameters) const
 void SoundCommands::playSample(const Parameters &parameters)
 {
     if (m_player->available())
-        m_player->play(tonesOf(parameters), voice().value_or(Voice::Sum), kSampleLength);
+        m_player->play(tonesOf(parameters), voice().value_or(defaultVoice()), kSampleLength);
 }
 
 void SoundCommands::dragMoved(const Parameters &parameters)
@@ -222,7 +230,12 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
         addTellingLine(menu, Texts::tr("Zvuk není k dispozici"));
     toggle->setEnabled(available);
     menu.addAction(toggle);
-    for (QAction *action : m_voices->actions()) {
+    // The mode's own voice first.
+    QList<QAction *> voices = m_voices->actions();
+    std::stable_partition(voices.begin(), voices.end(), [this](const QAction *action) {
+        return voiceOf(action) == std::optional(defaultVoice()) && defaultVoice() == Voice::Stereo;
+    });
+    for (QAction *action : voices) {
         action->setEnabled(available);
         menu.addAction(action);
     }

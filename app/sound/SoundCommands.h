@@ -72,7 +72,8 @@ private:
     SetUpModel &m_setUp;
     std::unique_ptr<SoundPlayer> m_player;
     bool m_dragging = false; // and sounding
-    sound::Voice m_lastVoice = sound::Voice::Sum; // what the key turns on again
+    std::optional<sound::Voice> m_lastVoice; // what the key turns on again; none: the mode's own
+    sound::Voice defaultVoice() const;
     QActionGroup *m_voices;
     QActionGroup *m_tones;
 };

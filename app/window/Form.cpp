@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace vlnokres {
@@ -198,7 +199,8 @@ void Form::retranslate()
         auto *label = qobject_cast<QLabel *>(placed.control);
         if (!label)
             continue;
-        label->setText(Texts::tr(design.text));
+        const bool retitled = m_title && std::string_view(design.name) == names::kTitle;
+        label->setText(Texts::tr(retitled ? m_title : design.text));
         label->setFont(namedFont(*design.font, 1));
         const int width = design.width / kTwipsPerPixel;
         fitLabelFont(*label, width + kLabelSlack);

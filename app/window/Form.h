@@ -56,6 +56,9 @@ public:
 
     void place(double zoom, QPoint origin);
     void retranslate();
+    // The title label's text, the Czech source (none: the design's), shown from the next
+    // retranslate() on.
+    void setTitle(const char *text) { m_title = text; }
     // In the design's pixels, as the control was laid out at zoom 1.
     QRect designRectOf(const QWidget *control) const;
 
@@ -71,6 +74,7 @@ private:
     std::vector<Placed> m_controls;
     double m_zoom = 1;
     QPoint m_origin;
+    const char *m_title = nullptr;
 };
 
 } // namespace vlnokres

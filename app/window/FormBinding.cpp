@@ -55,7 +55,8 @@ void FormBinding::show(Aspects aspects)
 std::variant<Parameters, Message> FormBinding::read()
 {
     auto checked = checkedBoxes(m_boxes);
-    if (const auto *parameters = std::get_if<Parameters>(&checked)) {
+    if (auto *parameters = std::get_if<Parameters>(&checked)) {
+        parameters->perpendicular = m_setUp.setUp().perpendicular;
         // The box's zero, not its stand-in, which only Start writes into the box.
         const SecondValues values{parameters->amplitudeReplaced ? 0 : parameters->amplitude, parameters->frequency,
                                   parameters->phaseDegrees};

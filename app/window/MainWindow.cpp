@@ -206,7 +206,7 @@ std::unique_ptr<ActionTable> MainWindow::createActions()
         for (ActionRow &row : optionRows(setUpOption(option), Part::Lesson, choose))
             rows.push_back(std::move(row));
     };
-    for (const char *option : {"values", "hide-sum", "labels"})
+    for (const char *option : {"values", "hide-sum", "labels", "perpendicular"})
         offer(option);
     for (const Preset &preset : kPresets)
         rows.push_back({preset.title, {}, Part::Lesson, [this, &preset] { endingTheRun([this, &preset] { applyPreset(preset); }); },
@@ -234,6 +234,15 @@ void MainWindow::choose(const SetUpOption &option, const OptionChoice *choice)
         const QString value = valueChosen(option, choice, m_setUp.chosen());
         m_setUp.change([&](Chosen &c) { option.read(c, value); }, Origin::User, option.aspect);
     };
+    if (option.aspect == Aspect::Perpendicular) {
+        // The finished picture of the last run shows at once in the other mode.
+        endingTheRun([this, apply] {
+            apply();
+            if (const auto &last = m_run.lastRun())
+                showFinished(last->parameters);
+        });
+        return;
+    }
     option.aspect == Aspect::Axis ? endingTheRun(apply) : apply();
 }
 
@@ -259,6 +268,11 @@ void MainWindow::listenToTheSetUp()
     connect(&m_setUp, &SetUpModel::changed, this, [this](Aspects aspects) {
         if (aspects & kLook)
             m_surface.setLook(m_setUp.setUp().look());
+        if (aspects & Aspect::Perpendicular) {
+            m_form.setTitle(m_setUp.setUp().perpendicular ? QT_TRANSLATE_NOOP("vlnokres::Texts", "Skládání kolmých kmitů")
+                                                          : nullptr);
+            m_form.retranslate();
+        }
         if (aspects & Aspect::Language)
             retranslate();
         m_actions->showChosen(m_setUp.chosen());
@@ -339,6 +353,7 @@ void MainWindow::applyPreset(const Preset &preset)
     m_setUp.change([&preset](Chosen &c) {
         c.setUp.values = {preset.amplitude, preset.frequency, preset.phaseDegrees};
         c.setUp.axis = {preset.periods};
+        c.setUp.perpendicular = preset.perpendicular;
     });
     control<QPushButton>(names::kStart)->click();
 }
@@ -387,8 +402,9 @@ void MainWindow::showBoxes()
 }
 
 // At the pace and on the axis that a run started now would take.
-void MainWindow::showFinished(const Parameters &parameters)
+void MainWindow::showFinished(Parameters parameters)
 {
+    parameters.perpendicular = m_setUp.setUp().perpendicular;
     m_run.show({parameters, m_setUp.setUp().slowdown, m_setUp.setUp().axis});
 }
 

@@ -116,7 +116,7 @@ private:
     void choose(const SetUpOption &option, const OptionChoice *choice);
     void start();
     void showBoxes();
-    void showFinished(const Parameters &parameters);
+    void showFinished(Parameters parameters);
     void dragTo(const drag::Values &values);
     void playSample();
     void applyPreset(const Preset &preset);

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QHash>
 #include <QSet>
 
-#include <cstdint>
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -61,30 +63,41 @@ void giveMnemonics(QMenu &menu)
             items.push_back(action);
             texts.push_back(plain(action->text()));
         }
-    // The item with the fewest letters still free chooses first, so that a short word such as
-    // "Zvuk" is not left with none.
-    QSet<QChar> used;
-    std::vector<bool> done(items.size(), false);
-    for (std::size_t round = 0; round < items.size(); ++round) {
-        std::optional<std::size_t> next;
-        std::size_t fewest = SIZE_MAX;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (done[i])
+    // Each item takes its best letter that is free, or one that another item can give up for
+    // a letter of its own (a matching of items to letters, found path by path), the items with
+    // the fewest letters first, so that a short word such as "Zvuk" is not left with none.
+    std::vector<std::vector<qsizetype>> offered;
+    for (const QString &text : texts)
+        offered.push_back(candidates(text));
+    std::vector<std::size_t> order(items.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return offered[a].size() < offered[b].size(); });
+    QHash<QChar, std::size_t> holder; // a letter and the item that has it
+    std::vector<std::optional<qsizetype>> chosen(items.size());
+    std::function<bool(std::size_t, QSet<QChar> &)> take = [&](std::size_t item, QSet<QChar> &tried) {
+        for (const qsizetype at : offered[item]) {
+            const QChar letter = texts[item][at].toLower();
+            if (tried.contains(letter))
                 continue;
-            std::size_t free = 0;
-            for (const qsizetype at : candidates(texts[i]))
-                free += !used.contains(texts[i][at].toLower());
-            if (free < fewest)
-                fewest = free, next = i;
-        }
-        done[*next] = true;
-        for (const qsizetype at : candidates(texts[*next]))
-            if (!used.contains(texts[*next][at].toLower())) {
-                used.insert(texts[*next][at].toLower());
-                texts[*next].insert(at, u'&');
-                break;
+            tried.insert(letter);
+            const auto held = holder.constFind(letter);
+            if (held == holder.constEnd() || take(*held, tried)) {
+                holder[letter] = item;
+                chosen[item] = at;
+                return true;
             }
+        }
+        return false;
+    };
+    for (const std::size_t item : order) {
+        QSet<QChar> tried;
+        take(item, tried);
     }
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (chosen[i])
+            texts[i].insert(*chosen[i], u'&');
     for (std::size_t i = 0; i < items.size(); ++i) {
         items[i]->setText(texts[i]);
         if (items[i]->menu())

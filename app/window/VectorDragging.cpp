@@ -25,7 +25,11 @@ std::optional<drag::Diagram> VectorDragging::tipAt(QPointF position, double radi
         return std::nullopt;
     const QPointF at = m_toScene(position);
     const Parameters &p = last->parameters;
-    return drag::grabbed({at.x(), at.y()}, p.amplitude, p.frequency, p.phaseDegrees, m_run.shownStep(), radius);
+    const auto grabbed = drag::grabbed({at.x(), at.y()}, p.amplitude, p.frequency, p.phaseDegrees, m_run.shownStep(), radius);
+    // At right angles the lower diagram shows no vectors to take.
+    if (p.perpendicular && grabbed == drag::Diagram::Lower)
+        return std::nullopt;
+    return grabbed;
 }
 
 void VectorDragging::release()

@@ -156,7 +156,7 @@ void TestRender::refusesWhatCannotBeUsed_data()
                                           << "Animace GIF ukazuje celý běh; volba „--step“ platí jen pro obrázek." << true;
     QTest::newRow("unknown example") << QStringList{"--preset", "ctvrt"} << 2
                                      << "Příklad „ctvrt“ neznám; příklady jsou: stejna-faze, opacna-faze, ctvrt-periody, "
-                                        "zazneje, zazneje-slysitelne, druha-harmonicka, obdelnik." << true;
+                                        "zazneje, zazneje-slysitelne, druha-harmonicka, obdelnik, kruznice, usecka, elipsa, pomer-1-2, pomer-2-3." << true;
     QTest::newRow("a lesson into a PNG") << QStringList{"--render", "x.png", "a.vlnokres"} << 2
                                          << "Lekci lze otevřít v okně, nebo s volbou „--render“ zapsat jako pracovní list do souboru .pdf."
                                          << true;
