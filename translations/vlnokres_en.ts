@@ -1316,5 +1316,13 @@ graphical environment,
         <source>Poměr 2 : 3</source>
         <translation>Ratio 2 : 3</translation>
     </message>
+    <message>
+        <source>nabídka › Kolmé kmity</source>
+        <translation>menu › Perpendicular oscillations</translation>
+    </message>
+    <message>
+        <source>druhá vlna kolmo k první: dolní diagram kreslí obrazec bodu v rovině x–y</source>
+        <translation>the second wave at right angles to the first: the lower diagram draws the point&apos;s figure in the x–y plane</translation>
+    </message>
 </context>
 </TS>
