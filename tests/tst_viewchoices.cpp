@@ -118,31 +118,23 @@ void TestViewChoices::perpendicularModeTracesTheFigure()
     TestWindow w;
     QVERIFY(w.showActive());
     w.run();
-    // The figure's black dots, left and right of the plane's vertical axis, above the x axis.
-    auto figureDots = [&] {
-        const QImage shown = w.window.surface().image();
+    // Black pixels in a scene rectangle: the figure's, off the plane's vertical axis above the
+    // x axis, and the designed sum's crests, 56 pixels above the graph's zero line.
+    auto black = [](const QImage &shown, const QRect &area) {
         int count = 0;
-        for (int y = 330; y < 388; ++y)
-            for (int x = 115; x < 225; ++x)
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
                 count += std::abs(x - 170) > 2 && shown.pixel(x, y) == 0xFF000000;
         return count;
     };
+    const QRect plane(115, 330, 110, 58), crests(345, 330, 395, 8);
+    auto figureDots = [&] { return black(w.window.surface().image(), plane); };
     const QImage summed = w.window.surface().image();
-    QCOMPARE(figureDots(), 0);
+    QVERIFY(figureDots() == 0 && black(summed, crests) > 0);
     w.trigger(QStringLiteral("Kolmé kmity"));
     QCOMPARE(w.find<QLabel>(names::kTitle)->text(), QStringLiteral("Skládání kolmých kmitů"));
     const QImage figure = w.window.surface().image();
-    QVERIFY(figureDots() > 50);
-    // The designed sum's crests, 56 pixels above the zero line, and none of it at right angles.
-    auto crests = [](const QImage &shown) {
-        int count = 0;
-        for (int y = 330; y < 338; ++y)
-            for (int x = 345; x < 740; ++x)
-                count += shown.pixel(x, y) == 0xFF000000;
-        return count;
-    };
-    QVERIFY(crests(summed) > 0);
-    QCOMPARE(crests(figure), 0);
+    QVERIFY(figureDots() > 50 && black(figure, crests) == 0);
 
     QLineEdit *phase = w.box(names::kPhase);
     phase->setFocus();
