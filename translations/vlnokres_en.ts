@@ -1294,7 +1294,7 @@ graphical environment,
     </message>
     <message>
         <source>Skládání kolmých kmitů</source>
-        <translation>Composing perpendicular oscillations</translation>
+        <translation>Perpendicular oscillations</translation>
     </message>
     <message>
         <source>Kružnice</source>
