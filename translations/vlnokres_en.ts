@@ -1324,5 +1324,13 @@ graphical environment,
         <source>druhá vlna kolmo k první: dolní diagram kreslí obrazec bodu v rovině x–y</source>
         <translation>the second wave at right angles to the first: the lower diagram draws the point&apos;s figure in the x–y plane</translation>
     </message>
+    <message>
+        <source>nabídka › Velké písmo</source>
+        <translation>menu › Large text</translation>
+    </message>
+    <message>
+        <source>hodnoty, popisky, kurzory a legenda dvakrát větší pro zadní lavice</source>
+        <translation>the readouts, labels, cursors and legend twice as large for the back of the room</translation>
+    </message>
 </context>
 </TS>

@@ -28,6 +28,7 @@ constexpr const char *kKeys[][2] = {
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+R"), QT_TRANSLATE_NOOP("vlnokres::Texts", "skrýt součet, aby jej třída předpověděla, a znovu jej ukázat")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+L"), QT_TRANSLATE_NOOP("vlnokres::Texts", "popisky: výslednice, legenda, osy t a y s periodami T₁")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "klepnutí na časovou osu"), QT_TRANSLATE_NOOP("vlnokres::Texts", "mimo běh nebo v pauze kurzor A, pak B, další posune bližší; hodnoty vpravo")},
+    {QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka › Velké písmo"), QT_TRANSLATE_NOOP("vlnokres::Texts", "hodnoty, popisky, kurzory a legenda dvakrát větší pro zadní lavice")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "nabídka › Kolmé kmity"), QT_TRANSLATE_NOOP("vlnokres::Texts", "druhá vlna kolmo k první: dolní diagram kreslí obrazec bodu v rovině x–y")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "dvojklik na časovou osu"), QT_TRANSLATE_NOOP("vlnokres::Texts", "kurzor na nejbližší maximum nebo minimum součtu (při záznějích obálky)")},
     {QT_TRANSLATE_NOOP("vlnokres::Texts", "Ctrl+M"), QT_TRANSLATE_NOOP("vlnokres::Texts", "zvuk zapnout a vypnout")},
