@@ -29,10 +29,12 @@ QFont fontOf(const char *family, int pixels, bool bold)
 }
 
 // A line broken at its spaces into lines of at most that width. It breaks first where the line
-// pauses (after a comma or a colon, at a run of spaces), then between words, never within "y = 0,87" nor
-// before a unit; a word longer than the width stands alone on its line.
+// pauses (after a comma or a colon, at a run of spaces), then between words, never within
+// "y = 0,87" nor before a unit; a word longer than the width stands alone on its line.
 QStringList wrapped(const QString &text, const QFontMetricsF &metrics, double width)
 {
+    if (metrics.horizontalAdvance(text) <= width)
+        return {text};
     enum class Gap { Glue, Word, Pause };
     struct Piece {
         Gap before;
@@ -92,14 +94,14 @@ struct PlacedText {
     std::optional<std::uint32_t> halo;
 };
 
-// Lines one under another from a baseline on, each broken to the width where it is given.
-std::vector<PlacedText> stacked(const QStringList &lines, Point start, double lineHeight, int pixels,
-                                std::optional<double> width, std::optional<std::uint32_t> halo = std::nullopt)
+// Lines one under another from a baseline on, each broken to the width.
+std::vector<PlacedText> stacked(const QStringList &lines, Point start, double lineHeight, int pixels, double width,
+                                std::optional<std::uint32_t> halo = std::nullopt)
 {
     std::vector<PlacedText> placed;
     const QFontMetricsF metrics(fontOf(pictureStyle::kCaptionFamily, pixels, false));
     for (const QString &line : lines)
-        for (const QString &part : width ? wrapped(line, metrics, *width) : QStringList{line})
+        for (const QString &part : wrapped(line, metrics, width))
             placed.push_back({{start.x, start.y + double(placed.size()) * lineHeight}, part, pixels, halo});
     return placed;
 }
