@@ -232,9 +232,9 @@ void SoundCommands::fillMenu(QMenu &menu, QAction *toggle, QAction *playSample, 
     menu.addAction(toggle);
     // The mode's own voice first.
     QList<QAction *> voices = m_voices->actions();
-    std::stable_partition(voices.begin(), voices.end(), [this](const QAction *action) {
-        return voiceOf(action) == std::optional(defaultVoice()) && defaultVoice() == Voice::Stereo;
-    });
+    if (defaultVoice() != Voice::Sum)
+        std::stable_partition(voices.begin(), voices.end(),
+                              [this](const QAction *action) { return voiceOf(action) == defaultVoice(); });
     for (QAction *action : voices) {
         action->setEnabled(available);
         menu.addAction(action);

@@ -552,31 +552,37 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
         m_pressedAt = event->position().toPoint();
         m_longPress->start();
     }
-    const auto &last = m_run.lastRun();
-    const Point at = scenePoint(event->position());
-    if (event->button() != Qt::LeftButton || !last || (m_run.isRunning() && !m_run.isPaused()) ||
-        !marks::onTimeGraph(at)) {
+    const auto time = cursorTimeAt(*event);
+    if (!time) {
         QWidget::mousePressEvent(event);
         return;
     }
-    if (const auto time = marks::timeAtX(at.x, last->axis))
-        m_setUp.change([&](Chosen &c) { c.setUp.cursors = marks::clickedAt(c.setUp.cursors, *time); });
+    m_setUp.change([&](Chosen &c) { c.setUp.cursors = marks::clickedAt(c.setUp.cursors, *time); });
 }
 
 // A double click's first click placed a cursor; the second takes it to the sum's nearest turn.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const auto &last = m_run.lastRun();
-    const Point at = scenePoint(event->position());
-    const auto time = last ? marks::timeAtX(at.x, last->axis) : std::nullopt;
-    if (event->button() != Qt::LeftButton || !time || (m_run.isRunning() && !m_run.isPaused()) ||
-        !marks::onTimeGraph(at)) {
+    const auto time = cursorTimeAt(*event);
+    if (!time) {
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
+    const RunRequest &last = *m_run.lastRun();
     m_setUp.change([&](Chosen &c) {
-        c.setUp.cursors = marks::snappedAt(c.setUp.cursors, *time, last->parameters, last->axis);
+        c.setUp.cursors = marks::snappedAt(c.setUp.cursors, *time, last.parameters, last.axis);
     });
+}
+
+// The time under a left click on the time graph, where no run goes on or where it is paused.
+std::optional<double> MainWindow::cursorTimeAt(const QMouseEvent &event) const
+{
+    const auto &last = m_run.lastRun();
+    const Point at = scenePoint(event.position());
+    if (event.button() != Qt::LeftButton || !last || (m_run.isRunning() && !m_run.isPaused()) ||
+        !marks::onTimeGraph(at))
+        return std::nullopt;
+    return marks::timeAtX(at.x, last->axis);
 }
 
 // A lesson's file dropped on the window opens, as from the menu.

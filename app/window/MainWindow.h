@@ -124,6 +124,7 @@ private:
     void retranslate();
     // Where a click lands on the scene.
     Point scenePoint(QPointF at) const;
+    std::optional<double> cursorTimeAt(const QMouseEvent &event) const;
     // The title, the menu's run items and the screen reader's words as the run stands.
     void showRunState();
     // The drawing area's menu, at that point of the screen; none: over the drawing's centre.
